@@ -1,0 +1,226 @@
+#include "qvhost/Harness.h"
+
+#include <algorithm>
+
+#include "platform/HostError.h"
+#include "platform/host/MsgBox.h"
+#include "platform/host/Picture.h"
+#include "platform/soft/user/WindowSystem.h"
+#include "qvhost/ValueFormat.h"
+
+namespace qv::qvhost {
+
+namespace {
+
+constexpr int kFormWidth = 640;
+constexpr int kFormHeight = 480;
+
+template <typename... TCommands>
+struct SupportedCommands {
+    static bool Contains(const CommandBody& body) {
+        return (std::holds_alternative<TCommands>(body) || ...);
+    }
+};
+using Supported = SupportedCommands<ModeCommand, NewCommand, FreeCommand, ResizeCommand, LetCommand,
+                                    GetCommand, CallCommand, ScrollbarCommand, HostCommand>;
+
+std::string FirstWord(const std::string& sEcho) {
+    return sEcho.substr(0, sEcho.find(' '));
+}
+
+std::string DescribeObject(const HostObject& object) {
+    if (auto* pFont = dynamic_cast<const host::StdFont*>(&object)) {
+        return "Font(" + QuoteString(pFont->Name()) + " " +
+               FormatValue(Variant(pFont->Size()), {}) + ")";
+    }
+    if (auto* pPicture = dynamic_cast<const host::IPicture*>(&object)) {
+        return "Picture(" + std::to_string(pPicture->Type()) + " " +
+               std::to_string(pPicture->Width()) + "x" + std::to_string(pPicture->Height()) + ")";
+    }
+    return std::string(object.TypeName());
+}
+
+std::string BoolWord(bool bValue) {
+    return bValue ? "True" : "False";
+}
+
+}  // namespace
+
+Harness::Harness(std::ostream& out) : m_out(out), m_form(kFormWidth, kFormHeight, this) {
+    m_previousMessageBoxHandler =
+        soft::SetMessageBoxHandler([this](std::string_view sPrompt, Long nButtons) {
+            m_out << "msgbox " << nButtons << " " << QuoteString(sPrompt) << "\n";
+            return host::vbOK;
+        });
+}
+
+Harness::~Harness() {
+    for (auto& hosted : m_controls) hosted->site->Terminate();
+    soft::SetMessageBoxHandler(std::move(m_previousMessageBoxHandler));
+}
+
+void Harness::CheckSupported(const Script& script) {
+    for (const Command& command : script.commands) {
+        const auto* pNew = std::get_if<NewCommand>(&command.body);
+        if (!Supported::Contains(command.body) || (pNew && pNew->sLoadFile)) {
+            throw ScriptError(
+                script.sFile, command.nLine,
+                "not available in this version: \"" + FirstWord(command.sEcho) + "\"");
+        }
+    }
+}
+
+void Harness::Run(const Script& script) {
+    for (const Command& command : script.commands) {
+        m_out << "> " << command.sEcho << "\n";
+        Execute(command);
+        m_form.RunUntilIdle();
+        m_out.flush();
+    }
+}
+
+void Harness::Execute(const Command& command) {
+    try {
+        std::visit([this](const auto& body) { Run(body); }, command.body);
+    } catch (const HostError& error) {
+        PrintError(error);
+    }
+}
+
+void Harness::Run(const ModeCommand& command) {
+    m_form.AmbientProperties().SetUserMode(Boolean::FromBool(command.bRun));
+}
+
+void Harness::Run(const NewCommand& command) {
+    auto hosted = std::make_unique<HostedControl>();
+    hosted->sName = command.sName;
+    hosted->site = std::make_unique<soft::ControlSite>(m_form, command.nX, command.nY,
+                                                       command.nWidth, command.nHeight);
+    hosted->control = std::make_unique<ColorListBox>(*hosted->site);
+    hosted->sink = std::make_unique<DispatchEventSink>(
+        [this, sName = command.sName](const EventInfo& event, std::vector<Variant>& args) {
+            PrintEvent(sName, event, args);
+        });
+    hosted->site->Attach(hosted->control.get());
+    hosted->control->Events().Connect(hosted->sink.get());
+    soft::ControlSite& site = *hosted->site;
+    m_controls.push_back(std::move(hosted));
+    // A control whose start-up fails stays on the form with what it has.
+    try {
+        site.Initialize();
+        site.InitProperties();
+    } catch (const HostError& error) {
+        PrintError(error);
+    }
+    site.Show();
+}
+
+void Harness::Run(const FreeCommand& command) {
+    auto it = std::ranges::find_if(
+        m_controls, [&](const auto& hosted) { return hosted->sName == command.sName; });
+    if (it == m_controls.end()) return;
+    std::unique_ptr<HostedControl> hosted = std::move(*it);
+    m_controls.erase(it);
+    hosted->site->Terminate();
+}
+
+void Harness::Run(const ResizeCommand& command) {
+    Control(command.sName).site->ResizeOuter(command.nWidth, command.nHeight);
+}
+
+void Harness::Run(const LetCommand& command) {
+    std::vector<Variant> args = {Resolve(command.value)};
+    const InvokeKind eKind =
+        args.front().IsObject() ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
+    InvokeByName(*Control(command.sName).control, ColorListBoxDispatch(), command.sProperty, eKind,
+                 args);
+}
+
+void Harness::Run(const GetCommand& command) {
+    std::vector<Variant> args;
+    const Variant vValue = InvokeByName(*Control(command.sName).control, ColorListBoxDispatch(),
+                                        command.sProperty, InvokeKind::PropertyGet, args);
+    m_out << command.sName << "." << command.sProperty << " = " << Format(vValue) << "\n";
+}
+
+void Harness::Run(const CallCommand& command) {
+    const MemberInfo* pMember = ColorListBoxDispatch().FindByName(command.sMethod);
+    if (!pMember) throw HostError(err::kNoSuchMember);
+    std::vector<Variant> args;
+    for (const ScriptValue& value : command.args) args.push_back(Resolve(value));
+    const Variant vResult =
+        Invoke(*Control(command.sName).control, *pMember, InvokeKind::Method, args);
+    const std::string sPrefix = command.sName + "." + command.sMethod;
+    if (pMember->eKind != MemberKind::Method || pMember->bHasResult)
+        m_out << sPrefix << " = " << Format(vResult) << "\n";
+    for (std::size_t i = 0; i < args.size() && i < pMember->params.size(); ++i) {
+        const ParamInfo& param = pMember->params[i];
+        if (param.bByRef)
+            m_out << sPrefix << "." << param.sName << " = " << Format(args[i]) << "\n";
+    }
+}
+
+void Harness::Run(const ScrollbarCommand& command) {
+    const soft::Window* pWindow = m_form.Windows().Find(Control(command.sName).site->hWnd());
+    const soft::ScrollBarState& bar = pWindow->vertical;
+    m_out << command.sName << ".scrollbar visible=" << BoolWord(bar.bVisible) << " min=" << bar.nMin
+          << " max=" << bar.nMax << " page=" << bar.nPage << " pos=" << bar.nPos << "\n";
+}
+
+void Harness::Run(const HostCommand& command) {
+    const soft::ControlSite& site = *Control(command.sName).site;
+    m_out << command.sName << ".host ScaleWidth=" << FormatValue(site.ScaleWidth(), {})
+          << " ScaleHeight=" << FormatValue(site.ScaleHeight(), {})
+          << " Height=" << FormatValue(site.Height(), {}) << " Appearance=" << site.Appearance()
+          << " BorderStyle=" << site.BorderStyle() << "\n";
+}
+
+void Harness::OnPaintDelivered(soft::ControlSite& site) {
+    m_out << NameOf(site) << ".Paint\n";
+}
+
+void Harness::OnPropertyChanged(soft::ControlSite& site, std::string_view sName) {
+    m_out << NameOf(site) << ".PropertyChanged " << QuoteString(sName) << "\n";
+}
+
+void Harness::OnNotificationError(soft::ControlSite&, const HostError& error) {
+    PrintError(error);
+}
+
+// Names are checked before the script runs, so a named control always exists here.
+Harness::HostedControl& Harness::Control(const std::string& sName) {
+    auto it = std::ranges::find_if(m_controls,
+                                   [&](const auto& hosted) { return hosted->sName == sName; });
+    if (it == m_controls.end()) throw HostError(err::kObjectNotSet);
+    return **it;
+}
+
+const std::string& Harness::NameOf(const soft::ControlSite& site) const {
+    static const std::string sUnknown = "?";
+    auto it = std::ranges::find_if(m_controls,
+                                   [&](const auto& hosted) { return hosted->site.get() == &site; });
+    return it == m_controls.end() ? sUnknown : (*it)->sName;
+}
+
+Variant Harness::Resolve(const ScriptValue& value) const {
+    if (value.sObjectName.empty()) return value.vLiteral;
+    // Objects the host makes arrive with the commands that make them.
+    throw HostError(err::kObjectNotSet);
+}
+
+std::string Harness::Format(const Variant& vValue) const {
+    return FormatValue(vValue, DescribeObject);
+}
+
+void Harness::PrintError(const HostError& error) {
+    m_out << "error " << error.Number() << " " << QuoteString(error.Text()) << "\n";
+}
+
+void Harness::PrintEvent(const std::string& sControl, const EventInfo& event,
+                         const std::vector<Variant>& args) {
+    m_out << sControl << "." << event.sName;
+    for (const Variant& vArg : args) m_out << " " << Format(vArg);
+    m_out << "\n";
+}
+
+}  // namespace qv::qvhost

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "control/ColorListBox.h"
+#include "platform/soft/host/ControlSite.h"
+#include "platform/soft/host/Form.h"
+#include "platform/soft/host/MessageBoxes.h"
+#include "properties/ColorListBoxDispatch.h"
+#include "qvhost/Script.h"
+
+namespace qv::qvhost {
+
+// Hosts controls on a form and runs a scenario against them, writing the transcript of
+// everything the controls report.
+class Harness : public soft::IHostObserver {
+  public:
+    explicit Harness(std::ostream& out);
+    ~Harness() override;
+
+    // Throws ScriptError for a command this harness cannot run yet, before anything runs.
+    static void CheckSupported(const Script& script);
+
+    void Run(const Script& script);
+
+    // IHostObserver
+    void OnPaintDelivered(soft::ControlSite& site) override;
+    void OnPropertyChanged(soft::ControlSite& site, std::string_view sName) override;
+    void OnNotificationError(soft::ControlSite& site, const HostError& error) override;
+
+  private:
+    struct HostedControl {
+        std::string sName;
+        std::unique_ptr<soft::ControlSite> site;
+        std::unique_ptr<ColorListBox> control;
+        std::unique_ptr<DispatchEventSink> sink;
+    };
+
+    void Execute(const Command& command);
+    void Run(const ModeCommand& command);
+    void Run(const NewCommand& command);
+    void Run(const FreeCommand& command);
+    void Run(const ResizeCommand& command);
+    void Run(const LetCommand& command);
+    void Run(const GetCommand& command);
+    void Run(const CallCommand& command);
+    void Run(const ScrollbarCommand& command);
+    void Run(const HostCommand& command);
+    template <typename TCommand>
+    void Run(const TCommand&) {}  // refused by CheckSupported before the script runs
+
+    HostedControl& Control(const std::string& sName);
+    const std::string& NameOf(const soft::ControlSite& site) const;
+    Variant Resolve(const ScriptValue& value) const;
+    std::string Format(const Variant& vValue) const;
+    void PrintError(const HostError& error);
+    void PrintEvent(const std::string& sControl, const EventInfo& event,
+                    const std::vector<Variant>& args);
+
+    std::ostream& m_out;
+    soft::Form m_form;
+    std::vector<std::unique_ptr<HostedControl>> m_controls;
+    soft::MessageBoxHandler m_previousMessageBoxHandler;
+};
+
+}  // namespace qv::qvhost

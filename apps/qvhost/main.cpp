@@ -1,0 +1,146 @@
+// qvhost: hosts ColorListBox controls on a form and runs scenario scripts against them.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/AnsiText.h"
+#include "platform/soft/user/SystemSettings.h"
+#include "qvhost/Harness.h"
+#include "qvhost/ScriptNames.h"
+#include "qvhost/ScriptParser.h"
+
+namespace fs = std::filesystem;
+using namespace qv;
+using namespace qv::qvhost;
+
+namespace {
+
+constexpr int kExitBadScript = 2;
+constexpr int kExitUsage = 64;
+
+constexpr const char* kUsage =
+    "usage: qvhost run SCRIPT|- [--out DIR] [--codepage N]\n"
+    "       qvhost demo [--out DIR]\n"
+    "       qvhost --help\n"
+    "\n"
+    "run   runs a scenario script and prints its transcript (SCRIPT - reads standard input)\n"
+    "demo  runs the sample form's scenarios and prints their transcripts\n";
+
+struct Options {
+    std::string sCommand;
+    std::string sScript;
+    fs::path outDir;
+    unsigned nCodePage = kDefaultAnsiCodePage;
+};
+
+bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& sError) {
+    if (args.empty()) return sError = "missing command", false;
+    options.sCommand = args[0];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& sArg = args[i];
+        const bool bHasValue = i + 1 < args.size();
+        if (sArg == "--out" && bHasValue) {
+            options.outDir = args[++i];
+        } else if (sArg == "--codepage" && bHasValue) {
+            try {
+                options.nCodePage = static_cast<unsigned>(std::stoul(args[++i]));
+            } catch (const std::exception&) {
+                return sError = "bad code page \"" + args[i] + "\"", false;
+            }
+        } else if (options.sScript.empty() && options.sCommand == "run" &&
+                   (sArg == "-" || sArg.rfind("--", 0) != 0)) {
+            options.sScript = sArg;
+        } else {
+            return sError = "unexpected argument \"" + sArg + "\"", false;
+        }
+    }
+    if (options.sCommand == "run" && options.sScript.empty())
+        return sError = "missing SCRIPT", false;
+    return true;
+}
+
+bool ReadScriptText(const std::string& sScript, std::string& sText) {
+    std::ostringstream text;
+    if (sScript == "-") {
+        text << std::cin.rdbuf();
+    } else {
+        std::ifstream file(sScript, std::ios::binary);
+        if (!file) return false;
+        text << file.rdbuf();
+    }
+    sText = text.str();
+    return true;
+}
+
+// Files the script writes go to the output folder; a script's relative reads look there
+// first, then beside the script.
+int RunScript(const std::string& sScript, const fs::path& outDir) {
+    std::string sText;
+    if (!ReadScriptText(sScript, sText)) {
+        std::cerr << "qvhost: cannot read script \"" << sScript << "\"\n";
+        return kExitBadScript;
+    }
+    Script script;
+    try {
+        script = ParseScript(sText, sScript);
+        CheckNames(script);
+        Harness::CheckSupported(script);
+    } catch (const ScriptError& error) {
+        std::cerr << error.what() << "\n";
+        return kExitBadScript;
+    }
+    if (!outDir.empty()) fs::create_directories(outDir);
+    Harness harness(std::cout);
+    harness.Run(script);
+    return 0;
+}
+
+int RunDemo(const fs::path& outDir) {
+    const fs::path demoDir = QV_DEMO_DIR;
+    std::vector<fs::path> scripts;
+    for (const auto& entry : fs::directory_iterator(demoDir)) {
+        if (entry.path().extension() == ".qvs") scripts.push_back(entry.path());
+    }
+    std::sort(scripts.begin(), scripts.end());
+    for (const fs::path& script : scripts) {
+        std::cout << "# " << script.filename().string() << "\n";
+        if (const int nStatus = RunScript(script.string(), outDir)) return nStatus;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    Options options;
+    std::string sError;
+    if (!ParseOptions(args, options, sError) ||
+        (options.sCommand != "run" && options.sCommand != "demo")) {
+        std::cerr << "qvhost: "
+                  << (sError.empty() ? "unknown command \"" + options.sCommand + "\"" : sError)
+                  << "\n"
+                  << kUsage;
+        return kExitUsage;
+    }
+    if (!IsKnownCodePage(options.nCodePage)) {
+        std::cerr << "qvhost: code page " << options.nCodePage << " is not available\n";
+        return kExitUsage;
+    }
+    soft::SetSystemCodePage(options.nCodePage);
+    try {
+        if (options.sCommand == "demo")
+            return RunDemo(options.outDir.empty() ? "out" : options.outDir);
+        return RunScript(options.sScript, options.outDir);
+    } catch (const std::exception& error) {
+        std::cerr << "qvhost: " << error.what() << "\n";
+        return 1;
+    }
+}

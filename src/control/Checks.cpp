@@ -1,0 +1,73 @@
+// Check marks and the order in which they were made, oldest first.
+#include <algorithm>
+
+#include "control/ColorListBox.h"
+#include "platform/Checked.h"
+
+namespace qv {
+
+void ColorListBox::ClearCheckList() {
+    m_aCheckList.clear();
+    m_nCheckListCount = 0;
+}
+
+bool ColorListBox::ToggleItemCheck(Long nIndex) {
+    if (m_eStyle == lsNormal || !IsValidIndex(nIndex)) return false;
+    ListItem& item = Item(nIndex);
+    if (item.bSelected.IsTrue()) {
+        item.bSelected = VbFalse;
+        RemoveCheckIndex(nIndex);
+    } else {
+        item.bSelected = VbTrue;
+        AddCheckIndex(nIndex);
+    }
+    RaiseItemCheck(nIndex);
+    return true;
+}
+
+// When the list is at its cap the oldest check gives way, silently.
+void ColorListBox::AddCheckIndex(Long nIndex) {
+    if (m_nMaxCheck != 0 && m_nCheckListCount >= m_nMaxCheck) {
+        const Long nOldest = m_aCheckList.front();
+        if (IsValidIndex(nOldest)) Item(nOldest).bSelected = VbFalse;
+        RemoveCheckEntry(0);
+    }
+    m_aCheckList.push_back(nIndex);
+    m_nCheckListCount = CheckedAdd(m_nCheckListCount, 1);
+}
+
+void ColorListBox::RemoveCheckIndex(Long nIndex) {
+    auto it = std::find(m_aCheckList.begin(), m_aCheckList.end(), nIndex);
+    if (it != m_aCheckList.end()) RemoveCheckEntry(static_cast<Long>(it - m_aCheckList.begin()));
+}
+
+void ColorListBox::RemoveCheckEntry(Long nPos) {
+    if (nPos < 0 || nPos >= m_nCheckListCount) return;
+    m_aCheckList.erase(m_aCheckList.begin() + nPos);
+    m_nCheckListCount = CheckedSub(m_nCheckListCount, 1);
+    if (m_nCheckListCount == 0) m_aCheckList = {};
+}
+
+// Keeps the entries naming the same items when an item is inserted or removed at nIndex.
+void ColorListBox::ShiftCheckList(Long nIndex, bool bInsert) {
+    if (m_nCheckListCount == 0) return;
+    if (bInsert) {
+        for (Long& nEntry : m_aCheckList) {
+            if (nEntry >= nIndex) nEntry = CheckedAdd(nEntry, 1);
+        }
+        return;
+    }
+    RemoveCheckIndex(nIndex);
+    for (Long& nEntry : m_aCheckList) {
+        if (nEntry > nIndex) nEntry = CheckedSub(nEntry, 1);
+    }
+}
+
+void ColorListBox::RaiseItemCheck(Long nItemIndex) {
+    m_events.Raise([nItemIndex](ColorListBoxEvents& sink) {
+        Long nArgument = nItemIndex;
+        sink.ItemCheck(nArgument);
+    });
+}
+
+}  // namespace qv

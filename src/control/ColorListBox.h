@@ -1,0 +1,140 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control/ColorListBoxEvents.h"
+#include "control/ItemStore.h"
+#include "platform/Variant.h"
+#include "platform/host/EventSource.h"
+#include "platform/host/Picture.h"
+#include "platform/host/UserControl.h"
+#include "properties/Enums.h"
+#include "relay/clsEvents.h"
+
+namespace qv {
+
+// The owner-drawn list box. It keeps its whole list in memory, draws every pixel of its
+// client area itself and reaches its host only through the host runtime and the
+// Win32-shaped platform operations.
+class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
+public:
+    // The list never holds more than this many items.
+    static constexpr Long kMaxListCount = 30001;
+
+    explicit ColorListBox(host::IUserControl& userControl);
+    ~ColorListBox() override;
+    ColorListBox(const ColorListBox&) = delete;
+    ColorListBox& operator=(const ColorListBox&) = delete;
+
+    host::EventSource<ColorListBoxEvents>& Events() { return m_events; }
+
+    // List operations.
+    Long AddItem(const std::string& sText, Long nImageIndex = -1,
+                 const Variant& vItemData = Variant(Integer{0}));
+    Long InsertItem(Long nIndex, const std::string& sText, Long nImageIndex = -1,
+                    const Variant& vItemData = Variant(Integer{0}));
+    Boolean RemoveItem(Long nIndex);
+    void RemoveAll();
+    void Refresh(Boolean bErase = VbTrue);
+    Long ListCount() const { return m_nListCount; }
+    Long SelCount() const;
+
+    // Item readers: False, and the by-reference value untouched, for a bad index.
+    Boolean GetText(Long nIndex, std::string& sValue) const;
+    Boolean GetImageIndex(Long nIndex, Long& nValue) const;
+    Boolean GetItemData(Long nIndex, Variant& vValue) const;
+    Boolean GetSelectedItem(Long nIndex, Boolean& bValue) const;
+
+    // Item writers: True when the item changed.
+    Boolean SetText(Long nIndex, const std::string& sValue);
+    Boolean SetImageIndex(Long nIndex, Long nValue);
+    Boolean SetItemData(Long nIndex, const Variant& vValue);
+    Boolean SetSelectedItem(Long nIndex, Boolean bValue);
+
+    Long hWnd() const;
+
+    // Host notifications.
+    void UserControl_Initialize() override;
+    void UserControl_Terminate() override;
+    void UserControl_InitProperties() override;
+    void UserControl_Paint() override;
+    void UserControl_Resize() override;
+
+private:
+    friend struct ColorListBoxInspector;  // lets tests read the member state
+
+    // Item store.
+    bool IsValidIndex(Long nIndex) const;
+    ListItem& Item(Long nIndex);
+    const ListItem& Item(Long nIndex) const;
+
+    // Selection.
+    void ClearSelList();
+    bool SelectSingle(Long nIndex, bool bToggle);
+    void ClearAllFlags();
+
+    // Check marks.
+    bool ToggleItemCheck(Long nIndex);
+    void AddCheckIndex(Long nIndex);
+    void RemoveCheckIndex(Long nIndex);
+    void RemoveCheckEntry(Long nPos);
+    void ShiftCheckList(Long nIndex, bool bInsert);
+    void ClearCheckList();
+
+    // Layout.
+    void UpdateItemHeight();
+    void UpdateScrollBar();
+    Integer GetItemVisibility(Long nIndex) const;
+
+    // Painting and frame.
+    void RedrawList();
+    void ApplyFrameStyle();
+
+    // Relay events.
+    void OnVScroll(Long hWnd, Long nNewPos) override;
+
+    void RaiseItemCheck(Long nItemIndex);
+
+    host::IUserControl& m_userControl;
+    host::EventSource<ColorListBoxEvents> m_events;
+
+    // Member state, in declaration order.
+    Long m_nTopIndex = 0;
+    Long m_nScrollCount = 0;
+    Integer m_nVisibleCount = 0;
+    Boolean m_bHasFocus = VbFalse;
+    Long m_nItemHeight = 0;
+    Long m_nListIndex = 0;
+    Boolean m_bMouseDown = VbFalse;
+    Long m_nAnchorIndex = 0;
+    std::vector<Long> m_aSelList;
+    Long m_nSelListCount = 0;
+    std::vector<Long> m_aCheckList;
+    Long m_nCheckListCount = 0;
+    ItemStore m_aItems;
+    Long m_nListCount = 0;
+    Integer m_nAutoScrollDir = 0;
+    Long m_hImageList = 0;
+    Long m_hCheckBoxImageList = 0;
+    OLE_COLOR m_clrForeColor = 0;
+    OLE_COLOR m_clrSelForeColor = 0;
+    host::PictureRef m_oBackPicture;
+    enmBackStyle m_eBackStyle = bsNormal;
+    enmFrameStyle m_eFrameStyle = fsNone;
+    OLE_COLOR m_clrBackColor = 0;
+    OLE_COLOR m_clrSelBackColor = 0;
+    enmSelBackStyle m_eSelBackStyle = sbFill;
+    enmStyle m_eStyle = lsNormal;
+    OLE_COLOR m_clrAlternateBackColor = 0;
+    enmMultiSelect m_eMultiSelect = msSingle;
+    enmCheckBoxImage m_eCheckBoxImage = ciCheck;
+    Boolean m_bShowImage = VbFalse;
+    Long m_nMaxCheck = 0;
+    Long m_nCheckImageIndex = 0;
+    Long m_nNoCheckImageIndex = 0;
+    std::shared_ptr<clsEvents> m_oEvents;
+};
+
+}  // namespace qv

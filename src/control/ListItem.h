@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Variant.h"
+
+namespace qv {
+
+// One row of the list. bSelected is the selected flag in normal style and the check mark
+// in check style.
+struct ListItem {
+    std::string sText;
+    Long nImageIndex = -1;
+    Boolean bSelected = VbFalse;
+    Variant vItemData;
+};
+
+}  // namespace qv

@@ -1,0 +1,129 @@
+#include "platform/soft/user/WindowSystem.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace qv::soft {
+
+using namespace win32;
+
+namespace {
+thread_local WindowSystem* t_pCurrent = nullptr;
+constexpr int kMaxIdleRounds = 10000;
+}  // namespace
+
+int Window::ClientWidth() const {
+    int nWidth = rcOuter.right - rcOuter.left - 2 * nBorderWidth;
+    if (vertical.bVisible) nWidth -= kScrollBarWidth;
+    return std::max(nWidth, 0);
+}
+
+int Window::ClientHeight() const {
+    return std::max(rcOuter.bottom - rcOuter.top - 2 * nBorderWidth, 0);
+}
+
+WindowSystem::WindowSystem() : m_pPrevious(t_pCurrent) { t_pCurrent = this; }
+
+WindowSystem::~WindowSystem() {
+    if (t_pCurrent == this) t_pCurrent = m_pPrevious;
+}
+
+WindowSystem& WindowSystem::Current() {
+    if (!t_pCurrent) {
+        // Lives for the rest of the thread, for callers that never made one.
+        thread_local std::unique_ptr<WindowSystem> t_fallback;
+        t_fallback = std::make_unique<WindowSystem>();
+    }
+    return *t_pCurrent;
+}
+
+HWND WindowSystem::CreateWindowAt(HWND hParent, const RECT& rcOuter, WNDPROC pfnProc) {
+    const HWND hWnd = MakeHandle<HWND>(m_nNextHandle);
+    m_nNextHandle += 2;
+    Window& window = m_windows[HandleValue(hWnd)];
+    window.hWnd = hWnd;
+    window.hParent = hParent;
+    window.rcOuter = rcOuter;
+    window.pfnProc = pfnProc;
+    return hWnd;
+}
+
+void WindowSystem::DestroyWindow(HWND hWnd) {
+    m_windows.erase(HandleValue(hWnd));
+    std::erase_if(m_queue, [hWnd](const QueuedMessage& msg) { return msg.hWnd == hWnd; });
+}
+
+Window* WindowSystem::Find(HWND hWnd) {
+    auto it = m_windows.find(HandleValue(hWnd));
+    return it == m_windows.end() ? nullptr : &it->second;
+}
+
+void WindowSystem::SetVisible(HWND hWnd, bool bVisible) {
+    if (Window* pWindow = Find(hWnd)) {
+        pWindow->bVisible = bVisible;
+        pWindow->bNeedsPaint = bVisible;
+    }
+}
+
+void WindowSystem::MoveWindow(HWND hWnd, const RECT& rcOuter) {
+    if (Window* pWindow = Find(hWnd)) {
+        pWindow->rcOuter = rcOuter;
+        pWindow->bNeedsPaint = pWindow->bVisible;
+    }
+}
+
+void WindowSystem::SetBorderWidth(HWND hWnd, int nBorderWidth) {
+    if (Window* pWindow = Find(hWnd)) pWindow->nBorderWidth = nBorderWidth;
+}
+
+void WindowSystem::Invalidate(HWND hWnd) {
+    if (Window* pWindow = Find(hWnd)) pWindow->bNeedsPaint = true;
+}
+
+void WindowSystem::Validate(HWND hWnd) {
+    if (Window* pWindow = Find(hWnd)) pWindow->bNeedsPaint = false;
+}
+
+LRESULT WindowSystem::SendMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    Window* pWindow = Find(hWnd);
+    if (!pWindow || !pWindow->pfnProc) return 0;
+    return pWindow->pfnProc(hWnd, uMsg, wParam, lParam);
+}
+
+void WindowSystem::PostMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    m_queue.push_back({hWnd, uMsg, wParam, lParam});
+}
+
+bool WindowSystem::RunUntilIdle() {
+    for (int nRound = 0; nRound < kMaxIdleRounds; ++nRound) {
+        if (DeliverPostedMessages()) continue;
+        if (!DeliverOnePaint()) return true;
+    }
+    return false;
+}
+
+bool WindowSystem::DeliverPostedMessages() {
+    if (m_queue.empty()) return false;
+    while (!m_queue.empty()) {
+        const QueuedMessage msg = m_queue.front();
+        m_queue.pop_front();
+        SendMessage(msg.hWnd, msg.uMsg, msg.wParam, msg.lParam);
+    }
+    return true;
+}
+
+// WM_PAINT is synthesised only when the queue is empty, once however often the window
+// was invalidated; the window counts as painted before its procedure runs, so an
+// invalidation made while painting asks for another paint.
+bool WindowSystem::DeliverOnePaint() {
+    for (auto& [nHandle, window] : m_windows) {
+        if (window.bVisible && window.bNeedsPaint) {
+            window.bNeedsPaint = false;
+            SendMessage(window.hWnd, WM_PAINT, 0, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace qv::soft

@@ -1,0 +1,237 @@
+#include "properties/ColorListBoxDispatch.h"
+
+#include "control/ColorListBox.h"
+
+namespace qv {
+
+namespace {
+
+ParamInfo In(std::string_view sName, ParamType eType) { return {sName, eType, false, false, {}}; }
+ParamInfo ByRef(std::string_view sName, ParamType eType) { return {sName, eType, true, false, {}}; }
+ParamInfo Optional(std::string_view sName, ParamType eType, Variant vDefault) {
+    return {sName, eType, false, true, std::move(vDefault)};
+}
+
+MemberInfo Method(std::string_view sName, DISPID nDispId, std::vector<ParamInfo> params,
+                  MemberGetter call) {
+    return {sName, nDispId, MemberKind::Method, ParamType::Variant, false, std::move(params),
+            true, {}, std::move(call), {}};
+}
+
+MemberInfo Function(std::string_view sName, DISPID nDispId, ParamType eResult,
+                    std::vector<ParamInfo> params, MemberGetter call) {
+    MemberInfo member = Method(sName, nDispId, std::move(params), std::move(call));
+    member.eValueType = eResult;
+    member.bHasResult = true;
+    return member;
+}
+
+MemberInfo ReadOnly(std::string_view sName, DISPID nDispId, ParamType eType, MemberGetter get) {
+    return {sName, nDispId, MemberKind::ReadOnly, eType, false, {}, true, {}, std::move(get), {}};
+}
+
+constexpr std::string_view kHelpHWnd =
+    "ｵﾌﾞｼﾞｪｸﾄのｳｨﾝﾄﾞｳを識別するﾊﾝﾄﾞﾙを (Microsoft Windows から) 返します。";
+
+std::vector<MemberInfo> ListMembers() {
+    const Variant vZero(Integer{0});
+    return {
+        Method("Refresh", 0x6003003A, {Optional("bErase", ParamType::Boolean, VbTrue)},
+               [](ColorListBox& c, Arguments& a) {
+                   c.Refresh(a.GetBoolean(0));
+                   return Variant();
+               }),
+        Function("RemoveItem", 0x6003003B, ParamType::Boolean, {In("nIndex", ParamType::Long)},
+                 [](ColorListBox& c, Arguments& a) { return Variant(c.RemoveItem(a.GetLong(0))); }),
+        Method("RemoveAll", 0x6003003C, {},
+               [](ColorListBox& c, Arguments&) {
+                   c.RemoveAll();
+                   return Variant();
+               }),
+        Function("AddItem", 0x6003003D, ParamType::Long,
+                 {In("sText", ParamType::String), Optional("nImageIndex", ParamType::Long, Long{-1}),
+                  Optional("vItemData", ParamType::Variant, vZero)},
+                 [](ColorListBox& c, Arguments& a) {
+                     return Variant(c.AddItem(a.GetString(0), a.GetLong(1), a.GetVariant(2)));
+                 }),
+        Function("InsertItem", 0x6003003E, ParamType::Long,
+                 {In("nIndex", ParamType::Long), In("sText", ParamType::String),
+                  Optional("nImageIndex", ParamType::Long, Long{-1}),
+                  Optional("vItemData", ParamType::Variant, vZero)},
+                 [](ColorListBox& c, Arguments& a) {
+                     return Variant(c.InsertItem(a.GetLong(0), a.GetString(1), a.GetLong(2),
+                                                 a.GetVariant(3)));
+                 }),
+        ReadOnly("ListCount", 0x68030009, ParamType::Long,
+                 [](ColorListBox& c, Arguments&) { return Variant(c.ListCount()); }),
+        ReadOnly("SelCount", 0x68030008, ParamType::Long,
+                 [](ColorListBox& c, Arguments&) { return Variant(c.SelCount()); }),
+    };
+}
+
+// Readers fill their by-reference argument only for a valid index.
+std::vector<MemberInfo> ItemReaders() {
+    const std::vector<ParamInfo> index = {In("nIndex", ParamType::Long)};
+    auto With = [&](ParamInfo value) {
+        std::vector<ParamInfo> params = index;
+        params.push_back(std::move(value));
+        return params;
+    };
+    return {
+        Function("GetText", 0x60030044, ParamType::Boolean, With(ByRef("sValue", ParamType::String)),
+                 [](ColorListBox& c, Arguments& a) {
+                     std::string sValue = a.GetString(1);
+                     const Boolean bFound = c.GetText(a.GetLong(0), sValue);
+                     if (bFound) a.SetByRef(1, sValue);
+                     return Variant(bFound);
+                 }),
+        Function("GetImageIndex", 0x60030045, ParamType::Boolean,
+                 With(ByRef("nValue", ParamType::Long)),
+                 [](ColorListBox& c, Arguments& a) {
+                     Long nValue = a.GetLong(1);
+                     const Boolean bFound = c.GetImageIndex(a.GetLong(0), nValue);
+                     if (bFound) a.SetByRef(1, nValue);
+                     return Variant(bFound);
+                 }),
+        Function("GetItemData", 0x60030046, ParamType::Boolean,
+                 With(ByRef("vValue", ParamType::Variant)),
+                 [](ColorListBox& c, Arguments& a) {
+                     Variant vValue = a.GetVariant(1);
+                     const Boolean bFound = c.GetItemData(a.GetLong(0), vValue);
+                     if (bFound) a.SetByRef(1, vValue);
+                     return Variant(bFound);
+                 }),
+        Function("GetSelectedItem", 0x60030047, ParamType::Boolean,
+                 With(ByRef("bValue", ParamType::Boolean)),
+                 [](ColorListBox& c, Arguments& a) {
+                     Boolean bValue = a.GetBoolean(1);
+                     const Boolean bFound = c.GetSelectedItem(a.GetLong(0), bValue);
+                     if (bFound) a.SetByRef(1, bValue);
+                     return Variant(bFound);
+                 }),
+    };
+}
+
+std::vector<MemberInfo> ItemWriters() {
+    auto Params = [](std::string_view sValue, ParamType eType) {
+        return std::vector<ParamInfo>{In("nIndex", ParamType::Long), In(sValue, eType)};
+    };
+    return {
+        Function("SetText", 0x60030048, ParamType::Boolean, Params("sValue", ParamType::String),
+                 [](ColorListBox& c, Arguments& a) {
+                     return Variant(c.SetText(a.GetLong(0), a.GetString(1)));
+                 }),
+        Function("SetImageIndex", 0x60030049, ParamType::Boolean,
+                 Params("nValue", ParamType::Long),
+                 [](ColorListBox& c, Arguments& a) {
+                     return Variant(c.SetImageIndex(a.GetLong(0), a.GetLong(1)));
+                 }),
+        Function("SetItemData", 0x6003004A, ParamType::Boolean,
+                 Params("vValue", ParamType::Variant),
+                 [](ColorListBox& c, Arguments& a) {
+                     return Variant(c.SetItemData(a.GetLong(0), a.GetVariant(1)));
+                 }),
+        Function("SetSelectedItem", 0x6003004B, ParamType::Boolean,
+                 Params("bValue", ParamType::Boolean),
+                 [](ColorListBox& c, Arguments& a) {
+                     return Variant(c.SetSelectedItem(a.GetLong(0), a.GetBoolean(1)));
+                 }),
+    };
+}
+
+MemberInfo WindowHandle() {
+    MemberInfo member = ReadOnly("hWnd", 0x68030006, ParamType::Long,
+                                 [](ColorListBox& c, Arguments&) { return Variant(c.hWnd()); });
+    member.sHelp = kHelpHWnd;
+    return member;
+}
+
+std::vector<MemberInfo> AllMembers() {
+    std::vector<MemberInfo> members = ListMembers();
+    for (auto&& group : {ItemReaders(), ItemWriters()})
+        members.insert(members.end(), group.begin(), group.end());
+    members.push_back(WindowHandle());
+    return members;
+}
+
+}  // namespace
+
+const DispatchTable& ColorListBoxDispatch() {
+    static const DispatchTable table(AllMembers());
+    return table;
+}
+
+const std::vector<EventInfo>& ColorListBoxEventInfo() {
+    static const std::vector<EventInfo> events = [] {
+        const std::vector<ParamInfo> mouse = {
+            In("Button", ParamType::Integer), In("Shift", ParamType::Integer),
+            In("X", ParamType::Single), In("Y", ParamType::Single)};
+        const std::vector<ParamInfo> key = {In("KeyCode", ParamType::Integer),
+                                            In("Shift", ParamType::Integer)};
+        return std::vector<EventInfo>{
+            {"Scroll", 1, {}},
+            {"MouseDown", 2, mouse},
+            {"MouseMove", 3, mouse},
+            {"MouseUp", 4, mouse},
+            {"KeyPress", 5, {In("KeyAscii", ParamType::Integer)}},
+            {"KeyDown", 6, key},
+            {"KeyUp", 7, key},
+            {"ItemCheck", 8, {In("nItemIndex", ParamType::Long)}},
+            {"Click", 9, {}},
+        };
+    }();
+    return events;
+}
+
+void DispatchEventSink::Deliver(DISPID nDispId, std::vector<Variant>& args) {
+    if (m_handler) m_handler(ColorListBoxEventInfo().at(static_cast<std::size_t>(nDispId - 1)), args);
+}
+
+void DispatchEventSink::DeliverMouse(DISPID nDispId, Integer& Button, Integer& Shift, float& X,
+                                     float& Y) {
+    std::vector<Variant> args = {Button, Shift, X, Y};
+    Deliver(nDispId, args);
+    Button = CInt(args[0]);
+    Shift = CInt(args[1]);
+    X = CSng(args[2]);
+    Y = CSng(args[3]);
+}
+
+void DispatchEventSink::DeliverKey(DISPID nDispId, Integer& KeyCode, Integer& Shift) {
+    std::vector<Variant> args = {KeyCode, Shift};
+    Deliver(nDispId, args);
+    KeyCode = CInt(args[0]);
+    Shift = CInt(args[1]);
+}
+
+void DispatchEventSink::Scroll() {
+    std::vector<Variant> args;
+    Deliver(1, args);
+}
+void DispatchEventSink::MouseDown(Integer& Button, Integer& Shift, float& X, float& Y) {
+    DeliverMouse(2, Button, Shift, X, Y);
+}
+void DispatchEventSink::MouseMove(Integer& Button, Integer& Shift, float& X, float& Y) {
+    DeliverMouse(3, Button, Shift, X, Y);
+}
+void DispatchEventSink::MouseUp(Integer& Button, Integer& Shift, float& X, float& Y) {
+    DeliverMouse(4, Button, Shift, X, Y);
+}
+void DispatchEventSink::KeyPress(Integer& KeyAscii) {
+    std::vector<Variant> args = {KeyAscii};
+    Deliver(5, args);
+    KeyAscii = CInt(args[0]);
+}
+void DispatchEventSink::KeyDown(Integer& KeyCode, Integer& Shift) { DeliverKey(6, KeyCode, Shift); }
+void DispatchEventSink::KeyUp(Integer& KeyCode, Integer& Shift) { DeliverKey(7, KeyCode, Shift); }
+void DispatchEventSink::ItemCheck(Long& nItemIndex) {
+    std::vector<Variant> args = {nItemIndex};
+    Deliver(8, args);
+    nItemIndex = CLng(args[0]);
+}
+void DispatchEventSink::Click() {
+    std::vector<Variant> args;
+    Deliver(9, args);
+}
+
+}  // namespace qv

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "control/ColorListBox.h"
+#include "platform/soft/host/ControlSite.h"
+#include "platform/soft/host/Form.h"
+#include "VariantPrinter.h"
+
+namespace qv {
+
+// Reads and sets the control's member state for tests.
+struct ColorListBoxInspector {
+    static Long ListIndex(const ColorListBox& c) { return c.m_nListIndex; }
+    static void SetListIndex(ColorListBox& c, Long nIndex) { c.m_nListIndex = nIndex; }
+    static void SetStyle(ColorListBox& c, enmStyle eStyle) { c.m_eStyle = eStyle; }
+    static void SetMultiSelect(ColorListBox& c, enmMultiSelect eMode) { c.m_eMultiSelect = eMode; }
+    static void SetMaxCheck(ColorListBox& c, Long nMax) { c.m_nMaxCheck = nMax; }
+    static bool ToggleItemCheck(ColorListBox& c, Long nIndex) { return c.ToggleItemCheck(nIndex); }
+    static const std::vector<Long>& CheckList(const ColorListBox& c) { return c.m_aCheckList; }
+    static Long CheckListCount(const ColorListBox& c) { return c.m_nCheckListCount; }
+    static void SetItemHeight(ColorListBox& c, Long nHeight) {
+        c.m_nItemHeight = nHeight;
+        c.UpdateScrollBar();
+    }
+    static Long TopIndex(const ColorListBox& c) { return c.m_nTopIndex; }
+    static Long ScrollCount(const ColorListBox& c) { return c.m_nScrollCount; }
+    static Integer VisibleCount(const ColorListBox& c) { return c.m_nVisibleCount; }
+};
+
+// Records what the control tells its host.
+class HostRecorder : public soft::IHostObserver, public ColorListBoxEvents {
+public:
+    void OnPaintDelivered(soft::ControlSite&) override { ++nPaints; }
+    void OnPropertyChanged(soft::ControlSite&, std::string_view sName) override {
+        log.push_back("PropertyChanged " + std::string(sName));
+    }
+    void ItemCheck(Long& nItemIndex) override {
+        log.push_back("ItemCheck " + std::to_string(nItemIndex));
+    }
+    void Scroll() override { log.push_back("Scroll"); }
+
+    int nPaints = 0;
+    std::vector<std::string> log;
+};
+
+// One control on a form, initialised as a new control and shown.
+class ControlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        site.Attach(&control);
+        control.Events().Connect(&recorder);
+        site.Initialize();
+        site.InitProperties();
+        site.Show();
+        form.RunUntilIdle();
+        recorder.nPaints = 0;
+    }
+    void TearDown() override { site.Terminate(); }
+
+    // Runs the host's loop; returns the number of paints it delivered.
+    int PaintsWhenIdle() {
+        const int nBefore = recorder.nPaints;
+        form.RunUntilIdle();
+        return recorder.nPaints - nBefore;
+    }
+
+    void Fill(int nCount) {
+        for (int i = 0; i < nCount; ++i) control.AddItem("Item " + std::to_string(i));
+        form.RunUntilIdle();
+        recorder.nPaints = 0;
+    }
+
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (Long i = 0; i < control.ListCount(); ++i) {
+            std::string sText;
+            control.GetText(i, sText);
+            texts.push_back(sText);
+        }
+        return texts;
+    }
+
+    std::vector<Long> SelectedIndices() const {
+        std::vector<Long> indices;
+        for (Long i = 0; i < control.ListCount(); ++i) {
+            Boolean bSelected;
+            control.GetSelectedItem(i, bSelected);
+            if (bSelected.IsTrue()) indices.push_back(i);
+        }
+        return indices;
+    }
+
+    using Inspect = ColorListBoxInspector;
+
+    HostRecorder recorder;
+    soft::Form form{640, 480, &recorder};
+    soft::ControlSite site{form, 10, 10, 200, 154};
+    ColorListBox control{site};
+};
+
+}  // namespace qv
