@@ -1,6 +1,7 @@
 #include "control/ItemStore.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace qv {
@@ -46,14 +47,17 @@ void ItemStore::MoveGapTo(std::size_t nIndex) {
     }
 }
 
-// Doubles the capacity; the new room becomes the gap, at the same place as before.
+// Doubles the capacity; the new room becomes the gap, at the same place as before. Each
+// record of the new array is written once.
 void ItemStore::Grow() {
     const std::size_t nOldCapacity = m_aSlots.size();
     const std::size_t nNewCapacity = std::max(kInitialCapacity, nOldCapacity * 2);
-    std::vector<ListItem> aNewSlots(nNewCapacity);
-    std::move(m_aSlots.begin(), m_aSlots.begin() + m_nGapStart, aNewSlots.begin());
     const std::size_t nTail = nOldCapacity - m_nGapEnd;
-    std::move(m_aSlots.begin() + m_nGapEnd, m_aSlots.end(), aNewSlots.end() - nTail);
+    std::vector<ListItem> aNewSlots;
+    aNewSlots.reserve(nNewCapacity);
+    std::move(m_aSlots.begin(), m_aSlots.begin() + m_nGapStart, std::back_inserter(aNewSlots));
+    aNewSlots.resize(nNewCapacity - nTail);
+    std::move(m_aSlots.begin() + m_nGapEnd, m_aSlots.end(), std::back_inserter(aNewSlots));
     m_aSlots = std::move(aNewSlots);
     m_nGapEnd = nNewCapacity - nTail;
 }

@@ -111,6 +111,25 @@ TEST(ScriptParserTest, ParsesEveryCommand) {
     }
 }
 
+struct KeyName {
+    std::string sName;
+    int nCode;
+};
+
+const KeyName kKeyNames[] = {
+    {"Home", 36}, {"End", 35},  {"PageUp", 33}, {"PageDown", 34}, {"Up", 38},
+    {"Down", 40}, {"Left", 37}, {"Right", 39},  {"Space", 32},    {"A", 65},
+};
+
+TEST(ScriptParserTest, KeyNamesGiveVirtualKeyCodes) {
+    for (const KeyName& row : kKeyNames) {
+        SCOPED_TRACE(row.sName);
+        std::vector<Command> commands = ParseLines("key L1 stroke " + row.sName);
+        ASSERT_EQ(commands.size(), 1u);
+        EXPECT_EQ(std::get<KeyCommand>(commands[0].body).nCode, row.nCode);
+    }
+}
+
 struct ValueCase {
     std::string sWord;
     ScriptValue expected;
