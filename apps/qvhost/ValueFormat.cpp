@@ -8,8 +8,9 @@ namespace {
 
 template <class T>
 std::string ShortestText(T value) {
+    // Far more than the longest shortest form of a double (24 characters).
     char aBuffer[64];
-    auto [pEnd, ec] = std::to_chars(aBuffer, aBuffer + sizeof aBuffer, value);
+    char* pEnd = std::to_chars(aBuffer, aBuffer + sizeof aBuffer, value).ptr;
     return std::string(aBuffer, pEnd);
 }
 

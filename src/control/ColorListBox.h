@@ -19,7 +19,7 @@ namespace qv {
 // client area itself and reaches its host only through the host runtime and the
 // Win32-shaped platform operations.
 class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
-public:
+  public:
     // The list never holds more than this many items.
     static constexpr Long kMaxListCount = 30001;
 
@@ -62,7 +62,7 @@ public:
     void UserControl_Paint() override;
     void UserControl_Resize() override;
 
-private:
+  private:
     friend struct ColorListBoxInspector;  // lets tests read the member state
 
     // Item store.

@@ -7,7 +7,7 @@ namespace qv {
 // The control's events, in dispatch order (1 Scroll .. 9 Click). Arguments are passed by
 // reference, as the host's event interface does; every handler is optional.
 class ColorListBoxEvents {
-public:
+  public:
     virtual ~ColorListBoxEvents() = default;
     virtual void Scroll() {}
     virtual void MouseDown(Integer& /*Button*/, Integer& /*Shift*/, float& /*X*/, float& /*Y*/) {}

@@ -11,7 +11,7 @@ namespace qv {
 // only the records between the previous and the current edit point (a gap buffer), so
 // appending, or inserting again and again at one place, costs constant time per item.
 class ItemStore {
-public:
+  public:
     std::size_t Size() const { return m_aSlots.size() - GapLength(); }
     bool Empty() const { return Size() == 0; }
 
@@ -29,7 +29,7 @@ public:
         for (std::size_t i = m_nGapEnd; i < m_aSlots.size(); ++i) function(m_aSlots[i]);
     }
 
-private:
+  private:
     std::size_t GapLength() const { return m_nGapEnd - m_nGapStart; }
     std::size_t SlotOf(std::size_t nIndex) const {
         return nIndex < m_nGapStart ? nIndex : nIndex + GapLength();

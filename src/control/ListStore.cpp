@@ -41,7 +41,9 @@ void ColorListBox::UserControl_Terminate() {
     ClearCheckList();
 }
 
-bool ColorListBox::IsValidIndex(Long nIndex) const { return nIndex >= 0 && nIndex < m_nListCount; }
+bool ColorListBox::IsValidIndex(Long nIndex) const {
+    return nIndex >= 0 && nIndex < m_nListCount;
+}
 
 ListItem& ColorListBox::Item(Long nIndex) {
     if (!IsValidIndex(nIndex)) throw HostError(err::kSubscriptOutOfRange);

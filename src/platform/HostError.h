@@ -27,7 +27,7 @@ inline constexpr Long kWrongArguments = 450;
 // An error raised to the caller of a host operation: the host's error number with its
 // standard text (or a text of the raiser's own).
 class HostError : public std::runtime_error {
-public:
+  public:
     explicit HostError(Long nNumber);
     HostError(Long nNumber, const std::string& sText);
 
@@ -37,7 +37,7 @@ public:
     // The host's standard text for an error number ("Overflow" for 6).
     static std::string StandardText(Long nNumber);
 
-private:
+  private:
     Long m_nNumber;
 };
 

@@ -12,7 +12,7 @@ using OLE_COLOR = std::uint32_t;
 // A 16-bit Boolean: True is -1 and False is 0, and any other 16-bit value is kept as it
 // is (hosts may store such values, and they must read back unchanged).
 class Boolean {
-public:
+  public:
     constexpr Boolean() = default;
     constexpr explicit Boolean(Integer nValue) : m_nValue(nValue) {}
     static constexpr Boolean FromBool(bool b) { return Boolean(b ? Integer{-1} : Integer{0}); }
@@ -22,7 +22,7 @@ public:
     constexpr explicit operator bool() const { return IsTrue(); }
     friend constexpr bool operator==(Boolean, Boolean) = default;
 
-private:
+  private:
     Integer m_nValue = 0;
 };
 

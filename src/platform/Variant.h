@@ -11,7 +11,7 @@ namespace qv {
 
 // Base of every object the host passes by reference (fonts, pictures, ...).
 class HostObject {
-public:
+  public:
     virtual ~HostObject() = default;
     virtual std::string_view TypeName() const = 0;
 };
@@ -22,7 +22,7 @@ enum class VarType { Empty, Integer, Long, Single, Double, String, Boolean, Obje
 // A tagged value of the dispatch interface. An Object variant holding no object is
 // Nothing. Text is UTF-8.
 class Variant {
-public:
+  public:
     Variant() = default;
     Variant(Integer nValue) : m_value(nValue) {}
     Variant(Long nValue) : m_value(nValue) {}
@@ -53,7 +53,7 @@ public:
     // Same type and same value (objects: the same object).
     friend bool operator==(const Variant&, const Variant&) = default;
 
-private:
+  private:
     std::variant<std::monostate, Integer, Long, float, double, std::string, Boolean, ObjectRef>
         m_value;
 };

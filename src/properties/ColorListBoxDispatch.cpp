@@ -6,16 +6,28 @@ namespace qv {
 
 namespace {
 
-ParamInfo In(std::string_view sName, ParamType eType) { return {sName, eType, false, false, {}}; }
-ParamInfo ByRef(std::string_view sName, ParamType eType) { return {sName, eType, true, false, {}}; }
+ParamInfo In(std::string_view sName, ParamType eType) {
+    return {sName, eType, false, false, {}};
+}
+ParamInfo ByRef(std::string_view sName, ParamType eType) {
+    return {sName, eType, true, false, {}};
+}
 ParamInfo Optional(std::string_view sName, ParamType eType, Variant vDefault) {
     return {sName, eType, false, true, std::move(vDefault)};
 }
 
 MemberInfo Method(std::string_view sName, DISPID nDispId, std::vector<ParamInfo> params,
                   MemberGetter call) {
-    return {sName, nDispId, MemberKind::Method, ParamType::Variant, false, std::move(params),
-            true, {}, std::move(call), {}};
+    return {sName,
+            nDispId,
+            MemberKind::Method,
+            ParamType::Variant,
+            false,
+            std::move(params),
+            true,
+            {},
+            std::move(call),
+            {}};
 }
 
 MemberInfo Function(std::string_view sName, DISPID nDispId, ParamType eResult,
@@ -48,19 +60,20 @@ std::vector<MemberInfo> ListMembers() {
                    c.RemoveAll();
                    return Variant();
                }),
-        Function("AddItem", 0x6003003D, ParamType::Long,
-                 {In("sText", ParamType::String), Optional("nImageIndex", ParamType::Long, Long{-1}),
-                  Optional("vItemData", ParamType::Variant, vZero)},
-                 [](ColorListBox& c, Arguments& a) {
-                     return Variant(c.AddItem(a.GetString(0), a.GetLong(1), a.GetVariant(2)));
-                 }),
+        Function(
+            "AddItem", 0x6003003D, ParamType::Long,
+            {In("sText", ParamType::String), Optional("nImageIndex", ParamType::Long, Long{-1}),
+             Optional("vItemData", ParamType::Variant, vZero)},
+            [](ColorListBox& c, Arguments& a) {
+                return Variant(c.AddItem(a.GetString(0), a.GetLong(1), a.GetVariant(2)));
+            }),
         Function("InsertItem", 0x6003003E, ParamType::Long,
                  {In("nIndex", ParamType::Long), In("sText", ParamType::String),
                   Optional("nImageIndex", ParamType::Long, Long{-1}),
                   Optional("vItemData", ParamType::Variant, vZero)},
                  [](ColorListBox& c, Arguments& a) {
-                     return Variant(c.InsertItem(a.GetLong(0), a.GetString(1), a.GetLong(2),
-                                                 a.GetVariant(3)));
+                     return Variant(
+                         c.InsertItem(a.GetLong(0), a.GetString(1), a.GetLong(2), a.GetVariant(3)));
                  }),
         ReadOnly("ListCount", 0x68030009, ParamType::Long,
                  [](ColorListBox& c, Arguments&) { return Variant(c.ListCount()); }),
@@ -78,7 +91,8 @@ std::vector<MemberInfo> ItemReaders() {
         return params;
     };
     return {
-        Function("GetText", 0x60030044, ParamType::Boolean, With(ByRef("sValue", ParamType::String)),
+        Function("GetText", 0x60030044, ParamType::Boolean,
+                 With(ByRef("sValue", ParamType::String)),
                  [](ColorListBox& c, Arguments& a) {
                      std::string sValue = a.GetString(1);
                      const Boolean bFound = c.GetText(a.GetLong(0), sValue);
@@ -121,8 +135,7 @@ std::vector<MemberInfo> ItemWriters() {
                  [](ColorListBox& c, Arguments& a) {
                      return Variant(c.SetText(a.GetLong(0), a.GetString(1)));
                  }),
-        Function("SetImageIndex", 0x60030049, ParamType::Boolean,
-                 Params("nValue", ParamType::Long),
+        Function("SetImageIndex", 0x60030049, ParamType::Boolean, Params("nValue", ParamType::Long),
                  [](ColorListBox& c, Arguments& a) {
                      return Variant(c.SetImageIndex(a.GetLong(0), a.GetLong(1)));
                  }),
@@ -184,7 +197,8 @@ const std::vector<EventInfo>& ColorListBoxEventInfo() {
 }
 
 void DispatchEventSink::Deliver(DISPID nDispId, std::vector<Variant>& args) {
-    if (m_handler) m_handler(ColorListBoxEventInfo().at(static_cast<std::size_t>(nDispId - 1)), args);
+    if (m_handler)
+        m_handler(ColorListBoxEventInfo().at(static_cast<std::size_t>(nDispId - 1)), args);
 }
 
 void DispatchEventSink::DeliverMouse(DISPID nDispId, Integer& Button, Integer& Shift, float& X,
@@ -222,8 +236,12 @@ void DispatchEventSink::KeyPress(Integer& KeyAscii) {
     Deliver(5, args);
     KeyAscii = CInt(args[0]);
 }
-void DispatchEventSink::KeyDown(Integer& KeyCode, Integer& Shift) { DeliverKey(6, KeyCode, Shift); }
-void DispatchEventSink::KeyUp(Integer& KeyCode, Integer& Shift) { DeliverKey(7, KeyCode, Shift); }
+void DispatchEventSink::KeyDown(Integer& KeyCode, Integer& Shift) {
+    DeliverKey(6, KeyCode, Shift);
+}
+void DispatchEventSink::KeyUp(Integer& KeyCode, Integer& Shift) {
+    DeliverKey(7, KeyCode, Shift);
+}
 void DispatchEventSink::ItemCheck(Long& nItemIndex) {
     std::vector<Variant> args = {nItemIndex};
     Deliver(8, args);

@@ -25,7 +25,7 @@ const std::vector<EventInfo>& ColorListBoxEventInfo();
 // the handler stores into the arguments go back to the control, as by-reference
 // arguments do.
 class DispatchEventSink : public ColorListBoxEvents {
-public:
+  public:
     using Handler = std::function<void(const EventInfo& event, std::vector<Variant>& args)>;
     explicit DispatchEventSink(Handler handler) : m_handler(std::move(handler)) {}
 
@@ -39,7 +39,7 @@ public:
     void ItemCheck(Long& nItemIndex) override;
     void Click() override;
 
-private:
+  private:
     void Deliver(DISPID nDispId, std::vector<Variant>& args);
     void DeliverMouse(DISPID nDispId, Integer& Button, Integer& Shift, float& X, float& Y);
     void DeliverKey(DISPID nDispId, Integer& KeyCode, Integer& Shift);

@@ -18,16 +18,23 @@ bool EqualNoCase(std::string_view sA, std::string_view sB) {
 
 Variant ConvertTo(ParamType eType, const Variant& vValue) {
     switch (eType) {
-        case ParamType::Integer: return CInt(vValue);
-        case ParamType::Long: return CLng(vValue);
-        case ParamType::Single: return CSng(vValue);
-        case ParamType::Double: return CDbl(vValue);
-        case ParamType::String: return CStr(vValue);
-        case ParamType::Boolean: return CBool(vValue);
+        case ParamType::Integer:
+            return CInt(vValue);
+        case ParamType::Long:
+            return CLng(vValue);
+        case ParamType::Single:
+            return CSng(vValue);
+        case ParamType::Double:
+            return CDbl(vValue);
+        case ParamType::String:
+            return CStr(vValue);
+        case ParamType::Boolean:
+            return CBool(vValue);
         case ParamType::Object:
             if (!vValue.IsObject()) throw HostError(err::kTypeMismatch);
             return vValue;
-        case ParamType::Variant: break;
+        case ParamType::Variant:
+            break;
     }
     return vValue;
 }
@@ -57,8 +64,7 @@ void PutProperty(ColorListBox& control, const MemberInfo& member, InvokeKind eKi
     if (member.eKind == MemberKind::ReadOnly) throw HostError(err::kReadOnlyProperty);
     if (args.size() != 1) throw HostError(err::kWrongArguments);
     const bool bIsSet = eKind == InvokeKind::PropertyPutRef;
-    if (bIsSet != (member.eKind == MemberKind::ObjectProperty))
-        throw HostError(err::kNoSuchMember);
+    if (bIsSet != (member.eKind == MemberKind::ObjectProperty)) throw HostError(err::kNoSuchMember);
     member.put(control, ConvertTo(member.eValueType, args.front()));
 }
 
@@ -70,13 +76,21 @@ const Variant& Arguments::ValueOrDefault(std::size_t nIndex) const {
     throw HostError(err::kArgumentNotOptional);
 }
 
-Long Arguments::GetLong(std::size_t nIndex) const { return CLng(ValueOrDefault(nIndex)); }
-Integer Arguments::GetInteger(std::size_t nIndex) const { return CInt(ValueOrDefault(nIndex)); }
+Long Arguments::GetLong(std::size_t nIndex) const {
+    return CLng(ValueOrDefault(nIndex));
+}
+Integer Arguments::GetInteger(std::size_t nIndex) const {
+    return CInt(ValueOrDefault(nIndex));
+}
 std::string Arguments::GetString(std::size_t nIndex) const {
     return CStr(ValueOrDefault(nIndex));
 }
-Boolean Arguments::GetBoolean(std::size_t nIndex) const { return CBool(ValueOrDefault(nIndex)); }
-Variant Arguments::GetVariant(std::size_t nIndex) const { return ValueOrDefault(nIndex); }
+Boolean Arguments::GetBoolean(std::size_t nIndex) const {
+    return CBool(ValueOrDefault(nIndex));
+}
+Variant Arguments::GetVariant(std::size_t nIndex) const {
+    return ValueOrDefault(nIndex);
+}
 
 void Arguments::SetByRef(std::size_t nIndex, const Variant& vValue) {
     if (nIndex >= m_values.size() || nIndex >= m_params.size()) return;

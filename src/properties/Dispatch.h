@@ -33,7 +33,7 @@ struct ParamInfo {
 // The arguments of one call, converted to the declared parameter types on the way in;
 // by-reference parameters are written back when the member stores into them.
 class Arguments {
-public:
+  public:
     Arguments(const std::vector<ParamInfo>& params, std::vector<Variant>& values)
         : m_params(params), m_values(values) {}
 
@@ -46,7 +46,7 @@ public:
     // Stores the final value of a by-reference parameter, in its declared type.
     void SetByRef(std::size_t nIndex, const Variant& vValue);
 
-private:
+  private:
     const Variant& ValueOrDefault(std::size_t nIndex) const;
 
     const std::vector<ParamInfo>& m_params;
@@ -72,14 +72,14 @@ struct MemberInfo {
 // The members of one dispatch interface, in interface order, reachable by name (without
 // regard to case) and by dispatch identifier.
 class DispatchTable {
-public:
+  public:
     explicit DispatchTable(std::vector<MemberInfo> members) : m_members(std::move(members)) {}
 
     const std::vector<MemberInfo>& Members() const { return m_members; }
     const MemberInfo* FindByName(std::string_view sName) const;
     const MemberInfo* FindById(DISPID nDispId) const;
 
-private:
+  private:
     std::vector<MemberInfo> m_members;
 };
 

@@ -7,7 +7,7 @@ namespace qv {
 
 // Receives the relay's events; every handler is optional.
 class clsEventsSink {
-public:
+  public:
     virtual ~clsEventsSink() = default;
     virtual void OnHScroll(Long /*hWnd*/, Long /*nNewPos*/) {}
     virtual void OnVScroll(Long /*hWnd*/, Long /*nNewPos*/) {}
@@ -24,7 +24,7 @@ public:
 // The relay object shared by every control window of a thread: each method only raises
 // its event, to every connected sink.
 class clsEvents : public host::EventSource<clsEventsSink> {
-public:
+  public:
     void ChangedMap(Integer iIndex) {
         Raise([&](clsEventsSink& sink) { sink.OnChangeMap(iIndex); });
     }

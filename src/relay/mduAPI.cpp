@@ -35,13 +35,17 @@ void UnhookWindow(HWND hWnd) {
     g_prevWndProcs.erase(it);
 }
 
-std::shared_ptr<clsEvents> RelayEvents() { return g_oEvents; }
+std::shared_ptr<clsEvents> RelayEvents() {
+    return g_oEvents;
+}
 
 LRESULT RelayWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(PreviousProcedure(hWnd), hWnd, uMsg, wParam, lParam);
 }
 
-Integer LoWord(Long nValue) { return static_cast<Integer>(nValue & 0xFFFF); }
+Integer LoWord(Long nValue) {
+    return static_cast<Integer>(nValue & 0xFFFF);
+}
 
 Integer HiWord(Long nValue) {
     return static_cast<Integer>((static_cast<std::uint32_t>(nValue) >> 16) & 0xFFFF);

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "VariantPrinter.h"
 #include "control/ColorListBox.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
-#include "VariantPrinter.h"
 
 namespace qv {
 
@@ -33,7 +33,7 @@ struct ColorListBoxInspector {
 
 // Records what the control tells its host.
 class HostRecorder : public soft::IHostObserver, public ColorListBoxEvents {
-public:
+  public:
     void OnPaintDelivered(soft::ControlSite&) override { ++nPaints; }
     void OnPropertyChanged(soft::ControlSite&, std::string_view sName) override {
         log.push_back("PropertyChanged " + std::string(sName));
@@ -49,7 +49,7 @@ public:
 
 // One control on a form, initialised as a new control and shown.
 class ControlTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         site.Attach(&control);
         control.Events().Connect(&recorder);

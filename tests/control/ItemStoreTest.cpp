@@ -41,7 +41,8 @@ TEST(ItemStore, MatchesAPlainArrayUnderRandomEdits) {
 
 TEST(ItemStore, ForEachVisitsEveryItemInOrderAroundTheGap) {
     ItemStore store;
-    for (const char* sText : {"b", "d"}) store.Insert(store.Size(), ListItem{sText, 0, VbFalse, {}});
+    for (const char* sText : {"b", "d"})
+        store.Insert(store.Size(), ListItem{sText, 0, VbFalse, {}});
     store.Insert(0, ListItem{"a", 0, VbFalse, {}});
     store.Insert(2, ListItem{"c", 0, VbFalse, {}});
     std::string sSeen;

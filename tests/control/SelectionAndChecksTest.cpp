@@ -14,11 +14,8 @@ TEST_F(SetSelectedItemTest, SingleSelectionAndCheckStyleKeepOneFlag) {
         std::vector<Long> expected;
     };
     const Case cases[] = {
-        {lsNormal, msSingle, {3}},
-        {lsNormal, msMulti, {1, 3}},
-        {lsNormal, msExtend, {1, 3}},
-        {lsCheck, msSingle, {3}},
-        {lsCheck, msMulti, {3}},
+        {lsNormal, msSingle, {3}}, {lsNormal, msMulti, {1, 3}}, {lsNormal, msExtend, {1, 3}},
+        {lsCheck, msSingle, {3}},  {lsCheck, msMulti, {3}},
     };
     for (const Case& c : cases) {
         control.RemoveAll();
@@ -38,11 +35,11 @@ TEST_F(SetSelectedItemTest, ReportsNoChangeForTheSameValueOrABadIndex) {
     EXPECT_EQ(control.SetSelectedItem(3, VbTrue), VbFalse);
     EXPECT_EQ(control.SetSelectedItem(0, Boolean(1)), VbTrue);
     EXPECT_EQ(control.SetSelectedItem(0, VbTrue), VbTrue);  // -1 differs from 1
-    EXPECT_EQ(Inspect::ListIndex(control), -1);              // the current item never moves
+    EXPECT_EQ(Inspect::ListIndex(control), -1);             // the current item never moves
 }
 
 class CheckQueueTest : public ControlTest {
-protected:
+  protected:
     void SetUp() override {
         ControlTest::SetUp();
         Inspect::SetStyle(control, lsCheck);
@@ -55,7 +52,8 @@ TEST_F(CheckQueueTest, TheOldestCheckGivesWaySilently) {
     for (Long nIndex : {0, 1, 2}) Inspect::ToggleItemCheck(control, nIndex);
     EXPECT_EQ(SelectedIndices(), (std::vector<Long>{1, 2}));
     EXPECT_EQ(Inspect::CheckList(control), (std::vector<Long>{1, 2}));
-    EXPECT_EQ(recorder.log, (std::vector<std::string>{"ItemCheck 0", "ItemCheck 1", "ItemCheck 2"}));
+    EXPECT_EQ(recorder.log,
+              (std::vector<std::string>{"ItemCheck 0", "ItemCheck 1", "ItemCheck 2"}));
 }
 
 TEST_F(CheckQueueTest, InsertionAndRemovalKeepEntriesOnTheirItems) {

@@ -12,7 +12,7 @@ namespace {
 
 // Collects the message boxes shown while it lives.
 class MessageBoxLog {
-public:
+  public:
     MessageBoxLog() {
         m_previous = soft::SetMessageBoxHandler([this](std::string_view sPrompt, Long nButtons) {
             shown.push_back(std::to_string(nButtons) + " " + std::string(sPrompt));
@@ -22,7 +22,7 @@ public:
     ~MessageBoxLog() { soft::SetMessageBoxHandler(std::move(m_previous)); }
     std::vector<std::string> shown;
 
-private:
+  private:
     soft::MessageBoxHandler m_previous;
 };
 
@@ -70,11 +70,12 @@ TEST(ResolveSystemColor, ResolvesOnlyTheSystemColourCodes) {
         OLE_COLOR clrIn, clrOut;
     };
     const Case cases[] = {
-        {0x80000000, 0xC8D0D4}, {0x80000002, 0x6A240A}, {0x8000000F, 0xC8D0D4},
-        {0x80000018, 0xE1FFFF}, {0x80000019, 0x80000019}, {0x7FFFFFFF, 0x7FFFFFFF},
+        {0x80000000, 0xC8D0D4},   {0x80000002, 0x6A240A},   {0x8000000F, 0xC8D0D4},
+        {0x80000018, 0xE1FFFF},   {0x80000019, 0x80000019}, {0x7FFFFFFF, 0x7FFFFFFF},
         {0x00123456, 0x00123456}, {0xFFFFFFFF, 0xFFFFFFFF},
     };
-    for (const Case& c : cases) EXPECT_EQ(ResolveSystemColor(c.clrIn), c.clrOut) << std::hex << c.clrIn;
+    for (const Case& c : cases)
+        EXPECT_EQ(ResolveSystemColor(c.clrIn), c.clrOut) << std::hex << c.clrIn;
 }
 
 TEST(ChangeBoolean, StoresAny16BitValueAsItIs) {

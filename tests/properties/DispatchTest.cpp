@@ -8,7 +8,7 @@ namespace qv {
 namespace {
 
 class DispatchTest : public ControlTest {
-protected:
+  protected:
     Variant Call(std::string_view sName, std::vector<Variant> args = {}) {
         return InvokeByName(control, ColorListBoxDispatch(), sName, InvokeKind::Method, args);
     }
@@ -28,8 +28,8 @@ TEST_F(DispatchTest, MembersAreFoundByNameWithoutRegardToCaseAndByIdentifier) {
         const char* sName;
         DISPID nDispId;
     };
-    const Case cases[] = {{"Refresh", 0x6003003A},     {"insertitem", 0x6003003E},
-                          {"LISTCOUNT", 0x68030009},   {"GetText", 0x60030044},
+    const Case cases[] = {{"Refresh", 0x6003003A},         {"insertitem", 0x6003003E},
+                          {"LISTCOUNT", 0x68030009},       {"GetText", 0x60030044},
                           {"SetSelectedItem", 0x6003004B}, {"hWnd", 0x68030006}};
     for (const Case& c : cases) {
         const MemberInfo* pByName = table.FindByName(c.sName);
@@ -101,8 +101,9 @@ TEST_F(DispatchTest, BadRequestsRaiseTheHostsErrors) {
 TEST_F(DispatchTest, ReadOnlyPropertiesAnswerGetAndCall) {
     Fill(4);
     std::vector<Variant> none;
-    EXPECT_EQ(InvokeById(control, ColorListBoxDispatch(), 0x68030009, InvokeKind::PropertyGet, none),
-              Variant(Long{4}));
+    EXPECT_EQ(
+        InvokeById(control, ColorListBoxDispatch(), 0x68030009, InvokeKind::PropertyGet, none),
+        Variant(Long{4}));
     EXPECT_EQ(Call("hWnd"), Variant(control.hWnd()));
     EXPECT_EQ(Call("RemoveAll"), Variant());  // no result
 }

@@ -47,8 +47,10 @@ TEST(Relay, WordsAreSigned16BitHalves) {
         Integer nLow, nHigh;
     };
     const Case cases[] = {
-        {0x00000000, 0, 0},         {0x00017FFF, 32767, 1},
-        {0x0000FFFF, -1, 0},        {static_cast<Long>(0xFFFF0001), 1, -1},
+        {0x00000000, 0, 0},
+        {0x00017FFF, 32767, 1},
+        {0x0000FFFF, -1, 0},
+        {static_cast<Long>(0xFFFF0001), 1, -1},
         {static_cast<Long>(0x80008000), -32768, -32768},
     };
     for (const Case& c : cases) {

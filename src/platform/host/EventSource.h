@@ -10,7 +10,7 @@ namespace qv::host {
 // may disconnect (itself or another) while an event is being delivered.
 template <typename TSink>
 class EventSource {
-public:
+  public:
     void Connect(TSink* pSink) {
         if (std::find(m_sinks.begin(), m_sinks.end(), pSink) == m_sinks.end())
             m_sinks.push_back(pSink);
@@ -25,7 +25,7 @@ public:
         }
     }
 
-private:
+  private:
     bool IsConnected(TSink* pSink) const {
         return std::find(m_sinks.begin(), m_sinks.end(), pSink) != m_sinks.end();
     }

@@ -18,7 +18,7 @@ enum PictureType : Integer {
 // The host's standard picture object: a GDI bitmap or icon handle with its size in
 // HIMETRIC (0.01 mm).
 class IPicture : public HostObject {
-public:
+  public:
     std::string_view TypeName() const override { return "Picture"; }
     virtual Long Handle() const = 0;
     virtual Integer Type() const = 0;

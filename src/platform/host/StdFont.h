@@ -10,7 +10,7 @@ namespace qv::host {
 // The host's standard font object. Fonts are shared by reference: the control's font
 // and the host's ambient font are objects, not copies.
 class StdFont : public HostObject {
-public:
+  public:
     static constexpr Integer kNormalWeight = 400;
     static constexpr Integer kBoldWeight = 700;
 
@@ -38,7 +38,7 @@ public:
     Integer Charset() const { return m_nCharset; }
     void SetCharset(Integer nCharset) { m_nCharset = nCharset; }
 
-private:
+  private:
     std::string m_sName = "MS UI Gothic";
     double m_dSize = 9;
     Integer m_nWeight = kNormalWeight;

@@ -14,7 +14,7 @@ enum class ScaleUnit { Twips = 1, Pixels = 3, Himetric = 8 };
 
 // The ambient properties of the container a control sits in.
 class IAmbient {
-public:
+  public:
     virtual ~IAmbient() = default;
     // False while the control sits in a designer.
     virtual Boolean UserMode() const = 0;
@@ -25,7 +25,7 @@ public:
 // size, border, font, enabled state, ambient properties and change notifications.
 // Errors of any member pass to the caller as HostError.
 class IUserControl {
-public:
+  public:
     virtual ~IUserControl() = default;
 
     virtual win32::HWND hWnd() const = 0;
@@ -60,7 +60,7 @@ public:
 // coordinates are client pixels; Shift holds 1 Shift, 2 Ctrl, 4 Alt; Button 1 left,
 // 2 right, 4 middle.
 class IUserControlEvents {
-public:
+  public:
     virtual ~IUserControlEvents() = default;
 
     virtual void UserControl_Initialize() {}

@@ -12,8 +12,7 @@ BOOL InvalidateRect(HWND hWnd, const RECT* pRect, BOOL bErase);
 // GWL_WNDPROC reads or replaces the window procedure; the previous value is returned.
 LONG_PTR GetWindowLongA(HWND hWnd, int nIndex);
 LONG_PTR SetWindowLongA(HWND hWnd, int nIndex, LONG_PTR nNewLong);
-LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam,
-                        LPARAM lParam);
+LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 BOOL ShowScrollBar(HWND hWnd, int nBar, BOOL bShow);
 BOOL SetScrollRange(HWND hWnd, int nBar, int nMinPos, int nMaxPos, BOOL bRedraw);

@@ -26,7 +26,7 @@ LRESULT LoggingProc(HWND hWnd, UINT uMsg, WPARAM, LPARAM) {
 }
 
 class WindowSystemTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         g_log.clear();
         g_bInvalidateWhilePainting = false;

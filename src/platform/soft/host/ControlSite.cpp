@@ -15,9 +15,12 @@ thread_local std::map<std::uint32_t, ControlSite*> t_sitesByWindow;
 
 float UnitsPerPixel(host::ScaleUnit eUnit) {
     switch (eUnit) {
-        case host::ScaleUnit::Twips: return kTwipsPerPixel;
-        case host::ScaleUnit::Himetric: return kHimetricPerPixel;
-        case host::ScaleUnit::Pixels: break;
+        case host::ScaleUnit::Twips:
+            return kTwipsPerPixel;
+        case host::ScaleUnit::Himetric:
+            return kHimetricPerPixel;
+        case host::ScaleUnit::Pixels:
+            break;
     }
     return 1.0f;
 }
@@ -56,7 +59,9 @@ void ControlSite::WriteProperties(host::IPropertyBag& propBag) {
     if (m_pControl) m_pControl->UserControl_WriteProperties(propBag);
 }
 
-void ControlSite::Show() { m_form.Windows().SetVisible(m_hWnd, true); }
+void ControlSite::Show() {
+    m_form.Windows().SetVisible(m_hWnd, true);
+}
 
 void ControlSite::Terminate() {
     if (m_pControl) m_pControl->UserControl_Terminate();
@@ -70,9 +75,13 @@ void ControlSite::ResizeOuter(int nWidth, int nHeight) {
     if (m_pControl) m_pControl->UserControl_Resize();
 }
 
-float ControlSite::ScaleWidth() const { return static_cast<float>(OwnWindow().ClientWidth()); }
+float ControlSite::ScaleWidth() const {
+    return static_cast<float>(OwnWindow().ClientWidth());
+}
 
-float ControlSite::ScaleHeight() const { return static_cast<float>(OwnWindow().ClientHeight()); }
+float ControlSite::ScaleHeight() const {
+    return static_cast<float>(OwnWindow().ClientHeight());
+}
 
 float ControlSite::Height() const {
     const RECT& rc = OwnWindow().rcOuter;

@@ -9,7 +9,7 @@ namespace qv::soft {
 // the runtime keeps for it. The window's own procedure turns window messages into the
 // control's notifications.
 class ControlSite : public host::IUserControl {
-public:
+  public:
     // Creates the control's window (hidden) at X,Y with the given outer size.
     ControlSite(Form& form, int nX, int nY, int nWidth, int nHeight);
     ~ControlSite() override;
@@ -53,9 +53,9 @@ public:
     // Border width in pixels of the current Appearance and BorderStyle.
     int BorderWidth() const;
 
-private:
-    static win32::LRESULT SiteWindowProc(win32::HWND hWnd, win32::UINT uMsg,
-                                         win32::WPARAM wParam, win32::LPARAM lParam);
+  private:
+    static win32::LRESULT SiteWindowProc(win32::HWND hWnd, win32::UINT uMsg, win32::WPARAM wParam,
+                                         win32::LPARAM lParam);
     void DeliverPaint();
     void ApplyBorder();
     const Window& OwnWindow() const;

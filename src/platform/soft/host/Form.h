@@ -11,13 +11,13 @@ namespace qv::soft {
 
 // The container's ambient properties, shared by every control on a form.
 class Ambient : public host::IAmbient {
-public:
+  public:
     Ambient();
     Boolean UserMode() const override { return m_bUserMode; }
     host::FontRef Font() const override { return m_oFont; }
     void SetUserMode(Boolean bUserMode) { m_bUserMode = bUserMode; }
 
-private:
+  private:
     Boolean m_bUserMode = VbTrue;
     host::FontRef m_oFont;
 };
@@ -25,7 +25,7 @@ private:
 // A form of the host: a window system, the form's own window, its ambient properties
 // and the host's observer of the controls placed on it.
 class Form {
-public:
+  public:
     Form(int nWidth, int nHeight, IHostObserver* pObserver = nullptr);
     ~Form();
 
@@ -37,7 +37,7 @@ public:
     // Runs the message loop until it is idle.
     void RunUntilIdle() { m_windows.RunUntilIdle(); }
 
-private:
+  private:
     WindowSystem m_windows;
     win32::HWND m_hWnd{};
     Ambient m_ambient;

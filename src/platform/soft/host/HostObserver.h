@@ -11,7 +11,7 @@ class ControlSite;
 // What a host application wants to hear of the controls on its form: the notifications
 // it delivers and what the controls report back to it.
 class IHostObserver {
-public:
+  public:
     virtual ~IHostObserver() = default;
     virtual void OnPaintDelivered(ControlSite& /*site*/) {}
     virtual void OnPropertyChanged(ControlSite& /*site*/, std::string_view /*sName*/) {}

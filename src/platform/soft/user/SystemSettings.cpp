@@ -26,7 +26,9 @@ constexpr std::array<win32::COLORREF, kSystemColorCount> kClassicColors = {
 thread_local std::array<win32::COLORREF, kSystemColorCount> t_colors = kClassicColors;
 thread_local unsigned t_nCodePage = kDefaultAnsiCodePage;
 
-bool IsColorIndex(int nIndex) { return nIndex >= 0 && nIndex < kSystemColorCount; }
+bool IsColorIndex(int nIndex) {
+    return nIndex >= 0 && nIndex < kSystemColorCount;
+}
 
 }  // namespace
 
@@ -38,9 +40,13 @@ void SetSystemColor(int nIndex, win32::COLORREF clrColor) {
     if (IsColorIndex(nIndex)) t_colors[nIndex] = clrColor;
 }
 
-void ResetSystemColors() { t_colors = kClassicColors; }
+void ResetSystemColors() {
+    t_colors = kClassicColors;
+}
 
-void SetSystemCodePage(unsigned nCodePage) { t_nCodePage = nCodePage; }
+void SetSystemCodePage(unsigned nCodePage) {
+    t_nCodePage = nCodePage;
+}
 
 }  // namespace qv::soft
 
@@ -50,6 +56,8 @@ DWORD GetSysColor(int nIndex) {
     return soft::IsColorIndex(nIndex) ? soft::t_colors[nIndex] : 0;
 }
 
-UINT GetACP() { return soft::t_nCodePage; }
+UINT GetACP() {
+    return soft::t_nCodePage;
+}
 
 }  // namespace qv::win32

@@ -9,7 +9,9 @@ using soft::Window;
 using soft::WindowSystem;
 
 namespace {
-Window* FindWindow(HWND hWnd) { return WindowSystem::Current().Find(hWnd); }
+Window* FindWindow(HWND hWnd) {
+    return WindowSystem::Current().Find(hWnd);
+}
 }  // namespace
 
 BOOL InvalidateRect(HWND hWnd, const RECT* /*pRect*/, BOOL /*bErase*/) {
@@ -33,8 +35,7 @@ LONG_PTR SetWindowLongA(HWND hWnd, int nIndex, LONG_PTR nNewLong) {
     return nPrevious;
 }
 
-LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam,
-                        LPARAM lParam) {
+LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (!lpPrevWndFunc) return 0;
     return lpPrevWndFunc(hWnd, uMsg, wParam, lParam);
 }

@@ -22,7 +22,9 @@ int Window::ClientHeight() const {
     return std::max(rcOuter.bottom - rcOuter.top - 2 * nBorderWidth, 0);
 }
 
-WindowSystem::WindowSystem() : m_pPrevious(t_pCurrent) { t_pCurrent = this; }
+WindowSystem::WindowSystem() : m_pPrevious(t_pCurrent) {
+    t_pCurrent = this;
+}
 
 WindowSystem::~WindowSystem() {
     if (t_pCurrent == this) t_pCurrent = m_pPrevious;

@@ -39,7 +39,7 @@ struct Window {
 // The windows of one thread and their message queue. The newest WindowSystem of a
 // thread is its current one; the Win32-shaped functions act on it.
 class WindowSystem {
-public:
+  public:
     WindowSystem();
     ~WindowSystem();
     WindowSystem(const WindowSystem&) = delete;
@@ -70,7 +70,7 @@ public:
     // own paint is given up after a bounded number of rounds; returns false then.
     bool RunUntilIdle();
 
-private:
+  private:
     struct QueuedMessage {
         win32::HWND hWnd;
         win32::UINT uMsg;
