@@ -31,7 +31,7 @@ std::string FirstWord(const std::string& sEcho) {
 std::string DescribeObject(const HostObject& object) {
     if (auto* pFont = dynamic_cast<const host::StdFont*>(&object)) {
         return "Font(" + QuoteString(pFont->Name()) + " " +
-               FormatValue(Variant(pFont->Size()), {}) + ")";
+               FormatValue(Variant(pFont->Size()), DescribeObject) + ")";
     }
     if (auto* pPicture = dynamic_cast<const host::IPicture*>(&object)) {
         return "Picture(" + std::to_string(pPicture->Type()) + " " +
@@ -169,10 +169,10 @@ void Harness::Run(const ScrollbarCommand& command) {
 
 void Harness::Run(const HostCommand& command) {
     const soft::ControlSite& site = *Control(command.sName).site;
-    m_out << command.sName << ".host ScaleWidth=" << FormatValue(site.ScaleWidth(), {})
-          << " ScaleHeight=" << FormatValue(site.ScaleHeight(), {})
-          << " Height=" << FormatValue(site.Height(), {}) << " Appearance=" << site.Appearance()
-          << " BorderStyle=" << site.BorderStyle() << "\n";
+    m_out << command.sName << ".host ScaleWidth=" << FormatValue(site.ScaleWidth(), DescribeObject)
+          << " ScaleHeight=" << FormatValue(site.ScaleHeight(), DescribeObject)
+          << " Height=" << FormatValue(site.Height(), DescribeObject)
+          << " Appearance=" << site.Appearance() << " BorderStyle=" << site.BorderStyle() << "\n";
 }
 
 void Harness::OnPaintDelivered(soft::ControlSite& site) {
