@@ -70,6 +70,24 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     ListItem& Item(Long nIndex);
     const ListItem& Item(Long nIndex) const;
 
+    // Copies a field of a valid item into value; False, and value untouched, otherwise.
+    template <typename TValue>
+    Boolean ReadField(Long nIndex, TValue ListItem::*pField, TValue& value) const {
+        if (!IsValidIndex(nIndex)) return VbFalse;
+        value = Item(nIndex).*pField;
+        return VbTrue;
+    }
+
+    // Stores a different value into a field of a valid item and redraws when its row is
+    // in view; False when nothing changed.
+    template <typename TValue>
+    Boolean ChangeShownField(Long nIndex, TValue ListItem::*pField, const TValue& value) {
+        if (!IsValidIndex(nIndex) || Item(nIndex).*pField == value) return VbFalse;
+        Item(nIndex).*pField = value;
+        if (GetItemVisibility(nIndex) != 0) RedrawList();
+        return VbTrue;
+    }
+
     // Selection.
     void ClearSelList();
     bool SelectSingle(Long nIndex, bool bToggle);

@@ -123,41 +123,27 @@ Long ColorListBox::SelCount() const {
 }
 
 Boolean ColorListBox::GetText(Long nIndex, std::string& sValue) const {
-    if (!IsValidIndex(nIndex)) return VbFalse;
-    sValue = Item(nIndex).sText;
-    return VbTrue;
+    return ReadField(nIndex, &ListItem::sText, sValue);
 }
 
 Boolean ColorListBox::GetImageIndex(Long nIndex, Long& nValue) const {
-    if (!IsValidIndex(nIndex)) return VbFalse;
-    nValue = Item(nIndex).nImageIndex;
-    return VbTrue;
+    return ReadField(nIndex, &ListItem::nImageIndex, nValue);
 }
 
 Boolean ColorListBox::GetItemData(Long nIndex, Variant& vValue) const {
-    if (!IsValidIndex(nIndex)) return VbFalse;
-    vValue = Item(nIndex).vItemData;
-    return VbTrue;
+    return ReadField(nIndex, &ListItem::vItemData, vValue);
 }
 
 Boolean ColorListBox::GetSelectedItem(Long nIndex, Boolean& bValue) const {
-    if (!IsValidIndex(nIndex)) return VbFalse;
-    bValue = Item(nIndex).bSelected;
-    return VbTrue;
+    return ReadField(nIndex, &ListItem::bSelected, bValue);
 }
 
 Boolean ColorListBox::SetText(Long nIndex, const std::string& sValue) {
-    if (!IsValidIndex(nIndex) || Item(nIndex).sText == sValue) return VbFalse;
-    Item(nIndex).sText = sValue;
-    if (GetItemVisibility(nIndex) != 0) RedrawList();
-    return VbTrue;
+    return ChangeShownField(nIndex, &ListItem::sText, sValue);
 }
 
 Boolean ColorListBox::SetImageIndex(Long nIndex, Long nValue) {
-    if (!IsValidIndex(nIndex) || Item(nIndex).nImageIndex == nValue) return VbFalse;
-    Item(nIndex).nImageIndex = nValue;
-    if (GetItemVisibility(nIndex) != 0) RedrawList();
-    return VbTrue;
+    return ChangeShownField(nIndex, &ListItem::nImageIndex, nValue);
 }
 
 Boolean ColorListBox::SetItemData(Long nIndex, const Variant& vValue) {

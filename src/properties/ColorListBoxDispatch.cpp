@@ -82,47 +82,31 @@ std::vector<MemberInfo> ListMembers() {
     };
 }
 
-// Readers fill their by-reference argument only for a valid index.
+// A reader fills its by-reference argument only for a valid index.
+template <typename TValue>
+MemberInfo Reader(std::string_view sName, DISPID nDispId, ParamInfo value,
+                  Boolean (ColorListBox::*pRead)(Long, TValue&) const,
+                  TValue (Arguments::*pGet)(std::size_t) const) {
+    return Function(sName, nDispId, ParamType::Boolean,
+                    {In("nIndex", ParamType::Long), std::move(value)},
+                    [pRead, pGet](ColorListBox& c, Arguments& a) {
+                        TValue value = (a.*pGet)(1);
+                        const Boolean bFound = (c.*pRead)(a.GetLong(0), value);
+                        if (bFound) a.SetByRef(1, value);
+                        return Variant(bFound);
+                    });
+}
+
 std::vector<MemberInfo> ItemReaders() {
-    const std::vector<ParamInfo> index = {In("nIndex", ParamType::Long)};
-    auto With = [&](ParamInfo value) {
-        std::vector<ParamInfo> params = index;
-        params.push_back(std::move(value));
-        return params;
-    };
     return {
-        Function("GetText", 0x60030044, ParamType::Boolean,
-                 With(ByRef("sValue", ParamType::String)),
-                 [](ColorListBox& c, Arguments& a) {
-                     std::string sValue = a.GetString(1);
-                     const Boolean bFound = c.GetText(a.GetLong(0), sValue);
-                     if (bFound) a.SetByRef(1, sValue);
-                     return Variant(bFound);
-                 }),
-        Function("GetImageIndex", 0x60030045, ParamType::Boolean,
-                 With(ByRef("nValue", ParamType::Long)),
-                 [](ColorListBox& c, Arguments& a) {
-                     Long nValue = a.GetLong(1);
-                     const Boolean bFound = c.GetImageIndex(a.GetLong(0), nValue);
-                     if (bFound) a.SetByRef(1, nValue);
-                     return Variant(bFound);
-                 }),
-        Function("GetItemData", 0x60030046, ParamType::Boolean,
-                 With(ByRef("vValue", ParamType::Variant)),
-                 [](ColorListBox& c, Arguments& a) {
-                     Variant vValue = a.GetVariant(1);
-                     const Boolean bFound = c.GetItemData(a.GetLong(0), vValue);
-                     if (bFound) a.SetByRef(1, vValue);
-                     return Variant(bFound);
-                 }),
-        Function("GetSelectedItem", 0x60030047, ParamType::Boolean,
-                 With(ByRef("bValue", ParamType::Boolean)),
-                 [](ColorListBox& c, Arguments& a) {
-                     Boolean bValue = a.GetBoolean(1);
-                     const Boolean bFound = c.GetSelectedItem(a.GetLong(0), bValue);
-                     if (bFound) a.SetByRef(1, bValue);
-                     return Variant(bFound);
-                 }),
+        Reader("GetText", 0x60030044, ByRef("sValue", ParamType::String), &ColorListBox::GetText,
+               &Arguments::GetString),
+        Reader("GetImageIndex", 0x60030045, ByRef("nValue", ParamType::Long),
+               &ColorListBox::GetImageIndex, &Arguments::GetLong),
+        Reader("GetItemData", 0x60030046, ByRef("vValue", ParamType::Variant),
+               &ColorListBox::GetItemData, &Arguments::GetVariant),
+        Reader("GetSelectedItem", 0x60030047, ByRef("bValue", ParamType::Boolean),
+               &ColorListBox::GetSelectedItem, &Arguments::GetBoolean),
     };
 }
 
