@@ -202,10 +202,22 @@ const std::string& Harness::NameOf(const soft::ControlSite& site) const {
     return it == m_controls.end() ? sUnknown : (*it)->sName;
 }
 
+// Names are checked before the script runs, so a named object always exists here.
 Variant Harness::Resolve(const ScriptValue& value) const {
     if (value.sObjectName.empty()) return value.vLiteral;
-    // Objects the host makes arrive with the commands that make them.
-    throw HostError(err::kObjectNotSet);
+    auto it = m_objects.find(value.sObjectName);
+    if (it == m_objects.end()) throw HostError(err::kObjectNotSet);
+    return Variant(it->second);
+}
+
+void Harness::Run(const FontCommand& command) {
+    auto oFont = std::make_shared<host::StdFont>(command.sFace, command.dSize);
+    oFont->SetBold(command.bBold);
+    oFont->SetItalic(command.bItalic);
+    oFont->SetUnderline(command.bUnderline);
+    oFont->SetStrikethrough(command.bStrikethrough);
+    if (command.nCharset) oFont->SetCharset(static_cast<Integer>(*command.nCharset));
+    m_objects[command.sName] = oFont;
 }
 
 std::string Harness::Format(const Variant& vValue) const {

@@ -51,10 +51,20 @@ class Harness : public soft::IHostObserver {
     void Run(const CallCommand& command);
     void Run(const ScrollbarCommand& command);
     void Run(const HostCommand& command);
+    void Run(const FontCommand& command);
+    void Run(const MouseCommand& command);
+    void Run(const ClickCommand& command);
+    void Run(const WheelCommand& command);
+    void Run(const KeyCommand& command);
+    void Run(const FocusCommand& command);
+    void Run(const ScrollCommand& command);
+    void Run(const WaitCommand& command);
     template <typename TCommand>
     void Run(const TCommand&) {}  // refused by CheckSupported before the script runs
 
     HostedControl& Control(const std::string& sName);
+    win32::POINT ScreenPoint(const std::string& sName, int nX, int nY);
+    void FocusControl(const std::string& sName);
     const std::string& NameOf(const soft::ControlSite& site) const;
     Variant Resolve(const ScriptValue& value) const;
     std::string Format(const Variant& vValue) const;
@@ -65,6 +75,7 @@ class Harness : public soft::IHostObserver {
     std::ostream& m_out;
     soft::Form m_form;
     std::vector<std::unique_ptr<HostedControl>> m_controls;
+    std::map<std::string, ObjectRef> m_objects;  // fonts and pictures the script made
     soft::MessageBoxHandler m_previousMessageBoxHandler;
 };
 

@@ -57,6 +57,7 @@ inline constexpr UINT WM_ACTIVATE = 0x0006;
 inline constexpr UINT WM_SETFOCUS = 0x0007;
 inline constexpr UINT WM_KILLFOCUS = 0x0008;
 inline constexpr UINT WM_PAINT = 0x000F;
+inline constexpr UINT WM_CANCELMODE = 0x001F;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_KEYUP = 0x0101;
 inline constexpr UINT WM_CHAR = 0x0102;
@@ -72,6 +73,31 @@ inline constexpr UINT WM_MBUTTONUP = 0x0208;
 inline constexpr UINT WM_MOUSEWHEEL = 0x020A;
 inline constexpr UINT WM_MOUSEHOVER = 0x02A1;
 inline constexpr UINT WM_MOUSELEAVE = 0x02A3;
+
+// Mouse key flags of mouse messages.
+inline constexpr WPARAM MK_LBUTTON = 0x0001;
+inline constexpr WPARAM MK_RBUTTON = 0x0002;
+inline constexpr WPARAM MK_SHIFT = 0x0004;
+inline constexpr WPARAM MK_CONTROL = 0x0008;
+inline constexpr WPARAM MK_MBUTTON = 0x0010;
+
+// Activation states of WM_ACTIVATE.
+inline constexpr WPARAM WA_INACTIVE = 0;
+inline constexpr WPARAM WA_ACTIVE = 1;
+inline constexpr WPARAM WA_CLICKACTIVE = 2;
+
+// Hover tracking.
+inline constexpr DWORD TME_HOVER = 0x00000001;
+inline constexpr DWORD TME_LEAVE = 0x00000002;
+inline constexpr DWORD TME_CANCEL = 0x80000000;
+inline constexpr DWORD HOVER_DEFAULT = 0xFFFFFFFF;
+
+struct TRACKMOUSEEVENT {
+    DWORD cbSize = sizeof(TRACKMOUSEEVENT);
+    DWORD dwFlags = 0;
+    HWND hwndTrack{};
+    DWORD dwHoverTime = 0;
+};
 
 // Window data indices.
 inline constexpr int GWL_WNDPROC = -4;

@@ -21,6 +21,10 @@ int SetScrollPos(HWND hWnd, int nBar, int nPos, BOOL bRedraw);
 BOOL GetScrollRange(HWND hWnd, int nBar, int* pMinPos, int* pMaxPos);
 int GetScrollPos(HWND hWnd, int nBar);
 
+// Asks for one WM_MOUSEHOVER after the pointer has rested for the hover time (TME_HOVER),
+// or cancels that request (TME_CANCEL).
+BOOL TrackMouseEvent(TRACKMOUSEEVENT* pEventTrack);
+
 DWORD GetSysColor(int nIndex);
 
 // The system ANSI code page that text output uses.

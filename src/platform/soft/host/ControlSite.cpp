@@ -131,23 +131,88 @@ const Window& ControlSite::OwnWindow() const {
     return *m_form.Windows().Find(m_hWnd);
 }
 
-void ControlSite::DeliverPaint() {
+void ControlSite::SetEnabled(Boolean bEnabled) {
+    m_bEnabled = bEnabled;
+    m_form.Windows().EnableWindow(m_hWnd, bEnabled.IsTrue());
+}
+
+// A host error raised by the control out of a notification that the message loop
+// delivered has no caller to go to: the host hears of it instead.
+template <typename TCall>
+void ControlSite::Notify(TCall&& call) {
     if (!m_pControl) return;
     IHostObserver* pObserver = m_form.Observer();
-    if (pObserver) pObserver->OnPaintDelivered(*this);
     try {
-        m_pControl->UserControl_Paint();
+        call(*m_pControl);
     } catch (const HostError& error) {
         if (!pObserver) throw;
         pObserver->OnNotificationError(*this, error);
     }
 }
 
-// The runtime's own window procedure: the end of every subclassing chain.
-LRESULT ControlSite::SiteWindowProc(HWND hWnd, UINT uMsg, WPARAM, LPARAM) {
+void ControlSite::DeliverPaint() {
+    if (!m_pControl) return;
+    if (IHostObserver* pObserver = m_form.Observer()) pObserver->OnPaintDelivered(*this);
+    Notify([](host::IUserControlEvents& control) { control.UserControl_Paint(); });
+}
+
+void ControlSite::DeliverButton(int nButton, bool bDown, LPARAM lParam) {
+    const Integer nShift = static_cast<Integer>(m_form.Windows().Modifiers());
+    const float fX = static_cast<float>(static_cast<std::int16_t>(lParam & 0xFFFF));
+    const float fY = static_cast<float>(static_cast<std::int16_t>((lParam >> 16) & 0xFFFF));
+    const Integer nButtonArg = static_cast<Integer>(nButton);
+    if (bDown) {
+        if (nButton == kLeftButton) m_bLeftPressedHere = true;
+        Notify([&](auto& control) { control.UserControl_MouseDown(nButtonArg, nShift, fX, fY); });
+        return;
+    }
+    Notify([&](auto& control) { control.UserControl_MouseUp(nButtonArg, nShift, fX, fY); });
+    const bool bClick = nButton == kLeftButton && m_bLeftPressedHere && fX >= 0 && fY >= 0 &&
+                        fX < ScaleWidth() && fY < ScaleHeight();
+    if (nButton == kLeftButton) m_bLeftPressedHere = false;
+    if (bClick) Notify([](auto& control) { control.UserControl_Click(); });
+}
+
+void ControlSite::DeliverMove(LPARAM lParam) {
+    const Integer nButtons = static_cast<Integer>(m_form.Windows().ButtonsHeld());
+    const Integer nShift = static_cast<Integer>(m_form.Windows().Modifiers());
+    const float fX = static_cast<float>(static_cast<std::int16_t>(lParam & 0xFFFF));
+    const float fY = static_cast<float>(static_cast<std::int16_t>((lParam >> 16) & 0xFFFF));
+    Notify([&](auto& control) { control.UserControl_MouseMove(nButtons, nShift, fX, fY); });
+}
+
+void ControlSite::DeliverKey(UINT uMsg, WPARAM wParam) {
+    Integer nCode = static_cast<Integer>(wParam);
+    Integer nShift = static_cast<Integer>(m_form.Windows().Modifiers());
+    if (uMsg == WM_KEYDOWN) Notify([&](auto& control) { control.UserControl_KeyDown(nCode, nShift); });
+    if (uMsg == WM_KEYUP) Notify([&](auto& control) { control.UserControl_KeyUp(nCode, nShift); });
+    if (uMsg == WM_CHAR) Notify([&](auto& control) { control.UserControl_KeyPress(nCode); });
+}
+
+// The runtime's own window procedure: the end of every subclassing chain. It turns the
+// window's messages into the control's notifications.
+LRESULT ControlSite::SiteWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     auto it = t_sitesByWindow.find(HandleValue(hWnd));
     if (it == t_sitesByWindow.end()) return 0;
-    if (uMsg == WM_PAINT) it->second->DeliverPaint();
+    ControlSite& site = *it->second;
+    switch (uMsg) {
+        case WM_PAINT: site.DeliverPaint(); break;
+        case WM_LBUTTONDOWN: site.DeliverButton(kLeftButton, true, lParam); break;
+        case WM_LBUTTONUP: site.DeliverButton(kLeftButton, false, lParam); break;
+        case WM_RBUTTONDOWN: site.DeliverButton(kRightButton, true, lParam); break;
+        case WM_RBUTTONUP: site.DeliverButton(kRightButton, false, lParam); break;
+        case WM_MBUTTONDOWN: site.DeliverButton(kMiddleButton, true, lParam); break;
+        case WM_MBUTTONUP: site.DeliverButton(kMiddleButton, false, lParam); break;
+        case WM_MOUSEMOVE: site.DeliverMove(lParam); break;
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_CHAR: site.DeliverKey(uMsg, wParam); break;
+        case WM_SETFOCUS: site.Notify([](auto& control) { control.UserControl_GotFocus(); }); break;
+        case WM_KILLFOCUS:
+            site.Notify([](auto& control) { control.UserControl_LostFocus(); });
+            break;
+        default: break;
+    }
     return 0;
 }
 

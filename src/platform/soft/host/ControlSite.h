@@ -45,7 +45,7 @@ class ControlSite : public host::IUserControl {
     host::FontRef Font() const override { return m_oFont; }
     void SetFont(host::FontRef oFont) override { m_oFont = std::move(oFont); }
     Boolean Enabled() const override { return m_bEnabled; }
-    void SetEnabled(Boolean bEnabled) override { m_bEnabled = bEnabled; }
+    void SetEnabled(Boolean bEnabled) override;
     void Refresh() override;
     const host::IAmbient& Ambient() const override { return m_form.AmbientProperties(); }
     void PropertyChanged(std::string_view sPropertyName) override;
@@ -56,7 +56,12 @@ class ControlSite : public host::IUserControl {
   private:
     static win32::LRESULT SiteWindowProc(win32::HWND hWnd, win32::UINT uMsg, win32::WPARAM wParam,
                                          win32::LPARAM lParam);
+    template <typename TCall>
+    void Notify(TCall&& call);
     void DeliverPaint();
+    void DeliverButton(int nButton, bool bDown, win32::LPARAM lParam);
+    void DeliverMove(win32::LPARAM lParam);
+    void DeliverKey(win32::UINT uMsg, win32::WPARAM wParam);
     void ApplyBorder();
     const Window& OwnWindow() const;
 
@@ -67,6 +72,7 @@ class ControlSite : public host::IUserControl {
     Integer m_nBorderStyle = 0;
     host::FontRef m_oFont;
     Boolean m_bEnabled = VbTrue;
+    bool m_bLeftPressedHere = false;  // a left press on this control awaits its release
 };
 
 }  // namespace qv::soft

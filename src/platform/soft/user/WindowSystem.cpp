@@ -52,6 +52,10 @@ HWND WindowSystem::CreateWindowAt(HWND hParent, const RECT& rcOuter, WNDPROC pfn
 
 void WindowSystem::DestroyWindow(HWND hWnd) {
     m_windows.erase(HandleValue(hWnd));
+    if (m_hFocus == hWnd) m_hFocus = HWND{};
+    if (m_hCapture == hWnd) m_hCapture = HWND{};
+    if (m_scrollTracker.Window() == hWnd) m_scrollTracker.Cancel();
+    CancelHover(hWnd);
     std::erase_if(m_queue, [hWnd](const QueuedMessage& msg) { return msg.hWnd == hWnd; });
 }
 

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <vector>
 
+#include "platform/soft/user/ScrollBar.h"
 #include "platform/win32/Types.h"
 
 namespace qv::soft {
@@ -28,6 +30,7 @@ struct Window {
     win32::RECT rcOuter{};
     int nBorderWidth = 0;
     bool bVisible = false;
+    bool bEnabled = true;
     win32::WNDPROC pfnProc = nullptr;
     ScrollBarState vertical;
     bool bNeedsPaint = false;
@@ -35,6 +38,19 @@ struct Window {
     int ClientWidth() const;
     int ClientHeight() const;
 };
+
+// A point as mouse messages carry it: two signed 16-bit halves, x in the low one.
+win32::LPARAM PackPoint(win32::LONG nX, win32::LONG nY);
+
+// Modifier keys held, as hosts report them: 1 Shift, 2 Ctrl, 4 Alt.
+inline constexpr int kShiftKey = 1;
+inline constexpr int kCtrlKey = 2;
+inline constexpr int kAltKey = 4;
+
+// Mouse buttons, as hosts report them.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
 
 // The windows of one thread and their message queue. The newest WindowSystem of a
 // thread is its current one; the Win32-shaped functions act on it.
@@ -65,6 +81,37 @@ class WindowSystem {
     void PostMessage(win32::HWND hWnd, win32::UINT uMsg, win32::WPARAM wParam,
                      win32::LPARAM lParam);
 
+    // Where a window's client area starts, in the coordinates of the top-level window
+    // (screen coordinates).
+    win32::POINT ClientOrigin(win32::HWND hWnd);
+
+    // The user's input, at points in screen coordinates. A press captures the mouse
+    // for the window it lands on until every button is up: moves and the release then
+    // go to that window, wherever the pointer is. A left press first moves the focus to
+    // the window it lands on. A press on a window's scroll bar drives the bar instead.
+    void MouseDown(win32::POINT ptScreen, int nButton, int nModifiers);
+    void MouseUp(win32::POINT ptScreen, int nButton, int nModifiers);
+    void MouseMove(win32::POINT ptScreen, int nModifiers);
+    void MouseWheel(win32::HWND hWnd, int nDelta, win32::POINT ptScreen, int nModifiers);
+    // Keys go to the focus window; uMsg is WM_KEYDOWN, WM_KEYUP or WM_CHAR.
+    void Key(win32::UINT uMsg, int nCode, int nModifiers);
+    // Moves the focus (a null handle: to no window); disabled windows cannot take it.
+    void SetFocus(win32::HWND hWnd);
+    win32::HWND Focus() const { return m_hFocus; }
+    win32::HWND Capture() const { return m_hCapture; }
+    int Modifiers() const { return m_nModifiers; }
+    int ButtonsHeld() const { return m_nButtons; }
+    void EnableWindow(win32::HWND hWnd, bool bEnable);
+
+    // Hover tracking on the virtual clock: one WM_MOUSEHOVER when the pointer has rested
+    // for nHoverTime over the window, or anywhere while the window has the capture.
+    void TrackHover(win32::HWND hWnd, unsigned nHoverTime);
+    void CancelHover(win32::HWND hWnd);
+    // Lets virtual time pass: what falls due is delivered in time order, and after each
+    // the message loop runs until it is idle.
+    void AdvanceTime(unsigned nMilliseconds);
+    unsigned long long Now() const { return m_nNow; }
+
     // Delivers the posted messages, then one WM_PAINT to each visible window that needs
     // painting, until nothing is left. A window that keeps invalidating itself from its
     // own paint is given up after a bounded number of rounds; returns false then.
@@ -78,11 +125,33 @@ class WindowSystem {
         win32::LPARAM lParam;
     };
 
+    struct HoverRequest {
+        win32::HWND hWnd{};
+        unsigned nHoverTime = 0;
+        unsigned long long nDue = 0;
+    };
+
     bool DeliverPostedMessages();
     bool DeliverOnePaint();
+    win32::HWND WindowAt(win32::POINT ptScreen);
+    bool OnScrollBar(win32::HWND hWnd, win32::POINT ptScreen, ScrollBarLayout& layout,
+                     int& nBarY);
+    void SendMouse(win32::HWND hWnd, win32::UINT uMsg, win32::POINT ptScreen);
+    win32::WPARAM MouseKeyFlags() const;
+    void ReleaseCaptureIfUp();
+    void RestartHoverClocks();
+    void DeliverHover(const HoverRequest& request);
 
     std::map<std::uint32_t, Window> m_windows;  // by handle, that is in creation order
     std::deque<QueuedMessage> m_queue;
+    win32::HWND m_hFocus{};
+    win32::HWND m_hCapture{};
+    win32::POINT m_ptPointer{};
+    int m_nButtons = 0;
+    int m_nModifiers = 0;
+    ScrollBarTracker m_scrollTracker;
+    std::vector<HoverRequest> m_hoverRequests;
+    unsigned long long m_nNow = 0;
     std::uint32_t m_nNextHandle = 0x00010010;
     WindowSystem* m_pPrevious = nullptr;
 };

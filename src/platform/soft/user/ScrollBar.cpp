@@ -1,0 +1,99 @@
+#include "platform/soft/user/ScrollBar.h"
+
+#include <algorithm>
+
+#include "platform/soft/user/WindowSystem.h"
+
+namespace qv::soft {
+
+using namespace win32;
+
+namespace {
+constexpr int kMinThumbLength = 8;
+}
+
+int HighestPosition(const ScrollBarState& bar) {
+    const int nPageExtra = bar.nPage > 0 ? static_cast<int>(bar.nPage) - 1 : 0;
+    return std::max(bar.nMin, bar.nMax - nPageExtra);
+}
+
+ScrollBarLayout ScrollBarLayout::Of(const ScrollBarState& bar, int nWidth, int nHeight) {
+    ScrollBarLayout layout;
+    layout.nWidth = nWidth;
+    layout.nHeight = nHeight;
+    layout.nArrowLength = std::min(nWidth, nHeight / 2);
+    layout.nTrackTop = layout.nArrowLength;
+    layout.nTrackLength = std::max(0, nHeight - 2 * layout.nArrowLength);
+    const long long nRange = static_cast<long long>(bar.nMax) - bar.nMin + 1;
+    const int nSpan = HighestPosition(bar) - bar.nMin;
+    if (nSpan <= 0 || layout.nTrackLength < kMinThumbLength) return layout;
+    const long long nPage = bar.nPage > 0 ? bar.nPage : 1;
+    const int nThumb = static_cast<int>(layout.nTrackLength * nPage / nRange);
+    layout.nThumbLength = std::clamp(nThumb, kMinThumbLength, layout.nTrackLength);
+    const long long nFree = layout.nTrackLength - layout.nThumbLength;
+    layout.nThumbTop =
+        layout.nTrackTop + static_cast<int>(nFree * (std::clamp(bar.nPos, bar.nMin, bar.nMin + nSpan) -
+                                                     bar.nMin) / nSpan);
+    return layout;
+}
+
+ScrollBarPart ScrollBarLayout::PartAt(int nX, int nY) const {
+    if (nX < 0 || nX >= nWidth || nY < 0 || nY >= nHeight) return ScrollBarPart::None;
+    if (nY < nTrackTop) return ScrollBarPart::UpArrow;
+    if (nY >= nTrackTop + nTrackLength) return ScrollBarPart::DownArrow;
+    if (nThumbLength == 0) return ScrollBarPart::None;
+    if (nY < nThumbTop) return ScrollBarPart::PageUp;
+    if (nY < nThumbTop + nThumbLength) return ScrollBarPart::Thumb;
+    return ScrollBarPart::PageDown;
+}
+
+int ScrollBarLayout::PositionForThumbTop(const ScrollBarState& bar, int nTop) const {
+    const int nFree = nTrackLength - nThumbLength;
+    const int nSpan = HighestPosition(bar) - bar.nMin;
+    if (nFree <= 0 || nSpan <= 0) return bar.nMin;
+    const long long nOffset = std::clamp(nTop - nTrackTop, 0, nFree);
+    // Rounded to the nearest position, so the thumb snaps the way it is drawn.
+    return bar.nMin + static_cast<int>((nOffset * nSpan + nFree / 2) / nFree);
+}
+
+WPARAM ScrollRequest(int nRequest, int nPosition) {
+    return static_cast<WPARAM>(static_cast<std::uint32_t>(nRequest & 0xFFFF) |
+                               (static_cast<std::uint32_t>(nPosition & 0xFFFF) << 16));
+}
+
+void ScrollBarTracker::Press(HWND hWnd, const ScrollBarState& bar, const ScrollBarLayout& layout,
+                             int nY) {
+    m_hWnd = hWnd;
+    m_ePart = layout.PartAt(0, nY);
+    m_nTrackPosition = bar.nPos;
+    switch (m_ePart) {
+        case ScrollBarPart::UpArrow: Send(SB_LINEUP); break;
+        case ScrollBarPart::DownArrow: Send(SB_LINEDOWN); break;
+        case ScrollBarPart::PageUp: Send(SB_PAGEUP); break;
+        case ScrollBarPart::PageDown: Send(SB_PAGEDOWN); break;
+        case ScrollBarPart::Thumb: m_nGrabOffset = nY - layout.nThumbTop; break;
+        case ScrollBarPart::None: break;
+    }
+}
+
+void ScrollBarTracker::Move(const ScrollBarState& bar, const ScrollBarLayout& layout, int nY) {
+    if (m_ePart != ScrollBarPart::Thumb) return;
+    const int nPosition = layout.PositionForThumbTop(bar, nY - m_nGrabOffset);
+    if (nPosition == m_nTrackPosition) return;
+    m_nTrackPosition = nPosition;
+    Send(SB_THUMBTRACK, nPosition);
+}
+
+void ScrollBarTracker::Release() {
+    const ScrollBarPart ePart = m_ePart;
+    m_ePart = ScrollBarPart::None;
+    if (ePart == ScrollBarPart::None) return;
+    if (ePart == ScrollBarPart::Thumb) Send(SB_THUMBPOSITION, m_nTrackPosition);
+    Send(SB_ENDSCROLL);
+}
+
+void ScrollBarTracker::Send(int nRequest, int nPosition) const {
+    WindowSystem::Current().SendMessage(m_hWnd, WM_VSCROLL, ScrollRequest(nRequest, nPosition), 0);
+}
+
+}  // namespace qv::soft
