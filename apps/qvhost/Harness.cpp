@@ -21,8 +21,11 @@ struct SupportedCommands {
         return (std::holds_alternative<TCommands>(body) || ...);
     }
 };
-using Supported = SupportedCommands<ModeCommand, NewCommand, FreeCommand, ResizeCommand, LetCommand,
-                                    GetCommand, CallCommand, ScrollbarCommand, HostCommand>;
+using Supported =
+    SupportedCommands<ModeCommand, NewCommand, FreeCommand, ResizeCommand, LetCommand,
+                      GetCommand, CallCommand, ScrollbarCommand, HostCommand, FontCommand,
+                      MouseCommand, ClickCommand, WheelCommand, KeyCommand, FocusCommand,
+                      ScrollCommand, WaitCommand>;
 
 std::string FirstWord(const std::string& sEcho) {
     return sEcho.substr(0, sEcho.find(' '));

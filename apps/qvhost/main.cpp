@@ -8,6 +8,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/soft/user/SystemSettings.h"
+#include "properties/TypeLibrary.h"
 #include "qvhost/Harness.h"
 #include "qvhost/ScriptNames.h"
 #include "qvhost/ScriptParser.h"
@@ -24,10 +25,12 @@ constexpr int kExitUsage = 64;
 constexpr const char* kUsage =
     "usage: qvhost run SCRIPT|- [--out DIR] [--codepage N]\n"
     "       qvhost demo [--out DIR]\n"
+    "       qvhost typelib\n"
     "       qvhost --help\n"
     "\n"
     "run   runs a scenario script and prints its transcript (SCRIPT - reads standard input)\n"
-    "demo  runs the sample form's scenarios and prints their transcripts\n";
+    "demo  runs the sample form's scenarios and prints their transcripts\n"
+    "typelib  prints the library's type information as IDL-style text\n";
 
 struct Options {
     std::string sCommand;
@@ -118,6 +121,10 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsage;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "typelib") {
+        std::cout << PrintTypeLibrary(ColorListBoxTypeLibrary());
         return 0;
     }
     Options options;

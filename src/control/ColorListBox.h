@@ -55,10 +55,52 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
 
     Long hWnd() const;
 
+    // Properties. A refused or unchanged value leaves the control exactly as it was.
+    Long ImageList() const { return m_hImageList; }
+    void SetImageList(Long hImageList);  // run time only
+    Long CheckBoxImageList() const { return m_hCheckBoxImageList; }
+    void SetCheckBoxImageList(Long hImageList);  // run time only
+    enmFrameStyle FrameStyle() const { return m_eFrameStyle; }
+    void SetFrameStyle(Long nValue);
+    enmStyle Style() const { return m_eStyle; }
+    void SetStyle(Long nValue);
+    enmCheckBoxImage CheckBoxImage() const { return m_eCheckBoxImage; }
+    void SetCheckBoxImage(Long nValue);
+    OLE_COLOR BackColor() const { return m_clrBackColor; }
+    void SetBackColor(OLE_COLOR clrValue);
+    OLE_COLOR SelBackColor() const { return m_clrSelBackColor; }
+    void SetSelBackColor(OLE_COLOR clrValue);
+    enmSelBackStyle SelBackStyle() const { return m_eSelBackStyle; }
+    void SetSelBackStyle(Long nValue);
+    host::PictureRef BackPicture() const { return m_oBackPicture; }
+    void SetBackPicture(host::PictureRef oPicture);
+    enmBackStyle BackStyle() const { return m_eBackStyle; }
+    void SetBackStyle(Long nValue);
+    enmMultiSelect MultiSelect() const { return m_eMultiSelect; }
+    void SetMultiSelect(Long nValue);
+    OLE_COLOR AlternateBackColor() const { return m_clrAlternateBackColor; }
+    void SetAlternateBackColor(OLE_COLOR clrValue);
+    OLE_COLOR ForeColor() const { return m_clrForeColor; }
+    void SetForeColor(OLE_COLOR clrValue);
+    OLE_COLOR SelForeColor() const { return m_clrSelForeColor; }
+    void SetSelForeColor(OLE_COLOR clrValue);
+    host::FontRef Font() const;
+    void SetFont(host::FontRef oFont);
+    Boolean Enabled() const;
+    void SetEnabled(Boolean bValue);
+    Boolean ShowImage() const { return m_bShowImage; }
+    void SetShowImage(Boolean bValue);
+    Long CheckImageIndex() const { return m_nCheckImageIndex; }
+    void SetCheckImageIndex(Long nValue);
+    Long NoCheckImageIndex() const { return m_nNoCheckImageIndex; }
+    void SetNoCheckImageIndex(Long nValue);
+
     // Host notifications.
     void UserControl_Initialize() override;
     void UserControl_Terminate() override;
     void UserControl_InitProperties() override;
+    void UserControl_ReadProperties(host::IPropertyBag& propBag) override;
+    void UserControl_WriteProperties(host::IPropertyBag& propBag) override;
     void UserControl_Paint() override;
     void UserControl_Resize() override;
 
@@ -114,6 +156,14 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     void OnVScroll(Long hWnd, Long nNewPos) override;
 
     void RaiseItemCheck(Long nItemIndex);
+
+    // Properties.
+    void RequireRunTime() const;
+    template <typename TEnum>
+    bool ChangeEnumInRange(TEnum& eMember, Long nValue, Long nMin, Long nMax);
+    void SetColorProperty(OLE_COLOR& clrMember, OLE_COLOR clrValue, std::string_view sName);
+    void SetCheckImageProperty(Long& nMember, Long nValue, std::string_view sName);
+    void ResetFlagsAndCurrentItem();
 
     host::IUserControl& m_userControl;
     host::EventSource<ColorListBoxEvents> m_events;

@@ -1,46 +1,14 @@
 #include "properties/ColorListBoxDispatch.h"
 
 #include "control/ColorListBox.h"
+#include "properties/DispatchBuilders.h"
+#include "properties/PropertyMembers.h"
 
 namespace qv {
 
 namespace {
 
-ParamInfo In(std::string_view sName, ParamType eType) {
-    return {sName, eType, false, false, {}};
-}
-ParamInfo ByRef(std::string_view sName, ParamType eType) {
-    return {sName, eType, true, false, {}};
-}
-ParamInfo Optional(std::string_view sName, ParamType eType, Variant vDefault) {
-    return {sName, eType, false, true, std::move(vDefault)};
-}
-
-MemberInfo Method(std::string_view sName, DISPID nDispId, std::vector<ParamInfo> params,
-                  MemberGetter call) {
-    return {sName,
-            nDispId,
-            MemberKind::Method,
-            ParamType::Variant,
-            false,
-            std::move(params),
-            true,
-            {},
-            std::move(call),
-            {}};
-}
-
-MemberInfo Function(std::string_view sName, DISPID nDispId, ParamType eResult,
-                    std::vector<ParamInfo> params, MemberGetter call) {
-    MemberInfo member = Method(sName, nDispId, std::move(params), std::move(call));
-    member.eValueType = eResult;
-    member.bHasResult = true;
-    return member;
-}
-
-MemberInfo ReadOnly(std::string_view sName, DISPID nDispId, ParamType eType, MemberGetter get) {
-    return {sName, nDispId, MemberKind::ReadOnly, eType, false, {}, true, {}, std::move(get), {}};
-}
+using namespace dispatch;
 
 constexpr std::string_view kHelpHWnd =
     "ｵﾌﾞｼﾞｪｸﾄのｳｨﾝﾄﾞｳを識別するﾊﾝﾄﾞﾙを (Microsoft Windows から) 返します。";
@@ -137,17 +105,20 @@ std::vector<MemberInfo> ItemWriters() {
 }
 
 MemberInfo WindowHandle() {
-    MemberInfo member = ReadOnly("hWnd", 0x68030006, ParamType::Long,
-                                 [](ColorListBox& c, Arguments&) { return Variant(c.hWnd()); });
-    member.sHelp = kHelpHWnd;
-    return member;
+    return WithHelp(ReadOnly("hWnd", 0x68030006, ParamType::Long,
+                             [](ColorListBox& c, Arguments&) { return Variant(c.hWnd()); }),
+                    kHelpHWnd);
 }
 
+// The interface order of the members.
 std::vector<MemberInfo> AllMembers() {
-    std::vector<MemberInfo> members = ListMembers();
-    for (auto&& group : {ItemReaders(), ItemWriters()})
+    std::vector<MemberInfo> members;
+    for (auto&& group :
+         {StyleProperties(), ListMembers(), ItemReaders(), ItemWriters(),
+          std::vector<MemberInfo>{EnabledProperty(), WindowHandle(), ShowImageProperty()},
+          CheckImageProperties()}) {
         members.insert(members.end(), group.begin(), group.end());
-    members.push_back(WindowHandle());
+    }
     return members;
 }
 

@@ -65,8 +65,9 @@ struct MemberInfo {
     std::vector<ParamInfo> params;              // methods only
     bool bBrowsable = true;
     std::string_view sHelp;
-    MemberGetter get;  // a property's get, or a method's call
-    MemberSetter put;  // a property's let or set
+    std::string_view sTypeName;  // the declared type as the type library names it
+    MemberGetter get;            // a property's get, or a method's call
+    MemberSetter put;            // a property's let or set
 };
 
 // The members of one dispatch interface, in interface order, reachable by name (without

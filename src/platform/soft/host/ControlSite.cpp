@@ -184,7 +184,8 @@ void ControlSite::DeliverMove(LPARAM lParam) {
 void ControlSite::DeliverKey(UINT uMsg, WPARAM wParam) {
     Integer nCode = static_cast<Integer>(wParam);
     Integer nShift = static_cast<Integer>(m_form.Windows().Modifiers());
-    if (uMsg == WM_KEYDOWN) Notify([&](auto& control) { control.UserControl_KeyDown(nCode, nShift); });
+    if (uMsg == WM_KEYDOWN)
+        Notify([&](auto& control) { control.UserControl_KeyDown(nCode, nShift); });
     if (uMsg == WM_KEYUP) Notify([&](auto& control) { control.UserControl_KeyUp(nCode, nShift); });
     if (uMsg == WM_CHAR) Notify([&](auto& control) { control.UserControl_KeyPress(nCode); });
 }
@@ -196,22 +197,43 @@ LRESULT ControlSite::SiteWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM 
     if (it == t_sitesByWindow.end()) return 0;
     ControlSite& site = *it->second;
     switch (uMsg) {
-        case WM_PAINT: site.DeliverPaint(); break;
-        case WM_LBUTTONDOWN: site.DeliverButton(kLeftButton, true, lParam); break;
-        case WM_LBUTTONUP: site.DeliverButton(kLeftButton, false, lParam); break;
-        case WM_RBUTTONDOWN: site.DeliverButton(kRightButton, true, lParam); break;
-        case WM_RBUTTONUP: site.DeliverButton(kRightButton, false, lParam); break;
-        case WM_MBUTTONDOWN: site.DeliverButton(kMiddleButton, true, lParam); break;
-        case WM_MBUTTONUP: site.DeliverButton(kMiddleButton, false, lParam); break;
-        case WM_MOUSEMOVE: site.DeliverMove(lParam); break;
+        case WM_PAINT:
+            site.DeliverPaint();
+            break;
+        case WM_LBUTTONDOWN:
+            site.DeliverButton(kLeftButton, true, lParam);
+            break;
+        case WM_LBUTTONUP:
+            site.DeliverButton(kLeftButton, false, lParam);
+            break;
+        case WM_RBUTTONDOWN:
+            site.DeliverButton(kRightButton, true, lParam);
+            break;
+        case WM_RBUTTONUP:
+            site.DeliverButton(kRightButton, false, lParam);
+            break;
+        case WM_MBUTTONDOWN:
+            site.DeliverButton(kMiddleButton, true, lParam);
+            break;
+        case WM_MBUTTONUP:
+            site.DeliverButton(kMiddleButton, false, lParam);
+            break;
+        case WM_MOUSEMOVE:
+            site.DeliverMove(lParam);
+            break;
         case WM_KEYDOWN:
         case WM_KEYUP:
-        case WM_CHAR: site.DeliverKey(uMsg, wParam); break;
-        case WM_SETFOCUS: site.Notify([](auto& control) { control.UserControl_GotFocus(); }); break;
+        case WM_CHAR:
+            site.DeliverKey(uMsg, wParam);
+            break;
+        case WM_SETFOCUS:
+            site.Notify([](auto& control) { control.UserControl_GotFocus(); });
+            break;
         case WM_KILLFOCUS:
             site.Notify([](auto& control) { control.UserControl_LostFocus(); });
             break;
-        default: break;
+        default:
+            break;
     }
     return 0;
 }

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/Types.h"
+
+namespace qv {
+
+struct EnumInfo {
+    std::string_view sName;
+    std::string_view sGuid;
+    std::vector<std::pair<std::string_view, Long>> constants;
+};
+
+struct ClassInfo {
+    std::string_view sName;
+    std::string_view sGuid;
+};
+
+// What the library tells its hosts about itself: its name, version and identifiers, its
+// enumerations, the control's interfaces and events, and its classes.
+struct TypeLibrary {
+    std::string_view sName;
+    std::string_view sGuid;
+    int nMajorVersion;
+    int nMinorVersion;
+    Long nLocale;
+    std::string_view sHelpFile;
+    std::string_view sInterfaceGuid;  // _ColorListBox
+    std::string_view sEventsGuid;     // __ColorListBox
+    std::vector<EnumInfo> enums;
+    std::vector<ClassInfo> classes;  // the control first, then its property pages
+};
+
+const TypeLibrary& ColorListBoxTypeLibrary();
+
+// The library as readable IDL-style text.
+std::string PrintTypeLibrary(const TypeLibrary& library);
+
+// The file and product version of the library.
+inline constexpr int kVersion[4] = {1, 0, 0, 0};
+
+}  // namespace qv
