@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+
+#include "platform/soft/gdi/FontEngine.h"
+#include "platform/soft/gdi/ObjectTable.h"
+
+namespace qv::soft {
+
+// The one drawing platform of the process: its font engine and its handles. The handles
+// go first when the process ends, so no font object outlives the engine. Like the Win32
+// drawing calls it stands for, it is used from the user-interface thread only.
+class GdiState {
+  public:
+    static GdiState& Instance();
+
+    FontEngine& Fonts() { return m_fonts; }
+    ObjectTable& Objects() { return m_objects; }
+
+  private:
+    GdiState() = default;
+
+    FontEngine m_fonts;
+    ObjectTable m_objects;
+};
+
+inline ObjectTable& Objects() {
+    return GdiState::Instance().Objects();
+}
+
+// Where a device context draws, resolved once per call: the surface, the device position of
+// logical 0,0, and the device rectangle that drawing is clipped to.
+struct Canvas {
+    Surface* pSurface = nullptr;
+    int nOriginX = 0;
+    int nOriginY = 0;
+    win32::RECT rcClip{};
+
+    // The device rectangle of a logical one, cut to the clip rectangle. Logical values may
+    // be anything; the result is empty (left >= right or top >= bottom) when nothing is left.
+    win32::RECT ToDevice(std::int64_t nLeft, std::int64_t nTop, std::int64_t nRight,
+                         std::int64_t nBottom) const;
+    win32::RECT ToDevice(const win32::RECT& rcLogical) const {
+        return ToDevice(rcLogical.left, rcLogical.top, rcLogical.right, rcLogical.bottom);
+    }
+};
+
+bool IsEmptyRect(const win32::RECT& rc);
+
+struct DrawContext {
+    DeviceContext* pDC;
+    Canvas canvas;
+};
+
+// The device context of a handle with its canvas; nothing for an invalid handle.
+std::optional<DrawContext> BeginDrawing(win32::HDC hDC);
+DeviceContext* FindDC(win32::HDC hDC);
+
+}  // namespace qv::soft
