@@ -5,6 +5,7 @@
 #include "platform/HostError.h"
 #include "platform/host/MsgBox.h"
 #include "platform/host/Picture.h"
+#include "platform/soft/host/PropertyBagFile.h"
 #include "platform/soft/user/WindowSystem.h"
 #include "qvhost/ValueFormat.h"
 
@@ -22,8 +23,8 @@ struct SupportedCommands {
     }
 };
 using Supported =
-    SupportedCommands<ModeCommand, NewCommand, FreeCommand, ResizeCommand, LetCommand,
-                      GetCommand, CallCommand, ScrollbarCommand, HostCommand, FontCommand,
+    SupportedCommands<ModeCommand, NewCommand, FreeCommand, ResizeCommand, LetCommand, GetCommand,
+                      CallCommand, ScrollbarCommand, HostCommand, FontCommand, SaveCommand,
                       MouseCommand, ClickCommand, WheelCommand, KeyCommand, FocusCommand,
                       ScrollCommand, WaitCommand>;
 
@@ -49,7 +50,11 @@ std::string BoolWord(bool bValue) {
 
 }  // namespace
 
-Harness::Harness(std::ostream& out) : m_out(out), m_form(kFormWidth, kFormHeight, this) {
+Harness::Harness(std::ostream& out, std::filesystem::path outDir, std::filesystem::path scriptDir)
+    : m_out(out),
+      m_outDir(std::move(outDir)),
+      m_scriptDir(std::move(scriptDir)),
+      m_form(kFormWidth, kFormHeight, this) {
     m_previousMessageBoxHandler =
         soft::SetMessageBoxHandler([this](std::string_view sPrompt, Long nButtons) {
             m_out << "msgbox " << nButtons << " " << QuoteString(sPrompt) << "\n";
@@ -64,8 +69,7 @@ Harness::~Harness() {
 
 void Harness::CheckSupported(const Script& script) {
     for (const Command& command : script.commands) {
-        const auto* pNew = std::get_if<NewCommand>(&command.body);
-        if (!Supported::Contains(command.body) || (pNew && pNew->sLoadFile)) {
+        if (!Supported::Contains(command.body)) {
             throw ScriptError(
                 script.sFile, command.nLine,
                 "not available in this version: \"" + FirstWord(command.sEcho) + "\"");
@@ -74,7 +78,9 @@ void Harness::CheckSupported(const Script& script) {
 }
 
 void Harness::Run(const Script& script) {
+    m_sScriptFile = script.sFile;
     for (const Command& command : script.commands) {
+        m_pCurrent = &command;
         m_out << "> " << command.sEcho << "\n";
         Execute(command);
         m_form.RunUntilIdle();
@@ -108,14 +114,53 @@ void Harness::Run(const NewCommand& command) {
     hosted->control->Events().Connect(hosted->sink.get());
     soft::ControlSite& site = *hosted->site;
     m_controls.push_back(std::move(hosted));
-    // A control whose start-up fails stays on the form with what it has.
+    StartControl(site, command.sLoadFile);
+    site.Show();
+}
+
+// A control whose start-up fails stays on the form with what it has. A bag file that
+// cannot be read stops the script.
+void Harness::StartControl(soft::ControlSite& site, const std::optional<std::string>& sLoadFile) {
+    std::optional<soft::PropertyBagFile> bag;
+    if (sLoadFile) {
+        try {
+            bag = soft::PropertyBagFile::Load(InputFile(*sLoadFile));
+        } catch (const soft::PropertyBagFileError& error) {
+            throw ScriptError(m_sScriptFile, m_pCurrent->nLine, error.what());
+        }
+    }
     try {
         site.Initialize();
-        site.InitProperties();
+        if (bag) {
+            site.ReadProperties(*bag);
+        } else {
+            site.InitProperties();
+        }
     } catch (const HostError& error) {
         PrintError(error);
     }
-    site.Show();
+}
+
+void Harness::Run(const SaveCommand& command) {
+    soft::PropertyBagFile bag;
+    Control(command.sName).site->WriteProperties(bag);
+    try {
+        bag.Save(OutputFile(command.sFile));
+    } catch (const soft::PropertyBagFileError& error) {
+        throw ScriptError(m_sScriptFile, m_pCurrent->nLine, error.what());
+    }
+}
+
+std::filesystem::path Harness::OutputFile(const std::string& sFile) const {
+    const std::filesystem::path path(sFile);
+    return path.is_absolute() ? path : m_outDir / path;
+}
+
+std::filesystem::path Harness::InputFile(const std::string& sFile) const {
+    const std::filesystem::path path(sFile);
+    if (path.is_absolute()) return path;
+    const std::filesystem::path inOutput = m_outDir / path;
+    return std::filesystem::exists(inOutput) ? inOutput : m_scriptDir / path;
 }
 
 void Harness::Run(const FreeCommand& command) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,7 +21,9 @@ namespace qv::qvhost {
 // everything the controls report.
 class Harness : public soft::IHostObserver {
   public:
-    explicit Harness(std::ostream& out);
+    // Files the script writes go to outDir; relative files it reads are looked up there
+    // first, then in scriptDir.
+    Harness(std::ostream& out, std::filesystem::path outDir, std::filesystem::path scriptDir);
     ~Harness() override;
 
     // Throws ScriptError for a command this harness cannot run yet, before anything runs.
@@ -44,6 +47,7 @@ class Harness : public soft::IHostObserver {
     void Execute(const Command& command);
     void Run(const ModeCommand& command);
     void Run(const NewCommand& command);
+    void Run(const SaveCommand& command);
     void Run(const FreeCommand& command);
     void Run(const ResizeCommand& command);
     void Run(const LetCommand& command);
@@ -63,6 +67,9 @@ class Harness : public soft::IHostObserver {
     void Run(const TCommand&) {}  // refused by CheckSupported before the script runs
 
     HostedControl& Control(const std::string& sName);
+    std::filesystem::path OutputFile(const std::string& sFile) const;
+    std::filesystem::path InputFile(const std::string& sFile) const;
+    void StartControl(soft::ControlSite& site, const std::optional<std::string>& sLoadFile);
     win32::POINT ScreenPoint(const std::string& sName, int nX, int nY);
     void FocusControl(const std::string& sName);
     const std::string& NameOf(const soft::ControlSite& site) const;
@@ -73,6 +80,10 @@ class Harness : public soft::IHostObserver {
                     const std::vector<Variant>& args);
 
     std::ostream& m_out;
+    std::filesystem::path m_outDir;
+    std::filesystem::path m_scriptDir;
+    const Command* m_pCurrent = nullptr;
+    std::string m_sScriptFile;
     soft::Form m_form;
     std::vector<std::unique_ptr<HostedControl>> m_controls;
     std::map<std::string, ObjectRef> m_objects;  // fonts and pictures the script made

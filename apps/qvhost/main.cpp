@@ -96,8 +96,16 @@ int RunScript(const std::string& sScript, const fs::path& outDir) {
         return kExitBadScript;
     }
     if (!outDir.empty()) fs::create_directories(outDir);
-    Harness harness(std::cout);
-    harness.Run(script);
+    const fs::path scriptDir =
+        sScript == "-" ? fs::current_path() : fs::path(sScript).parent_path();
+    Harness harness(std::cout, outDir, scriptDir);
+    try {
+        harness.Run(script);
+    } catch (const ScriptError& error) {
+        std::cout.flush();
+        std::cerr << error.what() << "\n";
+        return kExitBadScript;
+    }
     return 0;
 }
 

@@ -3,28 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/soft/host/MessageBoxes.h"
 #include "platform/soft/user/SystemSettings.h"
+#include "properties/MessageBoxLog.h"
 #include "properties/mduComProperty.h"
 
 namespace qv {
 namespace {
-
-// Collects the message boxes shown while it lives.
-class MessageBoxLog {
-  public:
-    MessageBoxLog() {
-        m_previous = soft::SetMessageBoxHandler([this](std::string_view sPrompt, Long nButtons) {
-            shown.push_back(std::to_string(nButtons) + " " + std::string(sPrompt));
-            return Integer{1};
-        });
-    }
-    ~MessageBoxLog() { soft::SetMessageBoxHandler(std::move(m_previous)); }
-    std::vector<std::string> shown;
-
-  private:
-    soft::MessageBoxHandler m_previous;
-};
 
 TEST(ChangeLongInRange, StoresOnlyNewValuesWithinTheRange) {
     struct Case {
