@@ -15,7 +15,9 @@ namespace qv::soft {
 
 namespace {
 
+// Fixed-pitch Japanese faces map to IPA Gothic, proportional ones to IPA P Gothic.
 constexpr std::string_view kJapaneseGothic = "IPAGothic";
+constexpr std::string_view kJapanesePGothic = "IPAPGothic";
 constexpr std::string_view kWesternSans = "DejaVu Sans";
 
 struct Alias {
@@ -23,20 +25,22 @@ struct Alias {
     std::string_view sFamily;
 };
 
-constexpr std::array<Alias, 23> kAliases = {{
-    {"MS UI Gothic", kJapaneseGothic},
+constexpr std::array<Alias, 25> kAliases = {{
+    {"MS UI Gothic", kJapanesePGothic},
     {"MS Gothic", kJapaneseGothic},
-    {"MS PGothic", kJapaneseGothic},
+    {"MS PGothic", kJapanesePGothic},
     {"\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF", kJapaneseGothic},
     {"\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF",
-     kJapaneseGothic},
-    {"Meiryo", kJapaneseGothic},
-    {"Meiryo UI", kJapaneseGothic},
-    {"\xE3\x83\xA1\xE3\x82\xA4\xE3\x83\xAA\xE3\x82\xAA", kJapaneseGothic},
-    {"Yu Gothic", kJapaneseGothic},
-    {"Yu Gothic UI", kJapaneseGothic},
+     kJapanesePGothic},
+    {"Meiryo", kJapanesePGothic},
+    {"Meiryo UI", kJapanesePGothic},
+    {"\xE3\x83\xA1\xE3\x82\xA4\xE3\x83\xAA\xE3\x82\xAA", kJapanesePGothic},
+    {"Yu Gothic", kJapanesePGothic},
+    {"Yu Gothic UI", kJapanesePGothic},
     {"IPA Gothic", kJapaneseGothic},
     {"IPAGothic", kJapaneseGothic},
+    {"IPA P Gothic", kJapanesePGothic},
+    {"IPAPGothic", kJapanesePGothic},
     {"MS Sans Serif", kWesternSans},
     {"MS Shell Dlg", kWesternSans},
     {"MS Shell Dlg 2", kWesternSans},
@@ -46,7 +50,7 @@ constexpr std::array<Alias, 23> kAliases = {{
     {"Segoe UI", kWesternSans},
     {"Verdana", kWesternSans},
     {"Helvetica", kWesternSans},
-    {"System", kJapaneseGothic},
+    {"System", kJapanesePGothic},
     {"DejaVu Sans", kWesternSans},
 }};
 
@@ -57,8 +61,9 @@ struct FixedFile {
 };
 
 // Where Debian's fonts-ipafont-gothic and fonts-dejavu-core put their files.
-constexpr std::array<FixedFile, 3> kFixedFiles = {{
+constexpr std::array<FixedFile, 4> kFixedFiles = {{
     {kJapaneseGothic, false, "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"},
+    {kJapanesePGothic, false, "/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf"},
     {kWesternSans, false, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"},
     {kWesternSans, true, "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"},
 }};
@@ -107,8 +112,13 @@ std::optional<FaceChoice> FindByFontconfig(std::string_view sFamily, bool bBold)
         IntegerOf(pMatch.get(), FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN ||
         FcPatternGetString(pMatch.get(), FC_FILE, 0, &pFile) != FcResultMatch)
         return std::nullopt;
+    // fontconfig reports a regular file as bold when it would have it emboldened.
+    FcBool bEmbolden = FcFalse;
+    FcPatternGetBool(pMatch.get(), FC_EMBOLDEN, 0, &bEmbolden);
+    const bool bBoldFile =
+        IntegerOf(pMatch.get(), FC_WEIGHT, FC_WEIGHT_REGULAR) >= FC_WEIGHT_BOLD && !bEmbolden;
     return FaceChoice{reinterpret_cast<const char*>(pFile), IntegerOf(pMatch.get(), FC_INDEX, 0),
-                      IntegerOf(pMatch.get(), FC_WEIGHT, FC_WEIGHT_REGULAR) >= FC_WEIGHT_BOLD};
+                      bBoldFile};
 }
 
 std::optional<FaceChoice> FindFixedFile(std::string_view sFamily, bool bBold) {
@@ -132,7 +142,7 @@ std::optional<FaceChoice> FindFamily(std::string_view sFamily, bool bBold) {
 std::string_view DefaultFamily(unsigned nCharSet) {
     const bool bJapanese = nCharSet == win32::SHIFTJIS_CHARSET ||
                            (nCharSet == win32::DEFAULT_CHARSET && win32::GetACP() == 932);
-    return bJapanese ? kJapaneseGothic : kWesternSans;
+    return bJapanese ? kJapanesePGothic : kWesternSans;
 }
 
 }  // namespace
@@ -146,11 +156,11 @@ std::string AliasFamily(const std::string& sFace) {
 std::optional<FaceChoice> ChooseFace(const std::string& sFace, bool bBold, unsigned nCharSet) {
     if (auto choice = FindFamily(AliasFamily(sFace), bBold)) return choice;
     if (auto choice = FindFamily(DefaultFamily(nCharSet), bBold)) return choice;
-    return FindFamily(kJapaneseGothic, false);
+    return FindFamily(kJapanesePGothic, false);
 }
 
 std::optional<FaceChoice> FallbackFace() {
-    return FindFamily(kJapaneseGothic, false);
+    return FindFamily(kJapanesePGothic, false);
 }
 
 void ReleaseFaceMatching() {

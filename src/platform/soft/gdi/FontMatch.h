@@ -12,17 +12,18 @@ struct FaceChoice {
     bool bBold = false;
 };
 
-// The family that stands in for a common Windows face ("MS UI Gothic" -> "IPAGothic",
-// "Arial" -> "DejaVu Sans"), or the name itself when the table does not know it.
+// The family that stands in for a common Windows face ("MS Gothic" -> "IPAGothic",
+// "MS UI Gothic" -> "IPAPGothic", "Arial" -> "DejaVu Sans"), or the name itself when the
+// table does not know it.
 std::string AliasFamily(const std::string& sFace);
 
 // The upright face file for a face name (UTF-8): its alias's family, or a family of
-// exactly that name, or else the default face of the character set (IPA Gothic for
+// exactly that name, or else the default face of the character set (IPA P Gothic for
 // Shift-JIS and for the default set under code page 932, DejaVu Sans otherwise). Each
 // family is looked up through fontconfig by name and, failing that, at a fixed path.
 std::optional<FaceChoice> ChooseFace(const std::string& sFace, bool bBold, unsigned nCharSet);
 
-// The face that draws the characters a chosen face lacks: IPA Gothic.
+// The face that draws the characters a chosen face lacks: IPA P Gothic.
 std::optional<FaceChoice> FallbackFace();
 
 // Releases fontconfig's caches.
