@@ -16,7 +16,7 @@ using test::BitmapDC;
 using test::kBlack;
 using test::kWhite;
 
-struct FontSpec {
+struct FontParams {
     const char* pszFace = "MS UI Gothic";
     int nHeight = -12;
     int nWeight = FW_NORMAL;
@@ -26,13 +26,14 @@ struct FontSpec {
     DWORD nCharSet = SHIFTJIS_CHARSET;
 };
 
-// A white bitmap with a font of the spec selected.
+// A white bitmap with a font of those parameters selected.
 class TextCanvas {
   public:
-    explicit TextCanvas(const FontSpec& spec, int nWidth = 200, int nHeight = 40)
+    explicit TextCanvas(const FontParams& params, int nWidth = 200, int nHeight = 40)
         : m_dc(nWidth, nHeight),
-          m_font(CreateFontA(spec.nHeight, 0, 0, 0, spec.nWeight, spec.bItalic, spec.bUnderline,
-                             spec.bStrikeOut, spec.nCharSet, 0, 0, 0, 0, spec.pszFace)),
+          m_font(CreateFontA(params.nHeight, 0, 0, 0, params.nWeight, params.bItalic,
+                             params.bUnderline, params.bStrikeOut, params.nCharSet, 0, 0, 0, 0,
+                             params.pszFace)),
           m_selection(m_dc.Get(), m_font.Get()) {
         SetSystemCodePage(932);
     }
@@ -92,7 +93,7 @@ TEST(Text, MulDivRoundsHalvesAwayFromZero) {
 
 // Made-up italics lean out of the cell to the right by at most a fifth of the height.
 TEST(Text, InkLandsInsideTheMeasuredExtent) {
-    const std::vector<FontSpec> specs = {
+    const std::vector<FontParams> allParams = {
         {},
         {"Arial", -12, FW_NORMAL, false, false, false, ANSI_CHARSET},
         {"Tahoma", -16, FW_BOLD, false, false, false, ANSI_CHARSET},
@@ -100,9 +101,9 @@ TEST(Text, InkLandsInsideTheMeasuredExtent) {
         {"MS Gothic", 20},
         {"Arial", -16, FW_NORMAL, true},
     };
-    for (const FontSpec& spec : specs) {
-        SCOPED_TRACE(std::string(spec.pszFace) + " " + std::to_string(spec.nHeight));
-        TextCanvas canvas(spec);
+    for (const FontParams& params : allParams) {
+        SCOPED_TRACE(std::string(params.pszFace) + " " + std::to_string(params.nHeight));
+        TextCanvas canvas(params);
         SetBkMode(canvas.Get(), TRANSPARENT);
         const std::string sText = Sjis("Abgy日本");
         canvas.Draw(5, 4, sText);
@@ -111,7 +112,7 @@ TEST(Text, InkLandsInsideTheMeasuredExtent) {
         ASSERT_LT(rcInk.left, rcInk.right) << "no ink";
         EXPECT_GE(rcInk.left, 5);
         EXPECT_GE(rcInk.top, 4);
-        EXPECT_LE(rcInk.right, 5 + size.cx + (spec.bItalic ? size.cy / 5 : 0));
+        EXPECT_LE(rcInk.right, 5 + size.cx + (params.bItalic ? size.cy / 5 : 0));
         EXPECT_LE(rcInk.bottom, 4 + size.cy);
         EXPECT_GT(rcInk.right - rcInk.left, size.cx / 2);
     }
@@ -186,9 +187,9 @@ int FullRow(const TextCanvas& canvas, int nX, int nY, const SIZE& size) {
 
 TEST(Text, UnderlineAndStrikeOutRunAcrossTheText) {
     const std::string sText = "a b c";
-    FontSpec underlined;
+    FontParams underlined;
     underlined.bUnderline = true;
-    FontSpec struck;
+    FontParams struck;
     struck.bStrikeOut = true;
     TextCanvas plain({});
     TextCanvas under(underlined);
