@@ -33,8 +33,8 @@ struct GlyphCase {
 // The glyph box of a check column in a 17-pixel row: (2, 3, 15, 16).
 constexpr RECT kCheckBox{2, 3, 15, 16};
 
-TEST(FrameControl, GlyphsInTheClassicLook) {
-    const std::vector<GlyphCase> cases = {
+std::vector<GlyphCase> GlyphCases() {
+    return {
         {"check box",
          kCheckBox,
          DFCS_BUTTONCHECK,
@@ -100,7 +100,10 @@ TEST(FrameControl, GlyphsInTheClassicLook) {
          DFCS_BUTTONCHECK,
          {{4, 0, kBackground}, {5, 0, kShadow}, {17, 12, kHighlight}, {18, 12, kBackground}}},
     };
-    for (const GlyphCase& c : cases) {
+}
+
+TEST(FrameControl, GlyphsInTheClassicLook) {
+    for (const GlyphCase& c : GlyphCases()) {
         BitmapDC dc(24, 20, kBackground);
         ASSERT_EQ(DrawFrameControl(dc.Get(), &c.rcBox, DFC_BUTTON, c.uState), TRUE) << c.sName;
         for (const PixelCase& pixel : c.pixels)
