@@ -16,18 +16,6 @@ namespace {
 constexpr int kFormWidth = 640;
 constexpr int kFormHeight = 480;
 
-template <typename... TCommands>
-struct SupportedCommands {
-    static bool Contains(const CommandBody& body) {
-        return (std::holds_alternative<TCommands>(body) || ...);
-    }
-};
-using Supported =
-    SupportedCommands<ModeCommand, NewCommand, FreeCommand, ResizeCommand, LetCommand, GetCommand,
-                      CallCommand, ScrollbarCommand, HostCommand, FontCommand, SaveCommand,
-                      MouseCommand, ClickCommand, WheelCommand, KeyCommand, FocusCommand,
-                      ScrollCommand, WaitCommand>;
-
 std::string FirstWord(const std::string& sEcho) {
     return sEcho.substr(0, sEcho.find(' '));
 }
@@ -64,12 +52,14 @@ Harness::Harness(std::ostream& out, std::filesystem::path outDir, std::filesyste
 
 Harness::~Harness() {
     for (auto& hosted : m_controls) hosted->site->Terminate();
+    while (!m_imageLists.empty()) DestroyImageList(m_imageLists.begin()->first);
     soft::SetMessageBoxHandler(std::move(m_previousMessageBoxHandler));
 }
 
 void Harness::CheckSupported(const Script& script) {
     for (const Command& command : script.commands) {
-        if (!Supported::Contains(command.body)) {
+        // The property pages are not built yet.
+        if (std::holds_alternative<PageCommand>(command.body)) {
             throw ScriptError(
                 script.sFile, command.nLine,
                 "not available in this version: \"" + FirstWord(command.sEcho) + "\"");
@@ -126,7 +116,7 @@ void Harness::StartControl(soft::ControlSite& site, const std::optional<std::str
         try {
             bag = soft::PropertyBagFile::Load(InputFile(*sLoadFile));
         } catch (const soft::PropertyBagFileError& error) {
-            throw ScriptError(m_sScriptFile, m_pCurrent->nLine, error.what());
+            FailScript(error.what());
         }
     }
     try {
@@ -147,8 +137,12 @@ void Harness::Run(const SaveCommand& command) {
     try {
         bag.Save(OutputFile(command.sFile));
     } catch (const soft::PropertyBagFileError& error) {
-        throw ScriptError(m_sScriptFile, m_pCurrent->nLine, error.what());
+        FailScript(error.what());
     }
+}
+
+void Harness::FailScript(const std::string& sMessage) const {
+    throw ScriptError(m_sScriptFile, m_pCurrent->nLine, sMessage);
 }
 
 std::filesystem::path Harness::OutputFile(const std::string& sFile) const {
@@ -253,6 +247,9 @@ const std::string& Harness::NameOf(const soft::ControlSite& site) const {
 // Names are checked before the script runs, so a named object always exists here.
 Variant Harness::Resolve(const ScriptValue& value) const {
     if (value.sObjectName.empty()) return value.vLiteral;
+    // An image list passes its handle.
+    if (auto itList = m_imageLists.find(value.sObjectName); itList != m_imageLists.end())
+        return Variant(static_cast<Long>(win32::HandleValue(itList->second)));
     auto it = m_objects.find(value.sObjectName);
     if (it == m_objects.end()) throw HostError(err::kObjectNotSet);
     return Variant(it->second);
@@ -265,6 +262,7 @@ void Harness::Run(const FontCommand& command) {
     oFont->SetUnderline(command.bUnderline);
     oFont->SetStrikethrough(command.bStrikethrough);
     if (command.nCharset) oFont->SetCharset(static_cast<Integer>(*command.nCharset));
+    DestroyImageList(command.sName);
     m_objects[command.sName] = oFont;
 }
 

@@ -63,6 +63,10 @@ class Harness : public soft::IHostObserver {
     void Run(const FocusCommand& command);
     void Run(const ScrollCommand& command);
     void Run(const WaitCommand& command);
+    void Run(const ImageListCommand& command);
+    void Run(const PictureCommand& command);
+    void Run(const PixelCommand& command);
+    void Run(const PaintCommand& command);
     template <typename TCommand>
     void Run(const TCommand&) {}  // refused by CheckSupported before the script runs
 
@@ -70,6 +74,8 @@ class Harness : public soft::IHostObserver {
     std::filesystem::path OutputFile(const std::string& sFile) const;
     std::filesystem::path InputFile(const std::string& sFile) const;
     void StartControl(soft::ControlSite& site, const std::optional<std::string>& sLoadFile);
+    [[noreturn]] void FailScript(const std::string& sMessage) const;
+    void DestroyImageList(const std::string& sName);
     win32::POINT ScreenPoint(const std::string& sName, int nX, int nY);
     void FocusControl(const std::string& sName);
     const std::string& NameOf(const soft::ControlSite& site) const;
@@ -87,6 +93,7 @@ class Harness : public soft::IHostObserver {
     soft::Form m_form;
     std::vector<std::unique_ptr<HostedControl>> m_controls;
     std::map<std::string, ObjectRef> m_objects;  // fonts and pictures the script made
+    std::map<std::string, win32::HIMAGELIST> m_imageLists;
     soft::MessageBoxHandler m_previousMessageBoxHandler;
 };
 

@@ -2,6 +2,9 @@
 
 #include <map>
 
+#include "platform/soft/gdi/SoftGdi.h"
+#include "platform/win32/Gdi.h"
+
 namespace qv::soft {
 
 using namespace win32;
@@ -39,6 +42,7 @@ ControlSite::ControlSite(Form& form, int nX, int nY, int nWidth, int nHeight)
 }
 
 ControlSite::~ControlSite() {
+    if (m_hDC != HDC{}) DeleteDC(m_hDC);
     t_sitesByWindow.erase(HandleValue(m_hWnd));
     m_form.Windows().DestroyWindow(m_hWnd);
 }
@@ -73,6 +77,16 @@ void ControlSite::ResizeOuter(int nWidth, int nHeight) {
     m_form.Windows().MoveWindow(m_hWnd,
                                 {rcOld.left, rcOld.top, rcOld.left + nWidth, rcOld.top + nHeight});
     if (m_pControl) m_pControl->UserControl_Resize();
+}
+
+HDC ControlSite::hDC() const {
+    const SurfaceRef& pClient = OwnWindow().pClient;
+    if (pClient != m_pDCSurface) {
+        if (m_hDC != HDC{}) DeleteDC(m_hDC);
+        m_hDC = CreateSurfaceDC(pClient);
+        m_pDCSurface = pClient;
+    }
+    return m_hDC;
 }
 
 float ControlSite::ScaleWidth() const {

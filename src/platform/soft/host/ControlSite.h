@@ -32,7 +32,9 @@ class ControlSite : public host::IUserControl {
     void ResizeOuter(int nWidth, int nHeight);
 
     win32::HWND hWnd() const override { return m_hWnd; }
-    win32::HDC hDC() const override { return win32::HDC{}; }
+    // A device context on the window's client pixels; it stays valid until the client
+    // area changes size.
+    win32::HDC hDC() const override;
     float ScaleWidth() const override;
     float ScaleHeight() const override;
     float Height() const override;
@@ -73,6 +75,8 @@ class ControlSite : public host::IUserControl {
     host::FontRef m_oFont;
     Boolean m_bEnabled = VbTrue;
     bool m_bLeftPressedHere = false;  // a left press on this control awaits its release
+    mutable win32::HDC m_hDC{};
+    mutable SurfaceRef m_pDCSurface;
 };
 
 }  // namespace qv::soft

@@ -20,9 +20,8 @@ void WindowSystem::TrackHover(HWND hWnd, unsigned nHoverTime) {
 }
 
 void WindowSystem::CancelHover(HWND hWnd) {
-    std::erase_if(m_hoverRequests, [hWnd](const HoverRequest& request) {
-        return request.hWnd == hWnd;
-    });
+    std::erase_if(m_hoverRequests,
+                  [hWnd](const HoverRequest& request) { return request.hWnd == hWnd; });
 }
 
 // Resting starts again with every move of the pointer.
@@ -70,9 +69,8 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* pEventTrack) {
         windows.CancelHover(pEventTrack->hwndTrack);
         return TRUE;
     }
-    const unsigned nTime = pEventTrack->dwHoverTime == HOVER_DEFAULT
-                               ? soft::kDefaultHoverTime
-                               : pEventTrack->dwHoverTime;
+    const unsigned nTime = pEventTrack->dwHoverTime == HOVER_DEFAULT ? soft::kDefaultHoverTime
+                                                                     : pEventTrack->dwHoverTime;
     windows.TrackHover(pEventTrack->hwndTrack, nTime);
     return TRUE;
 }

@@ -32,8 +32,9 @@ ScrollBarLayout ScrollBarLayout::Of(const ScrollBarState& bar, int nWidth, int n
     layout.nThumbLength = std::clamp(nThumb, kMinThumbLength, layout.nTrackLength);
     const long long nFree = layout.nTrackLength - layout.nThumbLength;
     layout.nThumbTop =
-        layout.nTrackTop + static_cast<int>(nFree * (std::clamp(bar.nPos, bar.nMin, bar.nMin + nSpan) -
-                                                     bar.nMin) / nSpan);
+        layout.nTrackTop +
+        static_cast<int>(nFree * (std::clamp(bar.nPos, bar.nMin, bar.nMin + nSpan) - bar.nMin) /
+                         nSpan);
     return layout;
 }
 
@@ -67,12 +68,23 @@ void ScrollBarTracker::Press(HWND hWnd, const ScrollBarState& bar, const ScrollB
     m_ePart = layout.PartAt(0, nY);
     m_nTrackPosition = bar.nPos;
     switch (m_ePart) {
-        case ScrollBarPart::UpArrow: Send(SB_LINEUP); break;
-        case ScrollBarPart::DownArrow: Send(SB_LINEDOWN); break;
-        case ScrollBarPart::PageUp: Send(SB_PAGEUP); break;
-        case ScrollBarPart::PageDown: Send(SB_PAGEDOWN); break;
-        case ScrollBarPart::Thumb: m_nGrabOffset = nY - layout.nThumbTop; break;
-        case ScrollBarPart::None: break;
+        case ScrollBarPart::UpArrow:
+            Send(SB_LINEUP);
+            break;
+        case ScrollBarPart::DownArrow:
+            Send(SB_LINEDOWN);
+            break;
+        case ScrollBarPart::PageUp:
+            Send(SB_PAGEUP);
+            break;
+        case ScrollBarPart::PageDown:
+            Send(SB_PAGEDOWN);
+            break;
+        case ScrollBarPart::Thumb:
+            m_nGrabOffset = nY - layout.nThumbTop;
+            break;
+        case ScrollBarPart::None:
+            break;
     }
 }
 

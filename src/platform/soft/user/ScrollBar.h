@@ -42,7 +42,7 @@ int HighestPosition(const ScrollBarState& bar);
 // Each request goes to the bar's window as WM_VSCROLL; the bar itself does not move:
 // its window sets the new position.
 class ScrollBarTracker {
-public:
+  public:
     bool IsTracking() const { return m_ePart != ScrollBarPart::None; }
     win32::HWND Window() const { return m_hWnd; }
 
@@ -52,7 +52,7 @@ public:
     void Release();
     void Cancel() { m_ePart = ScrollBarPart::None; }
 
-private:
+  private:
     void Send(int nRequest, int nPosition = 0) const;
 
     win32::HWND m_hWnd{};

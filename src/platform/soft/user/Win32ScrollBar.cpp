@@ -20,9 +20,7 @@ ScrollBarState* FindBar(HWND hWnd, int nBar) {
 
 // The position stays within the range, and within the last page when there is one.
 void ClampPosition(ScrollBarState& bar) {
-    int nHighest = bar.nMax;
-    if (bar.nPage > 0) nHighest = std::max(bar.nMin, bar.nMax - static_cast<int>(bar.nPage) + 1);
-    bar.nPos = std::clamp(bar.nPos, bar.nMin, std::max(bar.nMin, nHighest));
+    bar.nPos = std::clamp(bar.nPos, bar.nMin, soft::HighestPosition(bar));
 }
 
 }  // namespace
@@ -31,6 +29,7 @@ BOOL ShowScrollBar(HWND hWnd, int nBar, BOOL bShow) {
     ScrollBarState* pBar = FindBar(hWnd, nBar);
     if (!pBar) return FALSE;
     pBar->bVisible = bShow != FALSE;
+    WindowSystem::Current().FitClientSurface(hWnd);
     WindowSystem::Current().Invalidate(hWnd);
     return TRUE;
 }

@@ -11,9 +11,12 @@ namespace {
 
 UINT ButtonMessage(int nButton, bool bDown) {
     switch (nButton) {
-        case kRightButton: return bDown ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-        case kMiddleButton: return bDown ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-        default: return bDown ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+        case kRightButton:
+            return bDown ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+        case kMiddleButton:
+            return bDown ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+        default:
+            return bDown ? WM_LBUTTONDOWN : WM_LBUTTONUP;
     }
 }
 

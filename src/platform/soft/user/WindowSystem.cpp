@@ -10,6 +10,8 @@ using namespace win32;
 namespace {
 thread_local WindowSystem* t_pCurrent = nullptr;
 constexpr int kMaxIdleRounds = 10000;
+// The classic button face, which a window shows before it paints itself.
+constexpr win32::COLORREF kNewWindowColor = 0x00C8D0D4;
 }  // namespace
 
 int Window::ClientWidth() const {
@@ -47,6 +49,7 @@ HWND WindowSystem::CreateWindowAt(HWND hParent, const RECT& rcOuter, WNDPROC pfn
     window.hParent = hParent;
     window.rcOuter = rcOuter;
     window.pfnProc = pfnProc;
+    FitClientSurface(hWnd);
     return hWnd;
 }
 
@@ -75,11 +78,33 @@ void WindowSystem::MoveWindow(HWND hWnd, const RECT& rcOuter) {
     if (Window* pWindow = Find(hWnd)) {
         pWindow->rcOuter = rcOuter;
         pWindow->bNeedsPaint = pWindow->bVisible;
+        FitClientSurface(hWnd);
     }
 }
 
 void WindowSystem::SetBorderWidth(HWND hWnd, int nBorderWidth) {
-    if (Window* pWindow = Find(hWnd)) pWindow->nBorderWidth = nBorderWidth;
+    if (Window* pWindow = Find(hWnd)) {
+        pWindow->nBorderWidth = nBorderWidth;
+        FitClientSurface(hWnd);
+    }
+}
+
+void WindowSystem::FitClientSurface(HWND hWnd) {
+    Window* pWindow = Find(hWnd);
+    if (!pWindow) return;
+    const int nWidth = pWindow->ClientWidth();
+    const int nHeight = pWindow->ClientHeight();
+    const SurfaceRef pOld = pWindow->pClient;
+    if (pOld && pOld->Width() == nWidth && pOld->Height() == nHeight) return;
+    SurfaceRef pNew = Surface::Create(nWidth, nHeight, kNewWindowColor);
+    if (!pNew) pNew = Surface::Create(0, 0);
+    if (pOld) {
+        for (int nY = 0; nY < std::min(nHeight, pOld->Height()); ++nY) {
+            const int nCount = std::min(nWidth, pOld->Width());
+            std::copy_n(pOld->Row(nY), nCount, pNew->Row(nY));
+        }
+    }
+    pWindow->pClient = std::move(pNew);
 }
 
 void WindowSystem::Invalidate(HWND hWnd) {

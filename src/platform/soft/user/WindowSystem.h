@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/soft/gdi/Surface.h"
 #include "platform/soft/user/ScrollBar.h"
 #include "platform/win32/Types.h"
 
@@ -34,6 +35,7 @@ struct Window {
     win32::WNDPROC pfnProc = nullptr;
     ScrollBarState vertical;
     bool bNeedsPaint = false;
+    SurfaceRef pClient;  // what was painted into the client area
 
     int ClientWidth() const;
     int ClientHeight() const;
@@ -69,11 +71,19 @@ class WindowSystem {
     void DestroyWindow(win32::HWND hWnd);
     Window* Find(win32::HWND hWnd);
     std::size_t WindowCount() const { return m_windows.size(); }
+    // Visits every window in creation order.
+    template <typename TVisit>
+    void ForEachWindow(TVisit&& visit) const {
+        for (const auto& [nHandle, window] : m_windows) visit(window);
+    }
 
     void SetVisible(win32::HWND hWnd, bool bVisible);
     void MoveWindow(win32::HWND hWnd, const win32::RECT& rcOuter);
     void SetBorderWidth(win32::HWND hWnd, int nBorderWidth);
     void Invalidate(win32::HWND hWnd);
+    // Keeps the window's client pixels the size of its client area after the border, the
+    // outer size or the scroll bar changed; what fits of the old pixels stays.
+    void FitClientSurface(win32::HWND hWnd);
     void Validate(win32::HWND hWnd);
 
     win32::LRESULT SendMessage(win32::HWND hWnd, win32::UINT uMsg, win32::WPARAM wParam,
@@ -134,8 +144,7 @@ class WindowSystem {
     bool DeliverPostedMessages();
     bool DeliverOnePaint();
     win32::HWND WindowAt(win32::POINT ptScreen);
-    bool OnScrollBar(win32::HWND hWnd, win32::POINT ptScreen, ScrollBarLayout& layout,
-                     int& nBarY);
+    bool OnScrollBar(win32::HWND hWnd, win32::POINT ptScreen, ScrollBarLayout& layout, int& nBarY);
     void SendMouse(win32::HWND hWnd, win32::UINT uMsg, win32::POINT ptScreen);
     win32::WPARAM MouseKeyFlags() const;
     void ReleaseCaptureIfUp();

@@ -1,0 +1,92 @@
+// Objects the script makes (image lists and pictures) and what it looks at: pixels and
+// pictures of windows.
+#include <cstdio>
+
+#include "platform/soft/gdi/ImageFiles.h"
+#include "platform/soft/gdi/ImageLists.h"
+#include "platform/soft/gdi/Pictures.h"
+#include "platform/soft/user/Composition.h"
+#include "platform/win32/ImageList.h"
+#include "qvhost/Harness.h"
+
+namespace qv::qvhost {
+
+using namespace win32;
+
+void Harness::DestroyImageList(const std::string& sName) {
+    auto it = m_imageLists.find(sName);
+    if (it == m_imageLists.end()) return;
+    ImageList_Destroy(it->second);
+    m_imageLists.erase(it);
+}
+
+// A name made again stands for the new object from then on.
+void Harness::Run(const ImageListCommand& command) {
+    HIMAGELIST hList{};
+    std::string sError = "cannot make an image list of that size";
+    if (command.sFile) {
+        const std::string sPath = InputFile(*command.sFile).string();
+        hList = soft::LoadImageListStrip(sPath, command.nWidth, command.nHeight, sError);
+        if (hList == HIMAGELIST{}) sError = sPath + ": " + sError;
+    } else {
+        hList = soft::CreateGeneratedImageList(command.nWidth, command.nHeight,
+                                               command.nCount.value_or(0));
+    }
+    if (hList == HIMAGELIST{}) FailScript(sError);
+    DestroyImageList(command.sName);
+    m_objects.erase(command.sName);
+    m_imageLists[command.sName] = hList;
+}
+
+void Harness::Run(const PictureCommand& command) {
+    using Kind = PictureCommand::Kind;
+    host::PictureRef oPicture;
+    std::string sError = "cannot make a picture of that size";
+    const auto nColor = static_cast<COLORREF>(command.nColor);
+    switch (command.eKind) {
+        case Kind::Bitmap:
+            oPicture = soft::MakeBitmapPicture(command.nWidth, command.nHeight, nColor);
+            break;
+        case Kind::Icon:
+            oPicture = soft::MakeIconPicture(command.nWidth, command.nHeight, nColor);
+            break;
+        case Kind::Metafile:
+            oPicture = soft::MakeMetafilePicture();
+            break;
+        case Kind::Empty:
+            oPicture = soft::MakeEmptyPicture();
+            break;
+        case Kind::File: {
+            const std::string sPath = InputFile(command.sFile).string();
+            oPicture = soft::LoadPictureFile(sPath, sError);
+            if (!oPicture) sError = sPath + ": " + sError;
+            break;
+        }
+    }
+    if (!oPicture) FailScript(sError);
+    DestroyImageList(command.sName);
+    m_objects[command.sName] = oPicture;
+}
+
+// Outside the client area there is no pixel: CLR_INVALID.
+void Harness::Run(const PixelCommand& command) {
+    const soft::Window* pWindow = m_form.Windows().Find(Control(command.sName).site->hWnd());
+    const COLORREF clrPixel =
+        pWindow->pClient ? pWindow->pClient->Pixel(command.nX, command.nY) : 0xFFFFFFFF;
+    char sHex[16];
+    std::snprintf(sHex, sizeof sHex, "0x%08X", static_cast<unsigned>(clrPixel));
+    m_out << command.sName << ".pixel " << command.nX << " " << command.nY << " = " << sHex << "\n";
+}
+
+void Harness::Run(const PaintCommand& command) {
+    soft::WindowSystem& windows = m_form.Windows();
+    const soft::SurfaceRef pPicture =
+        command.sName ? soft::ComposeWindow(windows, Control(*command.sName).site->hWnd())
+                      : soft::ComposeForm(windows, m_form.hWnd());
+    std::string sError = "nothing to write";
+    const std::string sPath = OutputFile(command.sFile).string();
+    if (!pPicture || !soft::WritePngFile(*pPicture, sPath, sError))
+        FailScript(sPath + ": " + sError);
+}
+
+}  // namespace qv::qvhost
