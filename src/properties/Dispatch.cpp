@@ -64,7 +64,9 @@ void PutProperty(ColorListBox& control, const MemberInfo& member, InvokeKind eKi
     if (member.eKind == MemberKind::ReadOnly) throw HostError(err::kReadOnlyProperty);
     if (args.size() != 1) throw HostError(err::kWrongArguments);
     const bool bIsSet = eKind == InvokeKind::PropertyPutRef;
-    if (bIsSet != (member.eKind == MemberKind::ObjectProperty)) throw HostError(err::kNoSuchMember);
+    // A let of an object property, or a set of a value property, is an invalid assignment.
+    if (bIsSet != (member.eKind == MemberKind::ObjectProperty))
+        throw HostError(err::kWrongArguments);
     member.put(control, ConvertTo(member.eValueType, args.front()));
 }
 
