@@ -9,24 +9,36 @@
 // Short ways to write the entries of a dispatch table.
 namespace qv::dispatch {
 
+// The records are filled field by field: GCC 12 warns about every field that a designated
+// initializer leaves to its default.
 inline ParamInfo In(std::string_view sName, ParamType eType) {
-    return {.sName = sName, .eType = eType};
+    ParamInfo param;
+    param.sName = sName;
+    param.eType = eType;
+    return param;
 }
 inline ParamInfo ByRef(std::string_view sName, ParamType eType) {
-    return {.sName = sName, .eType = eType, .bByRef = true};
+    ParamInfo param = In(sName, eType);
+    param.bByRef = true;
+    return param;
 }
 inline ParamInfo Optional(std::string_view sName, ParamType eType, Variant vDefault) {
-    return {.sName = sName, .eType = eType, .bOptional = true, .vDefault = std::move(vDefault)};
+    ParamInfo param = In(sName, eType);
+    param.bOptional = true;
+    param.vDefault = std::move(vDefault);
+    return param;
 }
 
 // A method without a result.
 inline MemberInfo Method(std::string_view sName, DISPID nDispId, std::vector<ParamInfo> params,
                          MemberGetter call) {
-    return {.sName = sName,
-            .nDispId = nDispId,
-            .eKind = MemberKind::Method,
-            .params = std::move(params),
-            .get = std::move(call)};
+    MemberInfo member;
+    member.sName = sName;
+    member.nDispId = nDispId;
+    member.eKind = MemberKind::Method;
+    member.params = std::move(params);
+    member.get = std::move(call);
+    return member;
 }
 
 // A method with a result.
@@ -40,24 +52,28 @@ inline MemberInfo Function(std::string_view sName, DISPID nDispId, ParamType eRe
 
 inline MemberInfo ReadOnly(std::string_view sName, DISPID nDispId, ParamType eType,
                            MemberGetter get) {
-    return {.sName = sName,
-            .nDispId = nDispId,
-            .eKind = MemberKind::ReadOnly,
-            .eValueType = eType,
-            .get = std::move(get)};
+    MemberInfo member;
+    member.sName = sName;
+    member.nDispId = nDispId;
+    member.eKind = MemberKind::ReadOnly;
+    member.eValueType = eType;
+    member.get = std::move(get);
+    return member;
 }
 
 // A property with get and let (or set, for an object property). sTypeName is the type
 // the type library declares for it.
 inline MemberInfo Property(std::string_view sName, DISPID nDispId, ParamType eType,
                            std::string_view sTypeName, MemberGetter get, MemberSetter put) {
-    return {.sName = sName,
-            .nDispId = nDispId,
-            .eKind = eType == ParamType::Object ? MemberKind::ObjectProperty : MemberKind::Property,
-            .eValueType = eType,
-            .sTypeName = sTypeName,
-            .get = std::move(get),
-            .put = std::move(put)};
+    MemberInfo member;
+    member.sName = sName;
+    member.nDispId = nDispId;
+    member.eKind = eType == ParamType::Object ? MemberKind::ObjectProperty : MemberKind::Property;
+    member.eValueType = eType;
+    member.sTypeName = sTypeName;
+    member.get = std::move(get);
+    member.put = std::move(put);
+    return member;
 }
 
 inline MemberInfo WithHelp(MemberInfo member, std::string_view sHelp) {
