@@ -3,6 +3,7 @@
 
 #include "control/ColorListBox.h"
 #include "platform/Checked.h"
+#include "properties/mduComProperty.h"
 
 namespace qv {
 
@@ -11,6 +12,8 @@ void ColorListBox::ClearCheckList() {
     m_nCheckListCount = 0;
 }
 
+// The mark and the checking order are both up to date when the host hears of the toggle;
+// the caller redraws.
 bool ColorListBox::ToggleItemCheck(Long nIndex) {
     if (m_eStyle == lsNormal || !IsValidIndex(nIndex)) return false;
     ListItem& item = Item(nIndex);
@@ -25,9 +28,10 @@ bool ColorListBox::ToggleItemCheck(Long nIndex) {
     return true;
 }
 
-// When the list is at its cap the oldest check gives way, silently.
+// When the list is at its cap the oldest check gives way, silently. A cap below 1 can
+// only come from saved properties and, as for trimming, means no cap.
 void ColorListBox::AddCheckIndex(Long nIndex) {
-    if (m_nMaxCheck != 0 && m_nCheckListCount >= m_nMaxCheck) {
+    if (m_nMaxCheck > 0 && m_nCheckListCount >= m_nMaxCheck) {
         const Long nOldest = m_aCheckList.front();
         if (IsValidIndex(nOldest)) Item(nOldest).bSelected = VbFalse;
         RemoveCheckEntry(0);
@@ -61,6 +65,26 @@ void ColorListBox::ShiftCheckList(Long nIndex, bool bInsert) {
     for (Long& nEntry : m_aCheckList) {
         if (nEntry > nIndex) nEntry = CheckedSub(nEntry, 1);
     }
+}
+
+// A lower cap unchecks the oldest marks until the rest fit, without events.
+void ColorListBox::TrimCheckList() {
+    if (m_nMaxCheck <= 0 || m_nCheckListCount <= m_nMaxCheck) return;
+    const Long nExcess = CheckedSub(m_nCheckListCount, m_nMaxCheck);
+    for (Long nPos = 0; nPos < nExcess; ++nPos) {
+        const Long nOldest = m_aCheckList[static_cast<std::size_t>(nPos)];
+        if (IsValidIndex(nOldest)) Item(nOldest).bSelected = VbFalse;
+    }
+    m_aCheckList.erase(m_aCheckList.begin(), m_aCheckList.begin() + nExcess);
+    m_nCheckListCount = m_nMaxCheck;
+}
+
+// Raising the cap, or removing it with 0, unchecks nothing.
+void ColorListBox::SetMaxCheck(Long nValue) {
+    if (!ChangeLongInRange(m_nMaxCheck, nValue, 0, 30000)) return;
+    TrimCheckList();
+    RedrawList();
+    m_userControl.PropertyChanged("MaxCheck");
 }
 
 void ColorListBox::RaiseItemCheck(Long nItemIndex) {

@@ -53,6 +53,11 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     Boolean SetItemData(Long nIndex, const Variant& vValue);
     Boolean SetSelectedItem(Long nIndex, Boolean bValue);
 
+    // The current item (-1 for none) and the cap on check marks (0 for none).
+    Long ListIndex() const { return m_nListIndex; }
+    Long MaxCheck() const { return m_nMaxCheck; }
+    void SetMaxCheck(Long nValue);
+
     Long hWnd() const;
 
     // Properties. A refused or unchanged value leaves the control exactly as it was.
@@ -103,6 +108,7 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     void UserControl_WriteProperties(host::IPropertyBag& propBag) override;
     void UserControl_Paint() override;
     void UserControl_Resize() override;
+    void UserControl_Click() override;
 
   private:
     friend struct ColorListBoxInspector;  // lets tests read the member state
@@ -133,7 +139,13 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     // Selection.
     void ClearSelList();
     bool SelectSingle(Long nIndex, bool bToggle);
+    bool ToggleSelected(Long nIndex);
+    bool SelectRange(Long nIndex, Long nOther);
+    void SelectAll();
     void ClearAllFlags();
+    void SelectByInput(Long nIndex, Integer nShift, bool bToggleCheck);
+    bool ApplySelectionRule(Long nIndex, Integer nShift, bool bToggleCheck);
+    bool SetCurrentIndex(Long nIndex, bool bAllowNone);
 
     // Check marks.
     bool ToggleItemCheck(Long nIndex);
@@ -142,6 +154,7 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     void RemoveCheckEntry(Long nPos);
     void ShiftCheckList(Long nIndex, bool bInsert);
     void ClearCheckList();
+    void TrimCheckList();
 
     // Layout.
     void UpdateItemHeight();

@@ -1,5 +1,9 @@
-// Selected flags, the current item and the range memory of extended selection.
+// Selected flags and the range memory of extended selection. These routines change flags
+// only; the current item and the redraw belong to their callers.
+#include <algorithm>
+
 #include "control/ColorListBox.h"
+#include "platform/Checked.h"
 
 namespace qv {
 
@@ -9,30 +13,74 @@ void ColorListBox::ClearSelList() {
 }
 
 // Normal style: nIndex becomes the only selected item (an index outside the list
-// deselects every item). Check style: only nIndex's mark may toggle, when asked to.
+// deselects every item). Check style: no flag but nIndex's mark may change, and that one
+// only when asked to toggle it.
 bool ColorListBox::SelectSingle(Long nIndex, bool bToggle) {
+    if (m_eStyle == lsCheck) return bToggle && ToggleItemCheck(nIndex);
     bool bChanged = false;
     for (Long i = 0; i < m_nListCount; ++i) {
         ListItem& item = Item(i);
-        if (m_eStyle == lsCheck) {
-            if (i == nIndex && bToggle && ToggleItemCheck(i)) bChanged = true;
-            continue;
-        }
-        const Boolean bWanted = Boolean::FromBool(i == nIndex);
-        if (item.bSelected.IsTrue() != bWanted.IsTrue()) {
-            item.bSelected = bWanted;
+        const bool bWanted = i == nIndex;
+        if (item.bSelected.IsTrue() != bWanted) {
+            item.bSelected = Boolean::FromBool(bWanted);
             bChanged = true;
         }
     }
     return bChanged;
 }
 
+// Inverts the item's flag by its meaning, so an odd stored value such as 5 (selected)
+// becomes False rather than another selected value.
+bool ColorListBox::ToggleSelected(Long nIndex) {
+    if (!IsValidIndex(nIndex)) return false;
+    ListItem& item = Item(nIndex);
+    item.bSelected = Boolean::FromBool(!item.bSelected.IsTrue());
+    return true;
+}
+
+// Selects nIndex .. nOther in place of the previous Shift range. Only the items this range
+// newly selects are remembered, so undoing it later leaves alone what was selected before.
+// Undoing counts as a change: a range that shrinks to items already selected must still be
+// redrawn.
+bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
+    bool bChanged = false;
+    for (Long nEntry : m_aSelList) {
+        if (IsValidIndex(nEntry) && Item(nEntry).bSelected.IsTrue()) {
+            Item(nEntry).bSelected = VbFalse;
+            bChanged = true;
+        }
+    }
+    ClearSelList();
+    const Long nFirst = std::max<Long>(std::min(nIndex, nOther), 0);
+    const Long nLast = std::min(std::max(nIndex, nOther), CheckedSub(m_nListCount, 1));
+    for (Long i = nFirst; i <= nLast; ++i) {
+        ListItem& item = Item(i);
+        if (item.bSelected.IsTrue()) continue;
+        item.bSelected = VbTrue;
+        bChanged = true;
+        if (m_eMultiSelect == msExtend) {
+            m_aSelList.push_back(i);
+            m_nSelListCount = CheckedAdd(m_nSelListCount, 1);
+        }
+    }
+    return bChanged;
+}
+
+// Normal style only (Ctrl+A in extended selection): the current item and the anchor stay,
+// and the caller redraws.
+void ColorListBox::SelectAll() {
+    ClearSelList();
+    m_aItems.ForEach([](ListItem& item) { item.bSelected = VbTrue; });
+}
+
 void ColorListBox::ClearAllFlags() {
     m_aItems.ForEach([](ListItem& item) { item.bSelected = VbFalse; });
 }
 
-// Sets a flag directly: in multi and extended selection only that item changes; in
-// single selection, and for check marks, it becomes the only item with that flag.
+// Sets a flag directly. In multi and extended selection only that item changes; in single
+// selection, and for check marks, it becomes the only item with that flag. Check marks set
+// here raise no ItemCheck and obey no cap, but the checking order is rebuilt to match them
+// (at most one mark is left), so a later check still lets the oldest give way.
 // Neither the current item nor the anchor moves.
 Boolean ColorListBox::SetSelectedItem(Long nIndex, Boolean bValue) {
     if (!IsValidIndex(nIndex) || Item(nIndex).bSelected == bValue) return VbFalse;
@@ -44,6 +92,10 @@ Boolean ColorListBox::SetSelectedItem(Long nIndex, Boolean bValue) {
     }
     ClearAllFlags();
     Item(nIndex).bSelected = bValue;
+    if (m_eStyle == lsCheck) {
+        ClearCheckList();
+        if (bValue.IsTrue()) AddCheckIndex(nIndex);
+    }
     RedrawList();
     return VbTrue;
 }

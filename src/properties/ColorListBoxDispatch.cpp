@@ -115,7 +115,8 @@ std::vector<MemberInfo> AllMembers() {
     std::vector<MemberInfo> members;
     for (auto&& group :
          {StyleProperties(), ListMembers(), ItemReaders(), ItemWriters(),
-          std::vector<MemberInfo>{EnabledProperty(), WindowHandle(), ShowImageProperty()},
+          std::vector<MemberInfo>{EnabledProperty(), WindowHandle(), ShowImageProperty(),
+                                  MaxCheckProperty()},
           CheckImageProperties()}) {
         members.insert(members.end(), group.begin(), group.end());
     }

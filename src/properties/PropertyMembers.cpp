@@ -109,6 +109,11 @@ MemberInfo ShowImageProperty() {
         [](ColorListBox& c, const Variant& v) { c.SetShowImage(v.BooleanValue()); });
 }
 
+MemberInfo MaxCheckProperty() {
+    return LongProperty("MaxCheck", 0x68030003, "Long", &ColorListBox::MaxCheck,
+                        &ColorListBox::SetMaxCheck);
+}
+
 std::vector<MemberInfo> CheckImageProperties() {
     using C = ColorListBox;
     return {

@@ -8,10 +8,11 @@ namespace qv::dispatch {
 
 // The property members of the control's interface, in groups that keep the interface
 // order: the image lists, styles and colours before the list methods, then Enabled, then
-// ShowImage, then the two check image indices.
+// ShowImage and MaxCheck, then the two check image indices.
 std::vector<MemberInfo> StyleProperties();
 MemberInfo EnabledProperty();
 MemberInfo ShowImageProperty();
+MemberInfo MaxCheckProperty();
 std::vector<MemberInfo> CheckImageProperties();
 
 }  // namespace qv::dispatch

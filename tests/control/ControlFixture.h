@@ -22,6 +22,17 @@ struct ColorListBoxInspector {
     static bool ToggleItemCheck(ColorListBox& c, Long nIndex) { return c.ToggleItemCheck(nIndex); }
     static const std::vector<Long>& CheckList(const ColorListBox& c) { return c.m_aCheckList; }
     static Long CheckListCount(const ColorListBox& c) { return c.m_nCheckListCount; }
+    static void SelectByInput(ColorListBox& c, Long nIndex, Integer nShift, bool bToggleCheck) {
+        c.SelectByInput(nIndex, nShift, bToggleCheck);
+    }
+    static bool SetCurrentIndex(ColorListBox& c, Long nIndex, bool bAllowNone) {
+        return c.SetCurrentIndex(nIndex, bAllowNone);
+    }
+    static void SelectAll(ColorListBox& c) { c.SelectAll(); }
+    static Long AnchorIndex(const ColorListBox& c) { return c.m_nAnchorIndex; }
+    static void SetAnchorIndex(ColorListBox& c, Long nIndex) { c.m_nAnchorIndex = nIndex; }
+    static const std::vector<Long>& SelList(const ColorListBox& c) { return c.m_aSelList; }
+    static Long SelListCount(const ColorListBox& c) { return c.m_nSelListCount; }
     static void SetItemHeight(ColorListBox& c, Long nHeight) {
         c.m_nItemHeight = nHeight;
         c.UpdateScrollBar();
@@ -42,6 +53,7 @@ class HostRecorder : public soft::IHostObserver, public ColorListBoxEvents {
         log.push_back("ItemCheck " + std::to_string(nItemIndex));
     }
     void Scroll() override { log.push_back("Scroll"); }
+    void Click() override { log.push_back("Click"); }
 
     int nPaints = 0;
     std::vector<std::string> log;

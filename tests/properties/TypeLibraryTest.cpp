@@ -46,6 +46,7 @@ TEST(TypeLibrary, MembersComeInInterfaceOrderWithTheirIdentifiers) {
         {"Enabled", 0x68030007},
         {"hWnd", 0x68030006},
         {"ShowImage", 0x68030004},
+        {"MaxCheck", 0x68030003},
         {"CheckImageIndex", 0x68030002},
         {"NoCheckImageIndex", 0x68030001},
     };

@@ -1,0 +1,81 @@
+// The current item: moving it by user input, by the host's ListIndex, and the Click event.
+#include "control/ColorListBox.h"
+#include "platform/Checked.h"
+
+namespace qv {
+
+namespace {
+
+constexpr Integer kShiftBit = 1;
+constexpr Integer kCtrlBit = 2;
+
+}  // namespace
+
+// The one way a click, a drag step, a hover step or a navigation key moves the current
+// item. The index is clamped into the list (-1 only for an empty list). In extended
+// selection without Shift the item becomes the anchor. Then:
+//
+//   Style     MultiSelect  Shift state         effect on the flags
+//   --------  -----------  ------------------  ------------------------------------------
+//   lsCheck   any          any                 the item's mark toggles when bToggleCheck
+//                                              is set; no other flag changes
+//   lsNormal  msSingle     any                 the item becomes the only selected one
+//   lsNormal  msMulti      any                 the item's flag toggles
+//   lsNormal  msExtend     Ctrl (Shift or not) range forgotten, the item's flag toggles
+//   lsNormal  msExtend     Shift only          previous range undone, anchor .. item
+//                                              selected, other flags kept
+//   lsNormal  msExtend     neither             range forgotten, the item becomes the only
+//                                              selected one
+//
+// The current item moves before the flags change, so that a host handling the ItemCheck
+// this raises sees the whole new state, and list edits it makes there carry the current
+// item along. Redraws when the current item or a flag changed; never scrolls and raises no
+// event of its own.
+void ColorListBox::SelectByInput(Long nIndex, Integer nShift, bool bToggleCheck) {
+    if (nIndex < 0) nIndex = 0;
+    if (nIndex >= m_nListCount) nIndex = CheckedSub(m_nListCount, 1);
+    if (m_eMultiSelect == msExtend && m_eStyle == lsNormal && (nShift & kShiftBit) == 0)
+        m_nAnchorIndex = nIndex;
+    const bool bMoved = nIndex != m_nListIndex;
+    m_nListIndex = nIndex;
+    const bool bChanged = ApplySelectionRule(nIndex, nShift, bToggleCheck);
+    if (bMoved || bChanged) RedrawList();
+}
+
+bool ColorListBox::ApplySelectionRule(Long nIndex, Integer nShift, bool bToggleCheck) {
+    if (m_eStyle == lsCheck) return SelectSingle(nIndex, bToggleCheck);
+    switch (m_eMultiSelect) {
+        case msMulti:
+            return ToggleSelected(nIndex);
+        case msExtend:
+            if ((nShift & kCtrlBit) != 0) {
+                ClearSelList();
+                return ToggleSelected(nIndex);
+            }
+            if ((nShift & kShiftBit) != 0) return SelectRange(nIndex, m_nAnchorIndex);
+            ClearSelList();
+            return SelectSingle(nIndex, false);
+        case msSingle:
+        default:
+            return SelectSingle(nIndex, false);
+    }
+}
+
+// Moves the current item without touching a flag. Out-of-list indices become no item when
+// that is allowed, else the nearest end. True when the current item changed; the caller
+// redraws.
+bool ColorListBox::SetCurrentIndex(Long nIndex, bool bAllowNone) {
+    if (nIndex < 0) nIndex = bAllowNone ? -1 : 0;
+    if (nIndex >= m_nListCount) nIndex = bAllowNone ? -1 : CheckedSub(m_nListCount, 1);
+    if (nIndex == m_nListIndex) return false;
+    m_nListIndex = nIndex;
+    return true;
+}
+
+// The host reports a click on the window; by then a press has already applied its
+// selection. Nothing else raises Click.
+void ColorListBox::UserControl_Click() {
+    m_events.Raise([](ColorListBoxEvents& sink) { sink.Click(); });
+}
+
+}  // namespace qv
