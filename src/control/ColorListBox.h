@@ -99,6 +99,9 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     void SetCheckImageIndex(Long nValue);
     Long NoCheckImageIndex() const { return m_nNoCheckImageIndex; }
     void SetNoCheckImageIndex(Long nValue);
+    // The item drawn in the top row; setting it scrolls the list (run time only).
+    Long TopIndex() const { return m_nTopIndex; }
+    void SetTopIndex(Long nIndex);
 
     // Host notifications.
     void UserControl_Initialize() override;
@@ -157,13 +160,25 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     void TrimCheckList();
 
     // Layout.
+    host::FontRef TextFont() const;
+    Integer GetTextHeight() const;
     void UpdateItemHeight();
     void UpdateScrollBar();
     Integer GetItemVisibility(Long nIndex) const;
+    Boolean IsLastRowWhole() const;
+    void ScrollToIndex(Long nIndex, Integer nMode);
 
     // Painting and frame.
     void RedrawList();
     void ApplyFrameStyle();
+    void DrawBackground(win32::HDC hDC, const win32::RECT& rect) const;
+    struct RowColumns;  // where the parts of every row go, fixed for one paint
+    RowColumns MeasureRowColumns(const win32::RECT& rect) const;
+    void DrawItems(win32::HDC hDC, const win32::RECT& rect) const;
+    void DrawItemRow(win32::HDC hDC, Long nIndex, const RowColumns& columns, Long nRowTop,
+                     Integer nTextHeight) const;
+    void DrawCheckGlyph(win32::HDC hDC, const win32::RECT& rcFullRow, Boolean bChecked) const;
+    void DrawHatchSelection(win32::HDC hDC, const win32::RECT& rcItem) const;
 
     // Relay events.
     void OnVScroll(Long hWnd, Long nNewPos) override;

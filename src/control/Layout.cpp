@@ -1,18 +1,73 @@
 // Row height, the rows in view, the top row and the window's vertical scroll bar.
+#include <algorithm>
+
 #include "control/ColorListBox.h"
 #include "platform/Checked.h"
+#include "platform/win32/Gdi.h"
 #include "platform/win32/User.h"
+#include "render/FontAndBrush.h"
+#include "render/GdiScope.h"
+#include "render/mduImageList.h"
 
 namespace qv {
 
 using namespace win32;
 
-// Rows are measured in the text of the control's font; until the drawing platform can
-// measure text the row height stays unknown (0) and no rows are laid out.
-void ColorListBox::UpdateItemHeight() {}
+namespace {
+
+constexpr Long kCheckGlyphSize = 13;
+constexpr Long kRowPadding = 4;
+
+Long ImageHeight(Long hImageList) {
+    Long nWidth = 0;
+    Long nHeight = 0;
+    GetImageSize(hImageList, nWidth, nHeight);
+    return nHeight;
+}
+
+}  // namespace
+
+// A control loaded with no font (a saved Nothing) measures and draws with the ambient
+// font, as a new control does.
+host::FontRef ColorListBox::TextFont() const {
+    host::FontRef oFont = m_userControl.Font();
+    return oFont ? oFont : m_userControl.Ambient().Font();
+}
+
+// The height of "A" in the control's font on the control's device context.
+Integer ColorListBox::GetTextHeight() const {
+    const HDC hDC = m_userControl.hDC();
+    const host::FontRef oFont = TextFont();
+    SIZE size;
+    if (oFont) {
+        const OwnedGdiObject font(CreateFontHandle(hDC, *oFont));
+        const SelectedObject selection(hDC, font.Get());
+        GetTextExtentPoint32A(hDC, "A", 1, &size);
+    }
+    return ToInteger(size.cy);
+}
+
+// The row fits the text, the check glyph in check style (or the check images when they
+// are the glyphs), and the item images when they are shown, with 4 pixels to spare.
+void ColorListBox::UpdateItemHeight() {
+    Long nHeight = GetTextHeight();
+    if (m_eStyle == lsCheck) {
+        nHeight = std::max(nHeight, kCheckGlyphSize);
+        if (m_hCheckBoxImageList != 0 && m_eCheckBoxImage == ciImage)
+            nHeight = std::max(nHeight, ImageHeight(m_hCheckBoxImageList));
+    }
+    if (m_hImageList != 0 && m_bShowImage.IsTrue())
+        nHeight = std::max(nHeight, ImageHeight(m_hImageList));
+    nHeight = CheckedAdd(nHeight, kRowPadding);
+    if (nHeight == m_nItemHeight) return;
+    m_nItemHeight = nHeight;
+    UpdateScrollBar();
+}
 
 // Counts the rows in view (a partial last row included), the number of distinct top
-// rows, keeps the top row in range and shows the bar only when the list can scroll.
+// rows, keeps the top row in range and shows the bar only when the list can scroll. The
+// count is the quotient plus one half rounded to even, so an exact odd fit counts one row
+// more; the extra top row added for an overhanging count keeps the last item reachable.
 void ColorListBox::UpdateScrollBar() {
     const HWND hWindow = m_userControl.hWnd();
     ShowScrollBar(hWindow, SB_VERT, FALSE);
@@ -48,11 +103,46 @@ Integer ColorListBox::GetItemVisibility(Long nIndex) const {
     return m_userControl.ScaleHeight() >= static_cast<float>(nBottom) ? 1 : 2;
 }
 
+Boolean ColorListBox::IsLastRowWhole() const {
+    if (m_nScrollCount <= 1) return VbTrue;
+    return Boolean::FromBool(RoundToLong(m_userControl.ScaleHeight()) % m_nItemHeight == 0);
+}
+
+// Mode 0 puts the item in the top row, mode 1 in the last counted row, mode 2 likewise
+// but one row further when the outer height (twips, as the host reports it) is not a
+// whole number of rows; any other mode acts as 0.
+void ColorListBox::ScrollToIndex(Long nIndex, Integer nMode) {
+    if (m_nScrollCount <= 1) {
+        if (m_nTopIndex != 0) UpdateScrollBar();
+        return;
+    }
+    Long nTop = nIndex;
+    if (nMode == 1 || nMode == 2) {
+        nTop = CheckedAdd(CheckedSub(nIndex, m_nVisibleCount), 1);
+        if (nMode == 2 && RoundToLong(m_userControl.Height()) % m_nItemHeight != 0)
+            nTop = CheckedAdd(nTop, 1);
+    }
+    if (nTop >= m_nScrollCount) nTop = m_nScrollCount - 1;
+    if (nTop < 0) nTop = 0;
+    if (nTop == m_nTopIndex) return;
+    SetScrollPos(m_userControl.hWnd(), SB_VERT, nTop, TRUE);
+    m_nTopIndex = nTop;
+    RedrawList();
+    m_events.Raise([](ColorListBoxEvents& sink) { sink.Scroll(); });
+}
+
+void ColorListBox::SetTopIndex(Long nIndex) {
+    RequireRunTime();
+    ScrollToIndex(nIndex, 0);
+}
+
+// The row height follows the font and images, not the size.
 void ColorListBox::UserControl_Resize() {
     UpdateScrollBar();
     RedrawList();
 }
 
+// The relay serves every control of the thread; only this window's bar moves this list.
 void ColorListBox::OnVScroll(Long hWnd, Long nNewPos) {
     if (hWnd != this->hWnd()) return;
     SetScrollPos(m_userControl.hWnd(), SB_VERT, nNewPos, TRUE);

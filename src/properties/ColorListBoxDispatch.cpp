@@ -117,7 +117,7 @@ std::vector<MemberInfo> AllMembers() {
          {StyleProperties(), ListMembers(), ItemReaders(), ItemWriters(),
           std::vector<MemberInfo>{EnabledProperty(), WindowHandle(), ShowImageProperty(),
                                   MaxCheckProperty()},
-          CheckImageProperties()}) {
+          CheckImageProperties(), std::vector<MemberInfo>{TopIndexProperty()}}) {
         members.insert(members.end(), group.begin(), group.end());
     }
     return members;

@@ -124,4 +124,10 @@ std::vector<MemberInfo> CheckImageProperties() {
     };
 }
 
+// Not listed by property browsers: the top row is a run-time position, not a setting.
+MemberInfo TopIndexProperty() {
+    return Hidden(LongProperty("TopIndex", 0x68030000, "Long", &ColorListBox::TopIndex,
+                               &ColorListBox::SetTopIndex));
+}
+
 }  // namespace qv::dispatch

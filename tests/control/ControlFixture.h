@@ -40,6 +40,15 @@ struct ColorListBoxInspector {
     static Long TopIndex(const ColorListBox& c) { return c.m_nTopIndex; }
     static Long ScrollCount(const ColorListBox& c) { return c.m_nScrollCount; }
     static Integer VisibleCount(const ColorListBox& c) { return c.m_nVisibleCount; }
+    static Long ItemHeight(const ColorListBox& c) { return c.m_nItemHeight; }
+    static void SetHasFocus(ColorListBox& c, Boolean bFocus) { c.m_bHasFocus = bFocus; }
+    static Integer GetItemVisibility(const ColorListBox& c, Long nIndex) {
+        return c.GetItemVisibility(nIndex);
+    }
+    static Boolean IsLastRowWhole(const ColorListBox& c) { return c.IsLastRowWhole(); }
+    static void ScrollToIndex(ColorListBox& c, Long nIndex, Integer nMode) {
+        c.ScrollToIndex(nIndex, nMode);
+    }
 };
 
 // Records what the control tells its host.

@@ -49,6 +49,7 @@ TEST(TypeLibrary, MembersComeInInterfaceOrderWithTheirIdentifiers) {
         {"MaxCheck", 0x68030003},
         {"CheckImageIndex", 0x68030002},
         {"NoCheckImageIndex", 0x68030001},
+        {"TopIndex", 0x68030000},
     };
     const std::vector<MemberInfo>& members = ColorListBoxDispatch().Members();
     ASSERT_EQ(members.size(), expected.size());
