@@ -126,6 +126,17 @@ TEST_F(BackgroundTest, AnEmptyClientAreaPaintsNothing) {
     }
 }
 
+// Changes only invalidate; the paint that follows renders the whole client area, however
+// little of it was invalidated.
+TEST_F(BackgroundTest, SeveralChangesGiveOnePaintOfTheWholeClientArea) {
+    SetOuterSize(100, 60);
+    control.SetBackColor(kGreen);
+    control.SetBackStyle(bsAlternate);
+    control.SetAlternateBackColor(kRed);
+    EXPECT_EQ(PaintsWhenIdle(), 1);
+    EXPECT_EQ(CountEverywhere(kGreen), ClientArea());
+}
+
 // A bag that holds some values; every other key reads as its default.
 struct ValueBag : host::IPropertyBag {
     std::map<std::string, Variant, std::less<>> values;
