@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,7 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
 
     // The current item (-1 for none) and the cap on check marks (0 for none).
     Long ListIndex() const { return m_nListIndex; }
+    void SetListIndex(Long nValue);  // run time only
     Long MaxCheck() const { return m_nMaxCheck; }
     void SetMaxCheck(Long nValue);
 
@@ -112,6 +114,14 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     void UserControl_Paint() override;
     void UserControl_Resize() override;
     void UserControl_Click() override;
+    void UserControl_MouseDown(Integer nButton, Integer nShift, float fX, float fY) override;
+    void UserControl_MouseMove(Integer nButton, Integer nShift, float fX, float fY) override;
+    void UserControl_MouseUp(Integer nButton, Integer nShift, float fX, float fY) override;
+    void UserControl_KeyDown(Integer& nKeyCode, Integer& nShift) override;
+    void UserControl_KeyUp(Integer& nKeyCode, Integer& nShift) override;
+    void UserControl_KeyPress(Integer& nKeyAscii) override;
+    void UserControl_GotFocus() override;
+    void UserControl_LostFocus() override;
 
   private:
     friend struct ColorListBoxInspector;  // lets tests read the member state
@@ -180,8 +190,25 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     void DrawCheckGlyph(win32::HDC hDC, const win32::RECT& rcFullRow, Boolean bChecked) const;
     void DrawHatchSelection(win32::HDC hDC, const win32::RECT& rcItem) const;
 
+    // Mouse and keyboard.
+    void HitTestRow(Long nX, Long nY, bool& bOnCheck, Long& nIndex) const;
+    void DragTo(Long nX, Long nY, float fY);
+    void DragStep(Long nTarget);
+    void TrackHover();
+    using MouseEvent = void (ColorListBoxEvents::*)(Integer&, Integer&, float&, float&);
+    void RaiseMouse(MouseEvent pEvent, Integer nButton, Integer nShift, float fX, float fY);
+    struct KeyMove {
+        Long nTarget;
+        Integer nScrollMode;
+        bool bScrollAlways;
+    };
+    std::optional<KeyMove> NavigationMove(Integer nKeyCode) const;
+    void MoveByKeyboard(const KeyMove& move, Integer nShift);
+    void ToggleByKeyboard(Integer nShift);
+
     // Relay events.
     void OnVScroll(Long hWnd, Long nNewPos) override;
+    void OnMouseHover(Long hWnd) override;
 
     void RaiseItemCheck(Long nItemIndex);
 

@@ -72,6 +72,22 @@ bool ColorListBox::SetCurrentIndex(Long nIndex, bool bAllowNone) {
     return true;
 }
 
+// A value outside -1 .. ListCount - 1 is ignored without an error; the host is told of
+// the property either way. In single selection the selection follows the current item.
+// The row is scrolled into view when it is not wholly visible, and the list is redrawn in
+// every case, also when there was nothing to scroll.
+void ColorListBox::SetListIndex(Long nValue) {
+    RequireRunTime();
+    if (nValue >= -1 && nValue < m_nListCount) {
+        m_nListIndex = nValue;
+        if (m_eStyle == lsNormal && m_eMultiSelect == msSingle) SelectSingle(nValue, false);
+        if (nValue != -1 && GetItemVisibility(nValue) != 1)
+            ScrollToIndex(nValue, m_nTopIndex >= nValue ? 0 : 2);
+        RedrawList();
+    }
+    m_userControl.PropertyChanged("ListIndex");
+}
+
 // The host reports a click on the window; by then a press has already applied its
 // selection. Nothing else raises Click.
 void ColorListBox::UserControl_Click() {

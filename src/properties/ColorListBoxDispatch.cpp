@@ -115,8 +115,8 @@ std::vector<MemberInfo> AllMembers() {
     std::vector<MemberInfo> members;
     for (auto&& group :
          {StyleProperties(), ListMembers(), ItemReaders(), ItemWriters(),
-          std::vector<MemberInfo>{EnabledProperty(), WindowHandle(), ShowImageProperty(),
-                                  MaxCheckProperty()},
+          std::vector<MemberInfo>{EnabledProperty(), WindowHandle(), ListIndexProperty(),
+                                  ShowImageProperty(), MaxCheckProperty()},
           CheckImageProperties(), std::vector<MemberInfo>{TopIndexProperty()}}) {
         members.insert(members.end(), group.begin(), group.end());
     }

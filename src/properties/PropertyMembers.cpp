@@ -109,6 +109,11 @@ MemberInfo ShowImageProperty() {
         [](ColorListBox& c, const Variant& v) { c.SetShowImage(v.BooleanValue()); });
 }
 
+MemberInfo ListIndexProperty() {
+    return Hidden(LongProperty("ListIndex", 0x68030005, "Long", &ColorListBox::ListIndex,
+                               &ColorListBox::SetListIndex));
+}
+
 MemberInfo MaxCheckProperty() {
     return LongProperty("MaxCheck", 0x68030003, "Long", &ColorListBox::MaxCheck,
                         &ColorListBox::SetMaxCheck);

@@ -62,7 +62,7 @@ class RandomActions {
         std::ostringstream text;
         const Long nCount = m_control.ListCount();
         const Long nIndex = Pick(-2, nCount + 1);
-        switch (Pick(0, 10)) {
+        switch (Pick(0, 11)) {
             case 0:
             case 1:
                 text << "AddItem -> " << m_control.AddItem("x");
@@ -105,12 +105,16 @@ class RandomActions {
             case 9:
                 text << StyleOrMode();
                 break;
-            default: {
+            case 10: {
                 const bool bAllowNone = Pick(0, 1) == 1;
                 text << "SetCurrentIndex " << nIndex << " " << bAllowNone;
                 ColorListBoxInspector::SetCurrentIndex(m_control, nIndex, bAllowNone);
                 break;
             }
+            default:
+                text << "ListIndex " << nIndex;
+                m_control.SetListIndex(nIndex);
+                break;
         }
         return text.str();
     }

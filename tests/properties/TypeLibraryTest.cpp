@@ -45,6 +45,7 @@ TEST(TypeLibrary, MembersComeInInterfaceOrderWithTheirIdentifiers) {
         {"SetSelectedItem", 0x6003004B},
         {"Enabled", 0x68030007},
         {"hWnd", 0x68030006},
+        {"ListIndex", 0x68030005},
         {"ShowImage", 0x68030004},
         {"MaxCheck", 0x68030003},
         {"CheckImageIndex", 0x68030002},
