@@ -101,6 +101,25 @@ TEST_F(ControlSiteTest, ResizeComesOnlyWhenTheHostChangesTheSize) {
     EXPECT_EQ(site.Height(), 900.0f);
 }
 
+TEST_F(ControlSiteTest, ScaleConvertsBetweenTwipsHimetricAndPixels) {
+    using host::ScaleUnit;
+    struct Case {
+        float fValue;
+        ScaleUnit eFrom, eTo;
+        float fExpected;
+    };
+    const Case cases[] = {
+        {1500, ScaleUnit::Twips, ScaleUnit::Pixels, 100},
+        {100, ScaleUnit::Pixels, ScaleUnit::Twips, 1500},
+        {2540, ScaleUnit::Himetric, ScaleUnit::Pixels, 96},
+        {96, ScaleUnit::Pixels, ScaleUnit::Himetric, 2540},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FLOAT_EQ(site.ScaleX(c.fValue, c.eFrom, c.eTo), c.fExpected) << c.fValue;
+        EXPECT_FLOAT_EQ(site.ScaleY(c.fValue, c.eFrom, c.eTo), c.fExpected) << c.fValue;
+    }
+}
+
 TEST_F(ControlSiteTest, KeysReachTheControlOnlyWithTheFocus) {
     Windows().Key(WM_KEYDOWN, 40, 0);
     Windows().SetFocus(site.hWnd());

@@ -29,7 +29,7 @@ float UnitsPerPixel(host::ScaleUnit eUnit) {
 }
 
 float Convert(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) {
-    return fValue * UnitsPerPixel(eFrom) / UnitsPerPixel(eTo);
+    return fValue / UnitsPerPixel(eFrom) * UnitsPerPixel(eTo);
 }
 
 }  // namespace
