@@ -119,19 +119,18 @@ TEST_F(PersistenceTest, EveryPropertySurvivesASaveAndALoad) {
     Let("ShowImage", VbFalse);
     Let("CheckImageIndex", Long{7});
     Let("NoCheckImageIndex", Long{8});
-    Inspect::SetMaxCheck(control, 5);
+    Let("MaxCheck", Long{5});
     soft::PropertyBagFile saved;
     control.UserControl_WriteProperties(saved);
     std::vector<Variant> before;
-    for (std::string_view sKey : kKeys)
-        before.push_back(sKey == "MaxCheck" ? Variant() : Get(sKey));
+    for (std::string_view sKey : kKeys) before.push_back(Get(sKey));
 
     control.UserControl_InitProperties();
     Inspect::SetListIndex(control, 0);
     soft::PropertyBagFile loaded = BagOf(saved.Text());
     control.UserControl_ReadProperties(loaded);
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
-        if (kKeys[i] == "MaxCheck" || kKeys[i] == "BackPicture" || kKeys[i] == "Font") continue;
+        if (kKeys[i] == "BackPicture" || kKeys[i] == "Font") continue;
         EXPECT_EQ(Get(kKeys[i]), before[i]) << kKeys[i];
     }
     const auto oPicture = std::dynamic_pointer_cast<host::IPicture>(Get("BackPicture").Object());
@@ -169,6 +168,7 @@ TEST_F(PersistenceTest, LoadedValuesAreStoredAsTheyAreWithoutMessages) {
     recorder.log.clear();
     control.UserControl_ReadProperties(bag);
     EXPECT_EQ(Get("FrameStyle"), Variant(Long{3}));
+    EXPECT_EQ(Get("MaxCheck"), Variant(Long{40000}));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(recorder.log.empty());  // no PropertyChanged
     Let("FrameStyle", Long{3});
