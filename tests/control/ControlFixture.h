@@ -9,6 +9,7 @@
 #include "control/ColorListBox.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
+#include "properties/ColorListBoxDispatch.h"
 
 namespace qv {
 
@@ -113,6 +114,18 @@ class ControlTest : public ::testing::Test {
             if (bSelected.IsTrue()) indices.push_back(i);
         }
         return indices;
+    }
+
+    // Sets or reads a property by name through the dispatch interface, as a host does.
+    void Let(std::string_view sName, Variant vValue) {
+        std::vector<Variant> args = {std::move(vValue)};
+        const InvokeKind eKind =
+            args.front().IsObject() ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
+        InvokeByName(control, ColorListBoxDispatch(), sName, eKind, args);
+    }
+    Variant Get(std::string_view sName) {
+        std::vector<Variant> args;
+        return InvokeByName(control, ColorListBoxDispatch(), sName, InvokeKind::PropertyGet, args);
     }
 
     using Inspect = ColorListBoxInspector;

@@ -38,16 +38,6 @@ struct RecordingBag : host::IPropertyBag {
 
 class PersistenceTest : public ControlTest {
   protected:
-    Variant Get(std::string_view sName) {
-        std::vector<Variant> args;
-        return InvokeByName(control, ColorListBoxDispatch(), sName, InvokeKind::PropertyGet, args);
-    }
-    void Let(std::string_view sName, Variant vValue) {
-        std::vector<Variant> args = {std::move(vValue)};
-        const InvokeKind eKind =
-            args.front().IsObject() ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
-        InvokeByName(control, ColorListBoxDispatch(), sName, eKind, args);
-    }
     std::filesystem::path WriteFile(const std::string& sName, const std::string& sText) {
         const auto path = std::filesystem::temp_directory_path() / ("qv_persistence_" + sName);
         std::ofstream(path, std::ios::binary) << sText;

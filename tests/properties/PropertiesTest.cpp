@@ -11,16 +11,6 @@ namespace {
 
 class PropertiesTest : public ControlTest {
   protected:
-    void Let(std::string_view sName, Variant vValue) {
-        std::vector<Variant> args = {std::move(vValue)};
-        const InvokeKind eKind =
-            args.front().IsObject() ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
-        InvokeByName(control, ColorListBoxDispatch(), sName, eKind, args);
-    }
-    Variant Get(std::string_view sName) {
-        std::vector<Variant> args;
-        return InvokeByName(control, ColorListBoxDispatch(), sName, InvokeKind::PropertyGet, args);
-    }
     // What one let did: the message boxes, the notifications and the paints it caused.
     struct Effect {
         std::vector<std::string> boxes;
