@@ -6,11 +6,17 @@
 #   ./run.sh bench           build and run the benchmarks
 #   ./run.sh qvhost ARGS...  the host harness
 #   ./run.sh rebaseline      regenerate the golden scenario transcripts
+#   ./run.sh fuzz [TARGET] [SECONDS]  run one libFuzzer target or all (default 30 s each)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libc6-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-ipafont-gothic fonts-dejavu-core nlohmann-json3-dev)
 
+# The fuzz build only: clang and libFuzzer.
+FUZZ_PACKAGES=(clang-15 libfuzzer-15-dev)
+
+# What run.sh itself prints, the package manager's output included, goes to standard error,
+# so that standard output carries only what the command run prints (a transcript, say).
 log() { printf '[run.sh] %s\n' "$*" >&2; }
 
 as_root() {
@@ -20,20 +26,32 @@ as_root() {
   fi
 }
 
-install_missing() {
+usage() { awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; }
+
+# Installed for the native architecture (or for all): on a machine with a second
+# architecture a name alone is ambiguous, and only the native package builds our code.
+is_installed() { # package
+  local native
+  native=$(dpkg --print-architecture)
+  dpkg-query -W -f='${db:Status-Abbrev}|${Architecture}\n' "$1" 2>/dev/null |
+    grep -qE "^ii \|($native|all)\$"
+}
+
+install_missing() { # packages...
   local missing=()
-  for p in "${PACKAGES[@]}"; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  for p in "$@"; do
+    is_installed "$p" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   log "installing: ${missing[*]}"
-  as_root apt-get update
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  as_root apt-get update >&2
+  as_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}" >&2
 }
 
 build() { # preset
   local preset=$1
-  install_missing
+  install_missing "${PACKAGES[@]}"
   if [ ! -f "build/$preset/CMakeCache.txt" ]; then
     cmake --preset "$preset" >&2
   fi
@@ -67,10 +85,19 @@ case "$cmd" in
       log "rebaseline $script"
       "$QVHOST" run "$script" --out "$(mktemp -d)" >"${script%.qvs}.out" || true
     done
-    git --no-pager diff --stat -- tests/scenarios || true
+    git --no-pager diff --stat -- tests/scenarios >&2 || true
+    ;;
+  fuzz)
+    install_missing "${FUZZ_PACKAGES[@]}"
+    build fuzz
+    fuzz/run_fuzzers.sh "$@"
+    ;;
+  --help | -h | help)
+    usage
     ;;
   *)
-    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
-    [ -z "$cmd" ] || exit 2
+    [ -z "$cmd" ] || log "unknown command: $cmd"
+    usage >&2
+    exit 2
     ;;
 esac
