@@ -237,6 +237,12 @@ Harness::HostedControl& Harness::Control(const std::string& sName) {
     return **it;
 }
 
+ColorListBox* Harness::FindControl(const std::string& sName) {
+    auto it = std::ranges::find_if(m_controls,
+                                   [&](const auto& hosted) { return hosted->sName == sName; });
+    return it == m_controls.end() ? nullptr : (*it)->control.get();
+}
+
 const std::string& Harness::NameOf(const soft::ControlSite& site) const {
     static const std::string sUnknown = "?";
     auto it = std::ranges::find_if(m_controls,

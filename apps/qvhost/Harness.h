@@ -31,6 +31,11 @@ class Harness : public soft::IHostObserver {
 
     void Run(const Script& script);
 
+    // The control of that name and the form, for a driver that checks the controls'
+    // state between commands; nullptr for a name no control has.
+    ColorListBox* FindControl(const std::string& sName);
+    soft::Form& HostForm() { return m_form; }
+
     // IHostObserver
     void OnPaintDelivered(soft::ControlSite& site) override;
     void OnPropertyChanged(soft::ControlSite& site, std::string_view sName) override;

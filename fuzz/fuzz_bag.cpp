@@ -1,0 +1,84 @@
+// The property-bag reader on any file: the file is refused as a whole, or a control reads
+// it (stopping at a value it raises an error for). What that control then writes must
+// load again without an error, and saving the reloaded control must give the same text.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "control/ColorListBox.h"
+#include "platform/HostError.h"
+#include "platform/soft/host/ControlSite.h"
+#include "platform/soft/host/Form.h"
+#include "platform/soft/host/PropertyBagFile.h"
+
+using namespace qv;
+
+namespace {
+
+const std::filesystem::path& ScratchFile() {
+    static const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                              ("qv_fuzz_bag_" + std::to_string(getpid()) + ".json");
+    return path;
+}
+
+void WriteScratch(const std::uint8_t* pData, std::size_t nSize) {
+    std::ofstream file(ScratchFile(), std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(pData), static_cast<std::streamsize>(nSize));
+}
+
+[[noreturn]] void Fail(const char* pWhat, const std::string& sDetail) {
+    std::fprintf(stderr, "%s\n%s\n", pWhat, sDetail.c_str());
+    std::abort();
+}
+
+// A control on a form reads the bag, is shown and painted, and writes itself into a new
+// bag. bMustRead: an error while reading is a fault (the bag is one we wrote).
+std::string LoadShowAndSave(soft::PropertyBagFile& bag, bool bMustRead) {
+    soft::Form form(320, 240);
+    soft::ControlSite site(form, 0, 0, 120, 90);
+    ColorListBox control(site);
+    site.Attach(&control);
+    site.Initialize();
+    try {
+        site.ReadProperties(bag);
+    } catch (const HostError& error) {
+        if (bMustRead) Fail("a bag we wrote raises an error when read", error.what());
+    }
+    site.Show();
+    form.RunUntilIdle();
+    soft::PropertyBagFile saved;
+    site.WriteProperties(saved);
+    site.Terminate();
+    return saved.Text();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
+    WriteScratch(pData, nSize);
+    soft::PropertyBagFile bag;
+    try {
+        bag = soft::PropertyBagFile::Load(ScratchFile());
+    } catch (const soft::PropertyBagFileError&) {
+        return 0;
+    }
+    const std::string sFirst = LoadShowAndSave(bag, false);
+
+    WriteScratch(reinterpret_cast<const std::uint8_t*>(sFirst.data()), sFirst.size());
+    soft::PropertyBagFile reloaded;
+    try {
+        reloaded = soft::PropertyBagFile::Load(ScratchFile());
+    } catch (const soft::PropertyBagFileError& error) {
+        Fail("a bag we wrote is refused", error.what());
+    }
+    const std::string sSecond = LoadShowAndSave(reloaded, true);
+    if (sSecond != sFirst)
+        Fail("save, load and save again changes the bag", sFirst + "\n--\n" + sSecond);
+    return 0;
+}
