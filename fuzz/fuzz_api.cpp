@@ -59,8 +59,9 @@ class SequenceRun {
     }
 
     // The top row lies in the scroll bar's range, and is the first item while the list
-    // cannot scroll (the bar is hidden).
+    // cannot scroll (the bar is hidden). An empty list keeps the top row it had.
     void CheckTopIndex(const ColorListBox& control) {
+        if (control.ListCount() == 0) return;
         const Long nTop = control.TopIndex();
         const auto hWnd = static_cast<win32::HWND>(control.hWnd());
         const soft::Window* pWindow = m_harness.HostForm().Windows().Find(hWnd);
