@@ -37,12 +37,14 @@ run_target() { # target
   [ -x "$exe" ] || { echo "fuzz_$target: not built ($exe)"; return 1; }
   mkdir -p "$corpus" "$crashes" "$(dirname "$log")"
   seed_files "$target" | while read -r seed; do cp -n "$seed" "$corpus/" 2>/dev/null || true; done
+  local dict=()
+  [ ! -f "fuzz/$target.dict" ] || dict=(-dict="fuzz/$target.dict")
   local before
   before=$(find "$crashes" -type f | wc -l)
   # One job at a time in a child process, so that a failure is kept and the run goes on.
   "$exe" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 -timeout=10 \
     -rss_limit_mb=2048 -max_total_time="$seconds" -artifact_prefix="$crashes/" \
-    "$corpus" >"$log" 2>&1 || true
+    "${dict[@]}" "$corpus" >"$log" 2>&1 || true
   local executions failures
   executions=$(grep -oE '^#[0-9]+' "$log" | tail -n 1 | tr -d '#')
   failures=$(($(find "$crashes" -type f | wc -l) - before))
