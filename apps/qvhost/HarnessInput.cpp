@@ -61,7 +61,7 @@ int ScrollRequestOf(ScrollCommand::Request eRequest) {
 
 POINT Harness::ScreenPoint(const std::string& sName, int nX, int nY) {
     const POINT ptOrigin = m_form.Windows().ClientOrigin(Control(sName).site->hWnd());
-    return {ptOrigin.x + nX, ptOrigin.y + nY};
+    return soft::OffsetPoint(ptOrigin, nX, nY);
 }
 
 void Harness::FocusControl(const std::string& sName) {

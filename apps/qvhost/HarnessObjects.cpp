@@ -71,8 +71,7 @@ void Harness::Run(const PictureCommand& command) {
 // Outside the client area there is no pixel: CLR_INVALID.
 void Harness::Run(const PixelCommand& command) {
     const soft::Window* pWindow = m_form.Windows().Find(Control(command.sName).site->hWnd());
-    const COLORREF clrPixel =
-        pWindow->pClient ? pWindow->pClient->Pixel(command.nX, command.nY) : 0xFFFFFFFF;
+    const COLORREF clrPixel = pWindow->pClient->Pixel(command.nX, command.nY);
     char sHex[16];
     std::snprintf(sHex, sizeof sHex, "0x%08X", static_cast<unsigned>(clrPixel));
     m_out << command.sName << ".pixel " << command.nX << " " << command.nY << " = " << sHex << "\n";

@@ -1,7 +1,11 @@
 // qvhost: hosts ColorListBox controls on a form and runs scenario scripts against them.
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -37,7 +41,18 @@ struct Options {
     std::string sScript;
     fs::path outDir;
     unsigned nCodePage = kDefaultAnsiCodePage;
+    std::string sCodePage;  // as given on the command line
 };
+
+// A code page is a plain decimal number: no sign, blank or suffix, and within 32 bits.
+std::optional<unsigned> ParseCodePage(const std::string& sText) {
+    if (sText.empty() || !std::ranges::all_of(sText, [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    std::uint32_t nValue = 0;
+    const auto [pEnd, error] = std::from_chars(sText.data(), sText.data() + sText.size(), nValue);
+    if (error != std::errc{} || pEnd != sText.data() + sText.size()) return std::nullopt;
+    return nValue;
+}
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& sError) {
     if (args.empty()) return sError = "missing command", false;
@@ -48,11 +63,10 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
         if (sArg == "--out" && bHasValue) {
             options.outDir = args[++i];
         } else if (sArg == "--codepage" && bHasValue) {
-            try {
-                options.nCodePage = static_cast<unsigned>(std::stoul(args[++i]));
-            } catch (const std::exception&) {
-                return sError = "bad code page \"" + args[i] + "\"", false;
-            }
+            options.sCodePage = args[++i];
+            const std::optional<unsigned> nCodePage = ParseCodePage(options.sCodePage);
+            if (!nCodePage) return sError = "bad code page \"" + options.sCodePage + "\"", false;
+            options.nCodePage = *nCodePage;
         } else if (options.sScript.empty() && options.sCommand == "run" &&
                    (sArg == "-" || sArg.rfind("--", 0) != 0)) {
             options.sScript = sArg;
@@ -146,7 +160,7 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     if (!IsKnownCodePage(options.nCodePage)) {
-        std::cerr << "qvhost: code page " << options.nCodePage << " is not available\n";
+        std::cerr << "qvhost: code page \"" << options.sCodePage << "\" is not available\n";
         return kExitUsage;
     }
     soft::SetSystemCodePage(options.nCodePage);

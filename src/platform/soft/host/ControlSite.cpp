@@ -36,7 +36,7 @@ float Convert(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) {
 
 ControlSite::ControlSite(Form& form, int nX, int nY, int nWidth, int nHeight)
     : m_form(form), m_oFont(std::make_shared<host::StdFont>()) {
-    m_hWnd = form.Windows().CreateWindowAt(form.hWnd(), {nX, nY, nX + nWidth, nY + nHeight},
+    m_hWnd = form.Windows().CreateWindowAt(form.hWnd(), LimitWindowRect(nX, nY, nWidth, nHeight),
                                            SiteWindowProc);
     t_sitesByWindow[HandleValue(m_hWnd)] = this;
 }
@@ -74,17 +74,20 @@ void ControlSite::Terminate() {
 
 void ControlSite::ResizeOuter(int nWidth, int nHeight) {
     const RECT rcOld = OwnWindow().rcOuter;
-    m_form.Windows().MoveWindow(m_hWnd,
-                                {rcOld.left, rcOld.top, rcOld.left + nWidth, rcOld.top + nHeight});
+    m_form.Windows().MoveWindow(m_hWnd, LimitWindowRect(rcOld.left, rcOld.top, nWidth, nHeight));
     if (m_pControl) m_pControl->UserControl_Resize();
 }
 
+// A new context after every change of the client size, even one that came back, as the
+// control may rely on a context not outliving its size.
 HDC ControlSite::hDC() const {
-    const SurfaceRef& pClient = OwnWindow().pClient;
-    if (pClient != m_pDCSurface) {
+    const ClientPixels& client = OwnWindow().pClient;
+    const SurfaceRef& pSurface = client.Get();
+    if (m_hDC == HDC{} || client.Generation() != m_nDCGeneration || pSurface != m_pDCSurface) {
         if (m_hDC != HDC{}) DeleteDC(m_hDC);
-        m_hDC = CreateSurfaceDC(pClient);
-        m_pDCSurface = pClient;
+        m_hDC = CreateSurfaceDC(pSurface);
+        m_pDCSurface = pSurface;
+        m_nDCGeneration = client.Generation();
     }
     return m_hDC;
 }

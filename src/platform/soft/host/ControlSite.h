@@ -10,7 +10,8 @@ namespace qv::soft {
 // control's notifications.
 class ControlSite : public host::IUserControl {
   public:
-    // Creates the control's window (hidden) at X,Y with the given outer size.
+    // Creates the control's window (hidden) at X,Y with the given outer size, as far as
+    // the window limits allow.
     ControlSite(Form& form, int nX, int nY, int nWidth, int nHeight);
     ~ControlSite() override;
     ControlSite(const ControlSite&) = delete;
@@ -28,7 +29,8 @@ class ControlSite : public host::IUserControl {
     void Show();
     void Terminate();  // the control's Terminate; the window goes with the site
 
-    // The host changes the outer size; the control hears Resize.
+    // The host changes the outer size (as far as the window limits allow); the control
+    // hears Resize.
     void ResizeOuter(int nWidth, int nHeight);
 
     win32::HWND hWnd() const override { return m_hWnd; }
@@ -77,6 +79,7 @@ class ControlSite : public host::IUserControl {
     bool m_bLeftPressedHere = false;  // a left press on this control awaits its release
     mutable win32::HDC m_hDC{};
     mutable SurfaceRef m_pDCSurface;
+    mutable unsigned m_nDCGeneration = 0;
 };
 
 }  // namespace qv::soft

@@ -99,15 +99,16 @@ void Border(Surface& surface, const Window& window) {
     }
 }
 
-void Blit(Surface& dest, const Surface& source, LONG nLeft, LONG nTop) {
+// Offsets are 64-bit: a child's position plus its parent's border may pass 32 bits.
+void Blit(Surface& dest, const Surface& source, std::int64_t nLeft, std::int64_t nTop) {
+    const std::int64_t nFrom = std::max<std::int64_t>(0, -nLeft);
+    const std::int64_t nTo = std::min<std::int64_t>(source.Width(), dest.Width() - nLeft);
+    if (nFrom >= nTo) return;
     for (int nY = 0; nY < source.Height(); ++nY) {
-        const LONG nDestY = nTop + nY;
+        const std::int64_t nDestY = nTop + nY;
         if (nDestY < 0 || nDestY >= dest.Height()) continue;
-        const LONG nFrom = std::max<LONG>(0, -nLeft);
-        const LONG nTo = std::min<LONG>(source.Width(), dest.Width() - nLeft);
-        if (nFrom < nTo)
-            std::copy(source.Row(nY) + nFrom, source.Row(nY) + nTo,
-                      dest.Row(nDestY) + nLeft + nFrom);
+        std::copy(source.Row(nY) + nFrom, source.Row(nY) + nTo,
+                  dest.Row(static_cast<int>(nDestY)) + (nLeft + nFrom));
     }
 }
 
@@ -123,7 +124,7 @@ SurfaceRef ComposeWindow(WindowSystem& windows, HWND hWnd) {
     if (!pSurface) return nullptr;
     Border(*pSurface, *pWindow);
     const int nInset = pWindow->nBorderWidth;
-    if (pWindow->pClient) Blit(*pSurface, *pWindow->pClient, nInset, nInset);
+    Blit(*pSurface, *pWindow->pClient, nInset, nInset);
     if (pWindow->vertical.bVisible)
         ScrollBarAt(*pSurface, *pWindow, nInset + pWindow->ClientWidth(), nInset);
     return pSurface;
@@ -136,7 +137,8 @@ SurfaceRef ComposeForm(WindowSystem& windows, HWND hForm) {
     windows.ForEachWindow([&](const Window& window) {
         if (window.hParent != hForm || !window.bVisible) return;
         if (SurfaceRef pChild = ComposeWindow(windows, window.hWnd))
-            Blit(*pForm, *pChild, nInset + window.rcOuter.left, nInset + window.rcOuter.top);
+            Blit(*pForm, *pChild, std::int64_t{nInset} + window.rcOuter.left,
+                 std::int64_t{nInset} + window.rcOuter.top);
     });
     return pForm;
 }

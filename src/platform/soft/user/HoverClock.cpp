@@ -51,9 +51,8 @@ void WindowSystem::DeliverHover(const HoverRequest& request) {
     if (!Find(request.hWnd)) return;
     const bool bCaptured = m_hCapture == request.hWnd;
     if (!bCaptured && WindowAt(m_ptPointer) != request.hWnd) return;
-    const POINT ptClient = ClientOrigin(request.hWnd);
     PostMessage(request.hWnd, WM_MOUSEHOVER, MouseKeyFlags(),
-                PackPoint(m_ptPointer.x - ptClient.x, m_ptPointer.y - ptClient.y));
+                ClientPoint(request.hWnd, m_ptPointer));
 }
 
 }  // namespace qv::soft

@@ -13,8 +13,8 @@ constexpr int kMinThumbLength = 8;
 }
 
 int HighestPosition(const ScrollBarState& bar) {
-    const int nPageExtra = bar.nPage > 0 ? static_cast<int>(bar.nPage) - 1 : 0;
-    return std::max(bar.nMin, bar.nMax - nPageExtra);
+    const long long nPageExtra = bar.nPage > 0 ? static_cast<long long>(bar.nPage) - 1 : 0;
+    return static_cast<int>(std::max<long long>(bar.nMin, bar.nMax - nPageExtra));
 }
 
 ScrollBarLayout ScrollBarLayout::Of(const ScrollBarState& bar, int nWidth, int nHeight) {
@@ -25,15 +25,17 @@ ScrollBarLayout ScrollBarLayout::Of(const ScrollBarState& bar, int nWidth, int n
     layout.nTrackTop = layout.nArrowLength;
     layout.nTrackLength = std::max(0, nHeight - 2 * layout.nArrowLength);
     const long long nRange = static_cast<long long>(bar.nMax) - bar.nMin + 1;
-    const int nSpan = HighestPosition(bar) - bar.nMin;
+    const long long nSpan = static_cast<long long>(HighestPosition(bar)) - bar.nMin;
     if (nSpan <= 0 || layout.nTrackLength < kMinThumbLength) return layout;
     const long long nPage = bar.nPage > 0 ? bar.nPage : 1;
-    const int nThumb = static_cast<int>(layout.nTrackLength * nPage / nRange);
+    const int nThumb = static_cast<int>(
+        std::min<long long>(layout.nTrackLength * nPage / nRange, layout.nTrackLength));
     layout.nThumbLength = std::clamp(nThumb, kMinThumbLength, layout.nTrackLength);
     const long long nFree = layout.nTrackLength - layout.nThumbLength;
     layout.nThumbTop =
         layout.nTrackTop +
-        static_cast<int>(nFree * (std::clamp(bar.nPos, bar.nMin, bar.nMin + nSpan) - bar.nMin) /
+        static_cast<int>(nFree *
+                         (std::clamp<long long>(bar.nPos, bar.nMin, bar.nMin + nSpan) - bar.nMin) /
                          nSpan);
     return layout;
 }
@@ -50,11 +52,12 @@ ScrollBarPart ScrollBarLayout::PartAt(int nX, int nY) const {
 
 int ScrollBarLayout::PositionForThumbTop(const ScrollBarState& bar, int nTop) const {
     const int nFree = nTrackLength - nThumbLength;
-    const int nSpan = HighestPosition(bar) - bar.nMin;
+    const long long nSpan = static_cast<long long>(HighestPosition(bar)) - bar.nMin;
     if (nFree <= 0 || nSpan <= 0) return bar.nMin;
-    const long long nOffset = std::clamp(nTop - nTrackTop, 0, nFree);
+    const long long nOffset =
+        std::clamp<long long>(static_cast<long long>(nTop) - nTrackTop, 0, nFree);
     // Rounded to the nearest position, so the thumb snaps the way it is drawn.
-    return bar.nMin + static_cast<int>((nOffset * nSpan + nFree / 2) / nFree);
+    return static_cast<int>(bar.nMin + (nOffset * nSpan + nFree / 2) / nFree);
 }
 
 WPARAM ScrollRequest(int nRequest, int nPosition) {
@@ -90,7 +93,8 @@ void ScrollBarTracker::Press(HWND hWnd, const ScrollBarState& bar, const ScrollB
 
 void ScrollBarTracker::Move(const ScrollBarState& bar, const ScrollBarLayout& layout, int nY) {
     if (m_ePart != ScrollBarPart::Thumb) return;
-    const int nPosition = layout.PositionForThumbTop(bar, nY - m_nGrabOffset);
+    const int nPosition =
+        layout.PositionForThumbTop(bar, SaturateToLong(static_cast<long long>(nY) - m_nGrabOffset));
     if (nPosition == m_nTrackPosition) return;
     m_nTrackPosition = nPosition;
     Send(SB_THUMBTRACK, nPosition);

@@ -29,7 +29,7 @@ BOOL ShowScrollBar(HWND hWnd, int nBar, BOOL bShow) {
     ScrollBarState* pBar = FindBar(hWnd, nBar);
     if (!pBar) return FALSE;
     pBar->bVisible = bShow != FALSE;
-    WindowSystem::Current().FitClientSurface(hWnd);
+    WindowSystem::Current().ClientAreaChanged(hWnd);
     WindowSystem::Current().Invalidate(hWnd);
     return TRUE;
 }

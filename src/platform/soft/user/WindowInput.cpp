@@ -20,8 +20,8 @@ UINT ButtonMessage(int nButton, bool bDown) {
     }
 }
 
-bool Contains(const RECT& rc, POINT pt) {
-    return pt.x >= rc.left && pt.x < rc.right && pt.y >= rc.top && pt.y < rc.bottom;
+bool Contains(const RECT& rc, std::int64_t nX, std::int64_t nY) {
+    return nX >= rc.left && nX < rc.right && nY >= rc.top && nY < rc.bottom;
 }
 
 }  // namespace
@@ -35,13 +35,18 @@ LPARAM PackPoint(LONG nX, LONG nY) {
     return static_cast<LPARAM>(static_cast<std::int32_t>(Half(nX) | (Half(nY) << 16)));
 }
 
-POINT WindowSystem::ClientOrigin(HWND hWnd) {
-    POINT pt{};
+WindowSystem::Offset WindowSystem::ExactClientOrigin(HWND hWnd) {
+    Offset origin;
     for (Window* pWindow = Find(hWnd); pWindow; pWindow = Find(pWindow->hParent)) {
-        pt.x += pWindow->rcOuter.left + pWindow->nBorderWidth;
-        pt.y += pWindow->rcOuter.top + pWindow->nBorderWidth;
+        origin.nX += std::int64_t{pWindow->rcOuter.left} + pWindow->nBorderWidth;
+        origin.nY += std::int64_t{pWindow->rcOuter.top} + pWindow->nBorderWidth;
     }
-    return pt;
+    return origin;
+}
+
+POINT WindowSystem::ClientOrigin(HWND hWnd) {
+    const Offset origin = ExactClientOrigin(hWnd);
+    return {SaturateToLong(origin.nX), SaturateToLong(origin.nY)};
 }
 
 // The topmost enabled, visible child window under the point (later windows lie on top),
@@ -54,9 +59,10 @@ HWND WindowSystem::WindowAt(POINT ptScreen) {
             if (hFound == HWND{}) hFound = window.hWnd;
             continue;
         }
-        const POINT ptParent = ClientOrigin(window.hParent);
-        const POINT ptLocal{ptScreen.x - ptParent.x, ptScreen.y - ptParent.y};
-        if (window.bEnabled && Contains(window.rcOuter, ptLocal)) hFound = window.hWnd;
+        const Offset parent = ExactClientOrigin(window.hParent);
+        const std::int64_t nLocalX = ptScreen.x - parent.nX;
+        const std::int64_t nLocalY = ptScreen.y - parent.nY;
+        if (window.bEnabled && Contains(window.rcOuter, nLocalX, nLocalY)) hFound = window.hWnd;
     }
     return hFound;
 }
@@ -64,11 +70,19 @@ HWND WindowSystem::WindowAt(POINT ptScreen) {
 bool WindowSystem::OnScrollBar(HWND hWnd, POINT ptScreen, ScrollBarLayout& layout, int& nBarY) {
     Window* pWindow = Find(hWnd);
     if (!pWindow || !pWindow->vertical.bVisible) return false;
-    const POINT ptClient = ClientOrigin(hWnd);
-    const int nBarX = ptScreen.x - ptClient.x - pWindow->ClientWidth();
-    nBarY = ptScreen.y - ptClient.y;
+    const Offset client = ExactClientOrigin(hWnd);
+    const std::int64_t nBarX = ptScreen.x - client.nX - pWindow->ClientWidth();
+    // Far above or below the bar all points act alike; the bound keeps the drag sums small.
+    nBarY = static_cast<int>(
+        std::clamp<std::int64_t>(ptScreen.y - client.nY, -4 * kMaxWindowSide, 4 * kMaxWindowSide));
     layout = ScrollBarLayout::Of(pWindow->vertical, kScrollBarWidth, pWindow->ClientHeight());
     return nBarX >= 0 && nBarX < kScrollBarWidth && nBarY >= 0 && nBarY < layout.nHeight;
+}
+
+LPARAM WindowSystem::ClientPoint(HWND hWnd, POINT ptScreen) {
+    const Offset client = ExactClientOrigin(hWnd);
+    const POINT ptLocal = OffsetPoint(ptScreen, -client.nX, -client.nY);
+    return PackPoint(ptLocal.x, ptLocal.y);
 }
 
 WPARAM WindowSystem::MouseKeyFlags() const {
@@ -82,9 +96,7 @@ WPARAM WindowSystem::MouseKeyFlags() const {
 }
 
 void WindowSystem::SendMouse(HWND hWnd, UINT uMsg, POINT ptScreen) {
-    const POINT ptClient = ClientOrigin(hWnd);
-    SendMessage(hWnd, uMsg, MouseKeyFlags(),
-                PackPoint(ptScreen.x - ptClient.x, ptScreen.y - ptClient.y));
+    SendMessage(hWnd, uMsg, MouseKeyFlags(), ClientPoint(hWnd, ptScreen));
 }
 
 void WindowSystem::MouseDown(POINT ptScreen, int nButton, int nModifiers) {

@@ -10,8 +10,6 @@ using namespace win32;
 namespace {
 thread_local WindowSystem* t_pCurrent = nullptr;
 constexpr int kMaxIdleRounds = 10000;
-// The classic button face, which a window shows before it paints itself.
-constexpr win32::COLORREF kNewWindowColor = 0x00C8D0D4;
 }  // namespace
 
 int Window::ClientWidth() const {
@@ -47,13 +45,14 @@ HWND WindowSystem::CreateWindowAt(HWND hParent, const RECT& rcOuter, WNDPROC pfn
     Window& window = m_windows[HandleValue(hWnd)];
     window.hWnd = hWnd;
     window.hParent = hParent;
-    window.rcOuter = rcOuter;
+    window.rcOuter = LimitWindowRect(rcOuter);
     window.pfnProc = pfnProc;
-    FitClientSurface(hWnd);
+    ClientAreaChanged(hWnd);
     return hWnd;
 }
 
 void WindowSystem::DestroyWindow(HWND hWnd) {
+    m_pLastFound = nullptr;
     m_windows.erase(HandleValue(hWnd));
     if (m_hFocus == hWnd) m_hFocus = HWND{};
     if (m_hCapture == hWnd) m_hCapture = HWND{};
@@ -62,9 +61,14 @@ void WindowSystem::DestroyWindow(HWND hWnd) {
     std::erase_if(m_queue, [hWnd](const QueuedMessage& msg) { return msg.hWnd == hWnd; });
 }
 
+// The last window found is asked for again and again (a list edit reaches its window a
+// dozen times), so it is kept; map nodes stay where they are until erased.
 Window* WindowSystem::Find(HWND hWnd) {
+    if (m_pLastFound && m_pLastFound->hWnd == hWnd) return m_pLastFound;
     auto it = m_windows.find(HandleValue(hWnd));
-    return it == m_windows.end() ? nullptr : &it->second;
+    if (it == m_windows.end()) return nullptr;
+    m_pLastFound = &it->second;
+    return m_pLastFound;
 }
 
 void WindowSystem::SetVisible(HWND hWnd, bool bVisible) {
@@ -76,35 +80,22 @@ void WindowSystem::SetVisible(HWND hWnd, bool bVisible) {
 
 void WindowSystem::MoveWindow(HWND hWnd, const RECT& rcOuter) {
     if (Window* pWindow = Find(hWnd)) {
-        pWindow->rcOuter = rcOuter;
+        pWindow->rcOuter = LimitWindowRect(rcOuter);
         pWindow->bNeedsPaint = pWindow->bVisible;
-        FitClientSurface(hWnd);
+        ClientAreaChanged(hWnd);
     }
 }
 
 void WindowSystem::SetBorderWidth(HWND hWnd, int nBorderWidth) {
     if (Window* pWindow = Find(hWnd)) {
         pWindow->nBorderWidth = nBorderWidth;
-        FitClientSurface(hWnd);
+        ClientAreaChanged(hWnd);
     }
 }
 
-void WindowSystem::FitClientSurface(HWND hWnd) {
-    Window* pWindow = Find(hWnd);
-    if (!pWindow) return;
-    const int nWidth = pWindow->ClientWidth();
-    const int nHeight = pWindow->ClientHeight();
-    const SurfaceRef pOld = pWindow->pClient;
-    if (pOld && pOld->Width() == nWidth && pOld->Height() == nHeight) return;
-    SurfaceRef pNew = Surface::Create(nWidth, nHeight, kNewWindowColor);
-    if (!pNew) pNew = Surface::Create(0, 0);
-    if (pOld) {
-        for (int nY = 0; nY < std::min(nHeight, pOld->Height()); ++nY) {
-            const int nCount = std::min(nWidth, pOld->Width());
-            std::copy_n(pOld->Row(nY), nCount, pNew->Row(nY));
-        }
-    }
-    pWindow->pClient = std::move(pNew);
+void WindowSystem::ClientAreaChanged(HWND hWnd) {
+    if (Window* pWindow = Find(hWnd))
+        pWindow->pClient.Resize(pWindow->ClientWidth(), pWindow->ClientHeight());
 }
 
 void WindowSystem::Invalidate(HWND hWnd) {

@@ -5,8 +5,9 @@
 #include <map>
 #include <vector>
 
-#include "platform/soft/gdi/Surface.h"
+#include "platform/soft/user/ClientPixels.h"
 #include "platform/soft/user/ScrollBar.h"
+#include "platform/soft/user/WindowLimits.h"
 #include "platform/win32/Types.h"
 
 namespace qv::soft {
@@ -22,9 +23,9 @@ struct ScrollBarState {
     int nPos = 0;
 };
 
-// One window: its outer rectangle in its parent's client coordinates, the border inside
-// that rectangle, the vertical scroll bar beside the client area, and what still needs
-// painting.
+// One window: its outer rectangle in its parent's client coordinates (always within the
+// window limits), the border inside that rectangle, the vertical scroll bar beside the
+// client area, and what still needs painting.
 struct Window {
     win32::HWND hWnd{};
     win32::HWND hParent{};
@@ -35,7 +36,7 @@ struct Window {
     win32::WNDPROC pfnProc = nullptr;
     ScrollBarState vertical;
     bool bNeedsPaint = false;
-    SurfaceRef pClient;  // what was painted into the client area
+    ClientPixels pClient;  // what was painted into the client area
 
     int ClientWidth() const;
     int ClientHeight() const;
@@ -83,7 +84,7 @@ class WindowSystem {
     void Invalidate(win32::HWND hWnd);
     // Keeps the window's client pixels the size of its client area after the border, the
     // outer size or the scroll bar changed; what fits of the old pixels stays.
-    void FitClientSurface(win32::HWND hWnd);
+    void ClientAreaChanged(win32::HWND hWnd);
     void Validate(win32::HWND hWnd);
 
     win32::LRESULT SendMessage(win32::HWND hWnd, win32::UINT uMsg, win32::WPARAM wParam,
@@ -92,7 +93,7 @@ class WindowSystem {
                      win32::LPARAM lParam);
 
     // Where a window's client area starts, in the coordinates of the top-level window
-    // (screen coordinates).
+    // (screen coordinates), pinned to the 32-bit range.
     win32::POINT ClientOrigin(win32::HWND hWnd);
 
     // The user's input, at points in screen coordinates. A press captures the mouse
@@ -135,6 +136,12 @@ class WindowSystem {
         win32::LPARAM lParam;
     };
 
+    // A client origin as it really is, which may lie beyond 32 bits.
+    struct Offset {
+        std::int64_t nX = 0;
+        std::int64_t nY = 0;
+    };
+
     struct HoverRequest {
         win32::HWND hWnd{};
         unsigned nHoverTime = 0;
@@ -143,15 +150,19 @@ class WindowSystem {
 
     bool DeliverPostedMessages();
     bool DeliverOnePaint();
+    Offset ExactClientOrigin(win32::HWND hWnd);
     win32::HWND WindowAt(win32::POINT ptScreen);
     bool OnScrollBar(win32::HWND hWnd, win32::POINT ptScreen, ScrollBarLayout& layout, int& nBarY);
     void SendMouse(win32::HWND hWnd, win32::UINT uMsg, win32::POINT ptScreen);
+    // A screen point in the window's client coordinates, packed as mouse messages carry it.
+    win32::LPARAM ClientPoint(win32::HWND hWnd, win32::POINT ptScreen);
     win32::WPARAM MouseKeyFlags() const;
     void ReleaseCaptureIfUp();
     void RestartHoverClocks();
     void DeliverHover(const HoverRequest& request);
 
     std::map<std::uint32_t, Window> m_windows;  // by handle, that is in creation order
+    Window* m_pLastFound = nullptr;
     std::deque<QueuedMessage> m_queue;
     win32::HWND m_hFocus{};
     win32::HWND m_hCapture{};
