@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libc6-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-ipafont-gothic fonts-dejavu-core nlohmann-json3-dev)
+PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libc6-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-ipafont-gothic fonts-dejavu-core nlohmann-json3-dev libsdl2-dev xvfb xauth xdotool)
 
 log() { printf '[run.sh] %s\n' "$*" >&2; }
 
