@@ -5,7 +5,7 @@
 #   ./run.sh test            build and run every test
 #   ./run.sh bench           build and run the benchmarks
 #   ./run.sh qvhost ARGS...  the host harness
-#   ./run.sh rebaseline      regenerate the golden scenario transcripts
+#   ./run.sh rebaseline      regenerate the golden scenario transcripts and docs/ pictures
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -67,7 +67,8 @@ case "$cmd" in
       log "rebaseline $script"
       "$QVHOST" run "$script" --out "$(mktemp -d)" >"${script%.qvs}.out" || true
     done
-    git --no-pager diff --stat -- tests/scenarios || true
+    "$QVHOST" demo --headless --out docs >/dev/null
+    git --no-pager diff --stat -- tests/scenarios docs || true
     ;;
   *)
     sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
