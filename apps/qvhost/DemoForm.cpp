@@ -146,10 +146,12 @@ DemoForm::HostedList* DemoForm::FocusedList() {
     return nullptr;
 }
 
+// The line is written while the panel can still scroll to it.
 void DemoForm::ToggleDesignMode() {
+    if (!m_bDesignMode) Log("design mode");
     m_bDesignMode = !m_bDesignMode;
     m_form.AmbientProperties().SetUserMode(Boolean::FromBool(!m_bDesignMode));
-    Log(m_bDesignMode ? "design mode" : "run mode");
+    if (!m_bDesignMode) Log("run mode");
 }
 
 void DemoForm::OpenPropertyPages() {

@@ -59,6 +59,7 @@ class DemoForm : public soft::IHostObserver {
     ColorListBox* FindList(const std::string& sName);
     win32::HWND ListWindow(const std::string& sName);
     const std::vector<std::string>& ListNames() const { return m_names; }
+    const EventPanel& Panel() const { return *m_panel; }
 
     // Design mode: the ambient UserMode goes False, as in a form designer.
     bool DesignMode() const { return m_bDesignMode; }

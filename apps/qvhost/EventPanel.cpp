@@ -17,11 +17,12 @@ EventPanel::~EventPanel() {
     m_site.Terminate();
 }
 
-// The oldest line gives way once the panel is full, and the newest stays in view.
+// The oldest line gives way once the panel is full, and the newest stays in view. At
+// design time a list cannot be scrolled by code: the view stays until run mode returns.
 void EventPanel::Add(const std::string& sLine) {
     if (m_list.ListCount() >= kMaxLines) m_list.RemoveItem(0);
     const Long nIndex = m_list.AddItem(sLine);
-    m_list.SetTopIndex(nIndex);
+    if (m_site.Ambient().UserMode().IsTrue()) m_list.SetTopIndex(nIndex);
 }
 
 }  // namespace qv::qvhost

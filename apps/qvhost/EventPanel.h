@@ -20,7 +20,7 @@ class EventPanel {
     EventPanel& operator=(const EventPanel&) = delete;
 
     void Add(const std::string& sLine);
-    Long LineCount() const { return m_list.ListCount(); }
+    const ColorListBox& Lines() const { return m_list; }
     win32::HWND hWnd() const { return m_site.hWnd(); }
 
   private:
