@@ -5,12 +5,12 @@
 #   ./run.sh test            build and run every test
 #   ./run.sh bench           build and run the benchmarks
 #   ./run.sh qvhost ARGS...  the host harness
-#   ./run.sh rebaseline      regenerate the golden scenario transcripts
+#   ./run.sh rebaseline      regenerate the golden scenario transcripts and docs/ pictures
 #   ./run.sh fuzz [TARGET] [SECONDS]  run one libFuzzer target or all (default 30 s each)
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libc6-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-ipafont-gothic fonts-dejavu-core nlohmann-json3-dev)
+PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libc6-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-ipafont-gothic fonts-dejavu-core nlohmann-json3-dev libsdl2-dev xvfb xauth xdotool)
 
 # The fuzz build only: clang and libFuzzer.
 FUZZ_PACKAGES=(clang-15 libfuzzer-15-dev)
@@ -85,7 +85,8 @@ case "$cmd" in
       log "rebaseline $script"
       "$QVHOST" run "$script" --out "$(mktemp -d)" >"${script%.qvs}.out" || true
     done
-    git --no-pager diff --stat -- tests/scenarios >&2 || true
+    "$QVHOST" demo --headless --out docs >/dev/null
+    git --no-pager diff --stat -- tests/scenarios docs >&2 || true
     ;;
   fuzz)
     install_missing "${FUZZ_PACKAGES[@]}"

@@ -13,6 +13,8 @@
 #include "platform/AnsiText.h"
 #include "platform/soft/user/SystemSettings.h"
 #include "properties/TypeLibrary.h"
+#include "qvhost/DemoForm.h"
+#include "qvhost/DemoWindow.h"
 #include "qvhost/Harness.h"
 #include "qvhost/ScriptNames.h"
 #include "qvhost/ScriptParser.h"
@@ -28,18 +30,20 @@ constexpr int kExitUsage = 64;
 
 constexpr const char* kUsage =
     "usage: qvhost run SCRIPT|- [--out DIR] [--codepage N]\n"
-    "       qvhost demo [--out DIR]\n"
+    "       qvhost demo [--headless] [--out DIR]\n"
     "       qvhost typelib\n"
     "       qvhost --help\n"
     "\n"
     "run   runs a scenario script and prints its transcript (SCRIPT - reads standard input)\n"
-    "demo  runs the sample form's scenarios and prints their transcripts\n"
+    "demo  shows the sample form in a window when a display is present; otherwise (or with\n"
+    "      --headless) runs its scenarios, prints their transcripts and writes pictures\n"
     "typelib  prints the library's type information as IDL-style text\n";
 
 struct Options {
     std::string sCommand;
     std::string sScript;
     fs::path outDir;
+    bool bHeadless = false;
     unsigned nCodePage = kDefaultAnsiCodePage;
     std::string sCodePage;  // as given on the command line
 };
@@ -62,6 +66,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
         const bool bHasValue = i + 1 < args.size();
         if (sArg == "--out" && bHasValue) {
             options.outDir = args[++i];
+        } else if (sArg == "--headless" && options.sCommand == "demo") {
+            options.bHeadless = true;
         } else if (sArg == "--codepage" && bHasValue) {
             options.sCodePage = args[++i];
             const std::optional<unsigned> nCodePage = ParseCodePage(options.sCodePage);
@@ -123,7 +129,9 @@ int RunScript(const std::string& sScript, const fs::path& outDir) {
     return 0;
 }
 
-int RunDemo(const fs::path& outDir) {
+constexpr const char* kDemoPicture = "demo-form.png";
+
+int RunDemoScenarios(const fs::path& outDir) {
     const fs::path demoDir = QV_DEMO_DIR;
     std::vector<fs::path> scripts;
     for (const auto& entry : fs::directory_iterator(demoDir)) {
@@ -134,7 +142,27 @@ int RunDemo(const fs::path& outDir) {
         std::cout << "# " << script.filename().string() << "\n";
         if (const int nStatus = RunScript(script.string(), outDir)) return nStatus;
     }
+    std::string sError;
+    if (!WriteDemoPicture(outDir / kDemoPicture, sError)) {
+        std::cerr << "qvhost: cannot write " << (outDir / kDemoPicture).string() << ": " << sError
+                  << "\n";
+        return 1;
+    }
     return 0;
+}
+
+// The window when a display is there; otherwise the scenarios and pictures, and one line
+// that says so.
+int RunDemo(const Options& options) {
+    const fs::path outDir = options.outDir.empty() ? "out" : options.outDir;
+    if (!options.bHeadless) {
+        std::string sReason;
+        if (RunDemoWindow(sReason)) return 0;
+        std::cerr << "qvhost demo: " << sReason << ", so the demo runs headless (pictures in "
+                  << outDir.string()
+                  << "/); run it on a desktop, or with DISPLAY set, to play with the lists\n";
+    }
+    return RunDemoScenarios(outDir);
 }
 
 }  // namespace
@@ -165,8 +193,7 @@ int main(int argc, char** argv) {
     }
     soft::SetSystemCodePage(options.nCodePage);
     try {
-        if (options.sCommand == "demo")
-            return RunDemo(options.outDir.empty() ? "out" : options.outDir);
+        if (options.sCommand == "demo") return RunDemo(options);
         return RunScript(options.sScript, options.outDir);
     } catch (const std::exception& error) {
         std::cerr << "qvhost: " << error.what() << "\n";

@@ -1,0 +1,165 @@
+#include "qvhost/DemoForm.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/soft/gdi/SoftGdi.h"
+#include "platform/soft/user/Composition.h"
+#include "platform/win32/Gdi.h"
+#include "platform/win32/ImageList.h"
+#include "platform/win32/User.h"
+#include "qvhost/ValueFormat.h"
+
+namespace qv::qvhost {
+
+using namespace win32;
+
+namespace {
+
+constexpr COLORREF kCaptionColor = 0x00000000;
+constexpr int kCaptionFontHeight = -12;
+constexpr const char* kHelpText =
+    "Click, drag past a list's end, use the keys.  F2: design mode (F4 opens the property "
+    "pages there).  Esc or closing the window ends the demo.";
+
+std::string DescribeObject(const HostObject& object) {
+    return std::string(object.TypeName());
+}
+
+// Captions are ASCII, so their bytes are the same in every ANSI code page.
+void DrawCaption(HDC hDC, const RECT& rc, const std::string& sText) {
+    TextOutA(hDC, rc.left, rc.top, sText.data(), static_cast<int>(sText.size()));
+}
+
+}  // namespace
+
+RECT DemoLayout::ListRect(int nCell) {
+    const LONG nLeft = kMargin + (nCell % kColumns) * kCellWidth;
+    const LONG nTop = kMargin + (nCell / kColumns) * kCellHeight + kCaptionHeight;
+    return {nLeft, nTop, nLeft + kListWidth, nTop + kListHeight};
+}
+
+DemoForm::DemoForm(std::ostream* pEventLog)
+    : m_pEventLog(pEventLog), m_form(DemoLayout::kWidth, DemoLayout::kHeight, this) {
+    const RECT rcPanel{DemoLayout::kPanelLeft, DemoLayout::kMargin + DemoLayout::kCaptionHeight,
+                       DemoLayout::kPanelLeft + DemoLayout::kPanelWidth,
+                       DemoLayout::kHelpTop - DemoLayout::kMargin};
+    m_captions.emplace_back(RECT{rcPanel.left, DemoLayout::kMargin, rcPanel.right, rcPanel.top},
+                            "Events");
+    m_captions.emplace_back(
+        RECT{DemoLayout::kMargin, DemoLayout::kHelpTop, DemoLayout::kWidth, DemoLayout::kHeight},
+        kHelpText);
+    FillLists();
+    m_panel = std::make_unique<EventPanel>(m_form, rcPanel);
+    PaintCaptions();
+    m_form.RunUntilIdle();
+}
+
+DemoForm::~DemoForm() {
+    m_panel.reset();
+    for (auto& hosted : m_lists) hosted->site->Terminate();
+    m_lists.clear();
+    for (HIMAGELIST hList : m_imageLists) ImageList_Destroy(hList);
+}
+
+ColorListBox& DemoForm::AddList(const std::string& sName, const std::string& sCaption, int nCell) {
+    const RECT rc = DemoLayout::ListRect(nCell);
+    auto hosted = std::make_unique<HostedList>();
+    hosted->sName = sName;
+    hosted->site = std::make_unique<soft::ControlSite>(m_form, rc.left, rc.top, rc.right - rc.left,
+                                                       rc.bottom - rc.top);
+    hosted->control = std::make_unique<ColorListBox>(*hosted->site);
+    hosted->sink = std::make_unique<DispatchEventSink>(
+        [this, sName](const EventInfo& event, std::vector<Variant>& args) {
+            // Moves come by the dozen with every drag; the panel keeps to what the user did.
+            if (event.sName == "MouseMove") return;
+            std::string sLine = sName + "." + std::string(event.sName);
+            for (const Variant& vArg : args) sLine += " " + FormatValue(vArg, DescribeObject);
+            Log(sLine);
+        });
+    hosted->site->Attach(hosted->control.get());
+    hosted->control->Events().Connect(hosted->sink.get());
+    hosted->site->Initialize();
+    hosted->site->InitProperties();
+    hosted->site->Show();
+    m_captions.emplace_back(RECT{rc.left, rc.top - DemoLayout::kCaptionHeight, rc.right, rc.top},
+                            sCaption);
+    m_names.push_back(sName);
+    m_lists.push_back(std::move(hosted));
+    return *m_lists.back()->control;
+}
+
+// The captions are drawn once into the form's own client area, under the lists.
+void DemoForm::PaintCaptions() {
+    soft::Window* pForm = Windows().Find(m_form.hWnd());
+    pForm->pClient =
+        soft::Surface::Create(DemoLayout::kWidth, DemoLayout::kHeight, GetSysColor(COLOR_BTNFACE));
+    const HDC hDC = soft::CreateSurfaceDC(pForm->pClient);
+    const HFONT hFont =
+        CreateFontA(kCaptionFontHeight, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");
+    const HGDIOBJ hOldFont = SelectObject(hDC, hFont);
+    SetBkMode(hDC, TRANSPARENT);
+    SetTextColor(hDC, kCaptionColor);
+    for (const auto& [rc, sText] : m_captions) DrawCaption(hDC, rc, sText);
+    SelectObject(hDC, hOldFont);
+    DeleteObject(hFont);
+    DeleteDC(hDC);
+}
+
+soft::SurfaceRef DemoForm::Compose() {
+    return soft::ComposeForm(Windows(), m_form.hWnd());
+}
+
+bool DemoForm::TakeRepainted() {
+    return std::exchange(m_bRepainted, false);
+}
+
+ColorListBox* DemoForm::FindList(const std::string& sName) {
+    for (auto& hosted : m_lists)
+        if (hosted->sName == sName) return hosted->control.get();
+    return nullptr;
+}
+
+HWND DemoForm::ListWindow(const std::string& sName) {
+    for (auto& hosted : m_lists)
+        if (hosted->sName == sName) return hosted->site->hWnd();
+    return HWND{};
+}
+
+void DemoForm::OnPaintDelivered(soft::ControlSite&) {
+    m_bRepainted = true;
+}
+
+void DemoForm::OnNotificationError(soft::ControlSite&, const HostError& error) {
+    Log("error " + std::to_string(error.Number()) + " " + QuoteString(error.Text()));
+}
+
+void DemoForm::Log(const std::string& sLine) {
+    if (m_pEventLog) *m_pEventLog << sLine << std::endl;
+    if (m_panel) m_panel->Add(sLine);
+}
+
+DemoForm::HostedList* DemoForm::FocusedList() {
+    const HWND hFocus = Windows().Focus();
+    for (auto& hosted : m_lists)
+        if (hosted->site->hWnd() == hFocus) return hosted.get();
+    return nullptr;
+}
+
+// The line is written while the panel can still scroll to it.
+void DemoForm::ToggleDesignMode() {
+    if (!m_bDesignMode) Log("design mode");
+    m_bDesignMode = !m_bDesignMode;
+    m_form.AmbientProperties().SetUserMode(Boolean::FromBool(!m_bDesignMode));
+    if (!m_bDesignMode) Log("run mode");
+}
+
+void DemoForm::OpenPropertyPages() {
+    HostedList* pList = FocusedList();
+    if (!m_bDesignMode || !pList) return;
+    // PROPERTY PAGES: open the General and Check pages of pList->control here once the
+    // soft page host exists, and repaint the list after Apply. Until then the panel says so.
+    Log(pList->sName + ": property pages not available yet");
+}
+
+}  // namespace qv::qvhost

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "platform/soft/user/WindowSystem.h"
+#include "qvhost/DemoForm.h"
+
+namespace qv::qvhost {
+namespace {
+
+constexpr int kBorder = 2;
+constexpr int kRowHeight = 17;
+
+bool Overlap(const win32::RECT& a, const win32::RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// One form for the whole suite: it holds a list of 30001 items and takes a while to fill.
+class DemoFormTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        s_pLog = new std::ostringstream;
+        s_pForm = new DemoForm(s_pLog);
+    }
+    static void TearDownTestSuite() {
+        delete s_pForm;
+        delete s_pLog;
+    }
+    void SetUp() override { s_pLog->str(""); }
+
+    static win32::RECT OuterOf(win32::HWND hWnd) { return Form().Windows().Find(hWnd)->rcOuter; }
+    static DemoForm& Form() { return *s_pForm; }
+    static std::string Log() { return s_pLog->str(); }
+
+    static void ClickRow(const std::string& sList, int nRow) {
+        const win32::RECT rc = OuterOf(Form().ListWindow(sList));
+        const win32::POINT pt{rc.left + 40, rc.top + kBorder + nRow * kRowHeight + 8};
+        Form().Windows().MouseMove(pt, 0);
+        Form().Windows().MouseDown(pt, soft::kLeftButton, 0);
+        Form().Windows().MouseUp(pt, soft::kLeftButton, 0);
+        Form().HostForm().RunUntilIdle();
+    }
+
+    static inline std::ostringstream* s_pLog = nullptr;
+    static inline DemoForm* s_pForm = nullptr;
+};
+
+TEST_F(DemoFormTest, EveryListSitsInsideTheFormApartFromTheOthersAndThePanel) {
+    const win32::RECT rcForm{0, 0, DemoLayout::kWidth, DemoLayout::kHelpTop};
+    std::vector<std::pair<std::string, win32::RECT>> places;
+    for (const std::string& sName : Form().ListNames())
+        places.emplace_back(sName, OuterOf(Form().ListWindow(sName)));
+    places.emplace_back("panel", OuterOf(Form().Panel().hWnd()));
+    ASSERT_EQ(places.size(), 16u);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const auto& [sName, rc] = places[i];
+        EXPECT_TRUE(rc.left >= rcForm.left && rc.top >= rcForm.top && rc.right <= rcForm.right &&
+                    rc.bottom <= rcForm.bottom)
+            << sName;
+        for (std::size_t j = i + 1; j < places.size(); ++j)
+            EXPECT_FALSE(Overlap(rc, places[j].second)) << sName << " and " << places[j].first;
+    }
+}
+
+TEST_F(DemoFormTest, ListsShowWhatTheyPromise) {
+    struct Expected {
+        const char* sName;
+        Long nCount;
+        Long nSelected;
+    };
+    const Expected kLists[] = {
+        {"Plain", 10, 1}, {"Highlight0", 10, 3}, {"Highlight2", 10, 3},
+        {"Check", 10, 1}, {"Glyph3", 10, 1},     {"Long", ColorListBox::kMaxListCount, 0},
+    };
+    for (const Expected& row : kLists) {
+        const ColorListBox* pList = Form().FindList(row.sName);
+        ASSERT_NE(pList, nullptr) << row.sName;
+        EXPECT_EQ(pList->ListCount(), row.nCount) << row.sName;
+        EXPECT_EQ(pList->SelCount(), row.nSelected) << row.sName;
+    }
+    EXPECT_EQ(Form().FindList("Check")->MaxCheck(), 2);
+}
+
+TEST_F(DemoFormTest, EventsOfTheListsReachTheLogAndThePanelButMovesDoNot) {
+    const Long nPanelLines = Form().Panel().Lines().ListCount();
+    ClickRow("Check", 4);
+    const std::string sLog = Log();
+    EXPECT_NE(sLog.find("Check.MouseDown 1 0 "), std::string::npos) << sLog;
+    EXPECT_NE(sLog.find("Check.Click\n"), std::string::npos) << sLog;
+    EXPECT_EQ(sLog.find("MouseMove"), std::string::npos) << sLog;
+    const Long nLines = Form().Panel().Lines().ListCount();
+    EXPECT_EQ(nLines - nPanelLines, std::count(sLog.begin(), sLog.end(), '\n'));
+    std::string sLast;
+    Form().Panel().Lines().GetText(nLines - 1, sLast);
+    EXPECT_EQ(sLast, "Check.Click");
+}
+
+TEST_F(DemoFormTest, DesignModeTurnsUserModeOffAndOnlyThereAsksForThePages) {
+    ClickRow("Plain", 1);
+    s_pLog->str("");
+    Form().OpenPropertyPages();
+    EXPECT_EQ(Log(), "");
+    Form().ToggleDesignMode();
+    EXPECT_TRUE(Form().DesignMode());
+    EXPECT_FALSE(Form().HostForm().AmbientProperties().UserMode().IsTrue());
+    Form().OpenPropertyPages();
+    EXPECT_EQ(Log(), "design mode\nPlain: property pages not available yet\n");
+    Form().ToggleDesignMode();
+    EXPECT_TRUE(Form().HostForm().AmbientProperties().UserMode().IsTrue());
+    const ColorListBox& lines = Form().Panel().Lines();
+    std::string sLast;
+    lines.GetText(lines.ListCount() - 1, sLast);
+    EXPECT_EQ(sLast, "run mode");
+}
+
+TEST(EventPanelTest, TheOldestLineGivesWayAndTheNewestStaysInView) {
+    soft::Form form(300, 200);
+    EventPanel panel(form, {0, 0, 200, 150});
+    const Long nAdded = EventPanel::kMaxLines + 5;
+    for (Long i = 0; i < nAdded; ++i) panel.Add("line " + std::to_string(i));
+    form.RunUntilIdle();
+    const ColorListBox& lines = panel.Lines();
+    ASSERT_EQ(lines.ListCount(), EventPanel::kMaxLines);
+    std::string sFirst, sLast;
+    lines.GetText(0, sFirst);
+    lines.GetText(EventPanel::kMaxLines - 1, sLast);
+    EXPECT_EQ(sFirst, "line 5");
+    EXPECT_EQ(sLast, "line " + std::to_string(nAdded - 1));
+    // 150 pixels hold 8 whole rows: the last row is the bottom one.
+    EXPECT_EQ(lines.TopIndex(), EventPanel::kMaxLines - 8);
+}
+
+TEST(EventPanelTest, AtDesignTimeLinesArriveWithoutScrollingUntilRunModeReturns) {
+    soft::Form form(300, 200);
+    EventPanel panel(form, {0, 0, 200, 150});
+    form.AmbientProperties().SetUserMode(VbFalse);
+    for (int i = 0; i < 20; ++i) panel.Add("design " + std::to_string(i));
+    EXPECT_EQ(panel.Lines().ListCount(), 20);
+    EXPECT_EQ(panel.Lines().TopIndex(), 0);
+    form.AmbientProperties().SetUserMode(VbTrue);
+    panel.Add("run");
+    EXPECT_EQ(panel.Lines().TopIndex(), 21 - 8);
+}
+
+}  // namespace
+}  // namespace qv::qvhost
