@@ -82,8 +82,9 @@ class WindowSystem {
     void MoveWindow(win32::HWND hWnd, const win32::RECT& rcOuter);
     void SetBorderWidth(win32::HWND hWnd, int nBorderWidth);
     void Invalidate(win32::HWND hWnd);
-    // Keeps the window's client pixels the size of its client area after the border, the
-    // outer size or the scroll bar changed; what fits of the old pixels stays.
+    // Tells the window's client pixels the size of its client area after the border, the
+    // outer size or the scroll bar changed; they follow when next looked at, keeping what
+    // fits of the old pixels.
     void ClientAreaChanged(win32::HWND hWnd);
     void Validate(win32::HWND hWnd);
 
