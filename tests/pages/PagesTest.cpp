@@ -269,6 +269,47 @@ TEST(ppgCheck, ChoosingRadioEnablesApplyAndWritesIt) {
     EXPECT_EQ(control.values["CheckBoxImage"], Variant(Integer{1}));
 }
 
+// Tab goes through the controls in the order of the pages' tables, labels and frames
+// left out; positions are the tables' twips at 15 a pixel, inside Frame1 from its corner.
+TEST(PageLayout, TabOrderAndPositionsFollowTheTables) {
+    struct Case {
+        bool bGeneral;
+        Strings tabOrder;
+        const char* sWidget;
+        win32::RECT rcBounds;
+    };
+    const Case cases[] = {
+        {true,
+         {"cmbSelBackStyle", "cmbStyle", "cmbBackStyle", "cmbMultiSelect", "chkShowImage",
+          "chkEnabled", "cmbFrameStyle"},
+         "cmbFrameStyle",
+         {112, 16, 281, 36}},
+        {true, {}, "chkEnabled", {128, 144, 225, 161}},
+        {false,
+         {"txtMaxCheck", "txtCheckImageIndex", "txtNoCheckImageIndex", "cmbCheckBoxImage"},
+         "txtCheckImageIndex",
+         {24 + 56, 112 + 21, 24 + 56 + 49, 112 + 21 + 18}},
+        {false, {}, "Frame1", {24, 112, 289, 225}},
+        {false, {}, "Label4", {32, 64, 297, 89}},
+    };
+    for (const Case& c : cases) {
+        RecordingControl control = c.bGeneral ? GeneralControl() : CheckControl();
+        auto page = c.bGeneral ? PageFixture::Open<ppgGeneral>({&control})
+                               : PageFixture::Open<ppgCheck>({&control});
+        Strings order;
+        for (std::size_t i = 0; i < c.tabOrder.size(); ++i) {
+            page.Host().KeyDown(soft::vk::kTab, 0);
+            order.push_back(page.Host().Focused()->Name());
+        }
+        EXPECT_EQ(order, c.tabOrder);
+        const win32::RECT rc = page.Host().Find(c.sWidget)->Bounds();
+        EXPECT_EQ(rc.left, c.rcBounds.left) << c.sWidget;
+        EXPECT_EQ(rc.top, c.rcBounds.top) << c.sWidget;
+        EXPECT_EQ(rc.right, c.rcBounds.right) << c.sWidget;
+        EXPECT_EQ(rc.bottom, c.rcBounds.bottom) << c.sWidget;
+    }
+}
+
 TEST(PageList, TheControlNamesItsOwnPagesThenTheHostsStandardPages) {
     const TypeLibrary& library = ColorListBoxTypeLibrary();
     EXPECT_EQ(library.propertyPages,

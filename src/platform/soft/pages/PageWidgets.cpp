@@ -89,20 +89,25 @@ bool SoftComboBox::KeyDown(int nKeyCode, int nShift) {
         return true;
     }
     const int nStep = nKeyCode == vk::kDown ? 1 : nKeyCode == vk::kUp ? -1 : 0;
-    if (m_bDropped) {
-        if (nStep != 0) {
-            const int nHot = m_nHotItem + nStep;
-            if (nHot >= 0 && nHot < ListCount()) m_nHotItem = static_cast<Integer>(nHot);
-            return true;
-        }
-        if (nKeyCode == vk::kReturn) return Pick(m_nHotItem), true;
-        if (nKeyCode == vk::kEscape) return CloseList(), true;
-        return false;
-    }
+    if (m_bDropped) return DroppedKeyDown(nKeyCode, nStep);
     if (nStep == 0) return false;
     const int nNext = m_nListIndex < 0 ? 0 : m_nListIndex + nStep;
     if (nNext >= 0 && nNext < ListCount() && nNext != m_nListIndex)
         SetListIndex(static_cast<Integer>(nNext));
+    return true;
+}
+
+bool SoftComboBox::DroppedKeyDown(int nKeyCode, int nStep) {
+    if (nStep != 0) {
+        const int nHot = m_nHotItem + nStep;
+        if (nHot >= 0 && nHot < ListCount()) m_nHotItem = static_cast<Integer>(nHot);
+    } else if (nKeyCode == vk::kReturn) {
+        Pick(m_nHotItem);
+    } else if (nKeyCode == vk::kEscape) {
+        CloseList();
+    } else {
+        return false;
+    }
     return true;
 }
 

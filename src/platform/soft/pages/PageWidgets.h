@@ -112,6 +112,7 @@ class SoftComboBox : public PageWidget, public host::IComboBox {
   private:
     void OpenList();
     void Pick(Integer nIndex);
+    bool DroppedKeyDown(int nKeyCode, int nStep);
 
     std::vector<std::string> m_items;
     Integer m_nListIndex = -1;
