@@ -15,7 +15,13 @@
 #include "properties/ColorListBoxDispatch.h"
 #include "qvhost/Script.h"
 
+namespace qv::soft {
+class PageWidget;
+}
+
 namespace qv::qvhost {
+
+struct PageSession;
 
 // Hosts controls on a form and runs a scenario against them, writing the transcript of
 // everything the controls report.
@@ -72,6 +78,7 @@ class Harness : public soft::IHostObserver {
     void Run(const PictureCommand& command);
     void Run(const PixelCommand& command);
     void Run(const PaintCommand& command);
+    void Run(const PageCommand& command);
     template <typename TCommand>
     void Run(const TCommand&) {}  // refused by CheckSupported before the script runs
 
@@ -89,6 +96,12 @@ class Harness : public soft::IHostObserver {
     void PrintError(const HostError& error);
     void PrintEvent(const std::string& sControl, const EventInfo& event,
                     const std::vector<Variant>& args);
+    void OpenPage(const PageCommand& command);
+    soft::PageWidget& PageWidget(const std::string& sWidget) const;
+    void SetPageWidget(const PageCommand& command);
+    void LeavePageWidget(const std::string& sWidget);
+    void PrintPageValue(const std::string& sWidget);
+    void PaintPage(const std::string& sFile);
 
     std::ostream& m_out;
     std::filesystem::path m_outDir;
@@ -100,6 +113,7 @@ class Harness : public soft::IHostObserver {
     std::map<std::string, ObjectRef> m_objects;  // fonts and pictures the script made
     std::map<std::string, win32::HIMAGELIST> m_imageLists;
     soft::MessageBoxHandler m_previousMessageBoxHandler;
+    std::unique_ptr<PageSession> m_pPage;  // the open property sheet, if any
 };
 
 }  // namespace qv::qvhost

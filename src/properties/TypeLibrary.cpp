@@ -131,7 +131,11 @@ void PrintClasses(std::ostream& out, const TypeLibrary& library) {
     const ClassInfo& control = library.classes.front();
     out << "    [uuid(" << control.sGuid << "), control]\n    coclass " << control.sName
         << " {\n        [default] interface _ColorListBox;\n"
-        << "        [default, source] dispinterface __ColorListBox;\n    };\n";
+        << "        [default, source] dispinterface __ColorListBox;\n";
+    out << "        // property pages:";
+    for (std::size_t i = 0; i < library.propertyPages.size(); ++i)
+        out << (i ? ", " : " ") << library.propertyPages[i];
+    out << "\n    };\n";
     for (std::size_t i = 1; i < library.classes.size(); ++i) {
         out << "\n    [uuid(" << library.classes[i].sGuid << ")]\n    coclass "
             << library.classes[i].sName << " {\n        [default] interface IUnknown;\n    };\n";
@@ -181,6 +185,8 @@ const TypeLibrary& ColorListBoxTypeLibrary() {
         .classes = {{"ColorListBox", "4A59219E-6CDD-43B9-8A4A-7A6856806ACF"},
                     {"ppgGeneral", "977006A5-B030-4E9E-A743-6058593C7B85"},
                     {"ppgCheck", "7C5EE055-44D9-47F8-A0A0-1D68C3EBBBDD"}},
+        .propertyPages = {"ppgGeneral", "ppgCheck", "StandardColor", "StandardPicture",
+                          "StandardFont"},
     };
     return library;
 }

@@ -33,6 +33,9 @@ struct TypeLibrary {
     std::string_view sEventsGuid;     // __ColorListBox
     std::vector<EnumInfo> enums;
     std::vector<ClassInfo> classes;  // the control first, then its property pages
+    // The control's property pages in the order a designer shows them: its own pages
+    // (classes of this library), then the host's standard pages.
+    std::vector<std::string_view> propertyPages;
 };
 
 const TypeLibrary& ColorListBoxTypeLibrary();

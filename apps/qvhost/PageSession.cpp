@@ -1,0 +1,48 @@
+#include "qvhost/PageSession.h"
+
+#include "pages/ppgCheck.h"
+#include "pages/ppgGeneral.h"
+#include "properties/ColorListBoxDispatch.h"
+
+namespace qv::qvhost {
+
+Variant SelectedControl::GetProperty(std::string_view sName) {
+    std::vector<Variant> args;
+    return InvokeByName(m_lookUp(), ColorListBoxDispatch(), sName, InvokeKind::PropertyGet, args);
+}
+
+void SelectedControl::LetProperty(std::string_view sName, const Variant& vValue) {
+    std::vector<Variant> args = {vValue};
+    const InvokeKind eKind =
+        vValue.IsObject() ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
+    InvokeByName(m_lookUp(), ColorListBoxDispatch(), sName, eKind, args);
+}
+
+namespace {
+
+std::unique_ptr<host::IPropertyPage> MakePage(const std::string& sPage,
+                                              host::IPropertyPageSite& site) {
+    if (sPage == "general") return std::make_unique<ppgGeneral>(site);
+    return std::make_unique<ppgCheck>(site);
+}
+
+}  // namespace
+
+std::unique_ptr<PageSession> OpenPageSession(
+    const std::string& sPage, std::vector<std::unique_ptr<SelectedControl>> selection) {
+    auto session = std::make_unique<PageSession>();
+    session->selection = std::move(selection);
+    std::vector<host::ISelectedObject*> selected;
+    for (const auto& pControl : session->selection) selected.push_back(pControl.get());
+    const bool bGeneral = sPage == "general";
+    const soft::PropertySheet::PageFactory makePage = [sPage](host::IPropertyPageSite& site) {
+        return MakePage(sPage, site);
+    };
+    session->sheet = std::make_unique<soft::PropertySheet>(
+        std::vector<std::string>{std::string(ppgGeneral::kCaption),
+                                 std::string(ppgCheck::kCaption)},
+        bGeneral ? 0 : 1, std::move(selected), makePage);
+    return session;
+}
+
+}  // namespace qv::qvhost

@@ -1,0 +1,21 @@
+# Runs qvhost on a script that stops part-way: exit status 2 and the expected FILE:LINE
+# message on standard error; the transcript up to that line may come first.
+execute_process(
+  COMMAND ${QVHOST} run ${SCRIPT}
+  OUTPUT_VARIABLE output
+  ERROR_VARIABLE errors
+  RESULT_VARIABLE status)
+if(NOT status EQUAL 2)
+  message(FATAL_ERROR "expected exit status 2, got ${status}")
+endif()
+string(FIND "${errors}" "${EXPECTED_ERROR}" found)
+if(found EQUAL -1)
+  message(FATAL_ERROR "expected \"${EXPECTED_ERROR}\" on standard error, got:\n${errors}")
+endif()
+if(DEFINED EXPECTED_LAST_LINE)
+  string(STRIP "${output}" output)
+  string(REGEX MATCH "[^\n]*$" last "${output}")
+  if(NOT last STREQUAL EXPECTED_LAST_LINE)
+    message(FATAL_ERROR "expected the transcript to end with \"${EXPECTED_LAST_LINE}\", got:\n${output}")
+  endif()
+endif()
