@@ -228,6 +228,24 @@ TEST_F(BagFileSaveTest, AFileLoadsAsItsBytesDo) {
     }
     Bag().Save(path);
     EXPECT_EQ(PropertyBagFile::Load(path).ReadProperty("FrameStyle", Variant()), Variant(Long{2}));
+    struct Case {
+        std::filesystem::path path;
+        const char* sProblem;
+    };
+    const Case cases[] = {
+        {folder.Write("empty.json", ""), ": not valid JSON"},
+        {folder.Path(), ": cannot be read"},
+        {folder.Path() / "missing.json", ": cannot be read"},
+    };
+    for (const Case& c : cases) {
+        try {
+            PropertyBagFile::Load(c.path);
+            ADD_FAILURE() << c.path << " was loaded";
+        } catch (const PropertyBagFileError& error) {
+            EXPECT_EQ(std::string(error.what()).rfind(c.path.string() + c.sProblem, 0), 0u)
+                << error.what();
+        }
+    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "platform/soft/host/PropertyBagFile.h"
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "platform/HostError.h"
 #include "platform/soft/host/BagJson.h"
@@ -36,11 +36,15 @@ KeyIndex::Members& PropertyBagFile::Members() {
 
 PropertyBagFile PropertyBagFile::Load(const std::filesystem::path& path) {
     const std::string sName = path.string();
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        throw PropertyBagFileError(sName + ": cannot be read (a folder)");
     std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    if (!file || !(text << file.rdbuf()) || file.bad())
-        throw PropertyBagFileError(sName + ": cannot be read");
-    return LoadBytes(text.str(), sName);
+    if (!file) throw PropertyBagFileError(sName + ": cannot be read");
+    const std::string sBytes((std::istreambuf_iterator<char>(file)),
+                             std::istreambuf_iterator<char>());
+    if (file.bad()) throw PropertyBagFileError(sName + ": cannot be read");
+    return LoadBytes(sBytes, sName);
 }
 
 PropertyBagFile PropertyBagFile::LoadBytes(std::string_view sBytes, const std::string& sName) {
