@@ -70,6 +70,12 @@ std::shared_ptr<TObject> CastObject(const Variant& vValue) {
     throw HostError(err::kTypeMismatch);
 }
 
+// The font must be there: the control's font is never Nothing.
+host::FontRef CastFont(const Variant& vValue) {
+    if (vValue.IsNothing()) throw HostError(err::kTypeMismatch);
+    return CastObject<host::StdFont>(vValue);
+}
+
 Variant ObjectValue(ObjectRef oObject) {
     return Variant(std::move(oObject));
 }
@@ -93,7 +99,7 @@ void ColorListBox::UserControl_ReadProperties(host::IPropertyBag& propBag) {
     m_clrForeColor = ReadColor(propBag, "ForeColor", kBlack);
     m_clrSelForeColor = ReadColor(propBag, "SelForeColor", kWhite);
     const Variant vAmbientFont = ObjectValue(m_userControl.Ambient().Font());
-    m_userControl.SetFont(CastObject<host::StdFont>(propBag.ReadProperty("Font", vAmbientFont)));
+    m_userControl.SetFont(CastFont(propBag.ReadProperty("Font", vAmbientFont)));
     m_userControl.SetEnabled(CBool(propBag.ReadProperty("Enabled", VbTrue)));
     ReadEnum(propBag, "CheckBoxImage", ciCheck, m_eCheckBoxImage);
     m_nListIndex = -1;

@@ -5,10 +5,12 @@
 
 #include "control/ControlFixture.h"
 #include "platform/HostError.h"
+#include "platform/soft/gdi/GdiState.h"
 #include "platform/soft/gdi/Pictures.h"
 #include "platform/soft/host/PropertyBagFile.h"
 #include "properties/ColorListBoxDispatch.h"
 #include "properties/MessageBoxLog.h"
+#include "properties/TempFolder.h"
 
 namespace qv {
 namespace {
@@ -39,14 +41,35 @@ struct RecordingBag : host::IPropertyBag {
 class PersistenceTest : public ControlTest {
   protected:
     std::filesystem::path WriteFile(const std::string& sName, const std::string& sText) {
-        const auto path = std::filesystem::temp_directory_path() / ("qv_persistence_" + sName);
-        std::ofstream(path, std::ios::binary) << sText;
-        return path;
+        return folder.Write(sName, sText);
     }
     soft::PropertyBagFile BagOf(const std::string& sJson) {
         return soft::PropertyBagFile::Load(WriteFile("bag.json", sJson));
     }
     Variant Ambient() { return Variant(ObjectRef(form.AmbientProperties().Font())); }
+    // The control saved and loaded again through the bytes of a bag file.
+    void SaveAndLoad() {
+        soft::PropertyBagFile saved;
+        control.UserControl_WriteProperties(saved);
+        control.UserControl_InitProperties();
+        soft::PropertyBagFile loaded = soft::PropertyBagFile::LoadBytes(saved.Text(), "bag");
+        control.UserControl_ReadProperties(loaded);
+    }
+    // The error number ReadProperties raises for the bag, 0 for none.
+    Long ReadError(const std::string& sJson) {
+        soft::PropertyBagFile bag = soft::PropertyBagFile::LoadBytes(sJson, "bag");
+        try {
+            control.UserControl_ReadProperties(bag);
+        } catch (const HostError& error) {
+            return error.Number();
+        }
+        return 0;
+    }
+    host::FontRef FontProperty() {
+        return std::dynamic_pointer_cast<host::StdFont>(Get("Font").Object());
+    }
+
+    TempFolder folder;
 };
 
 TEST_F(PersistenceTest, ANewControlStartsWithItsDefaults) {
@@ -210,6 +233,121 @@ TEST_F(PersistenceTest, UnreadableFilesAreRefusedWithTheirNameAndTheProblem) {
         }
     }
     EXPECT_THROW(soft::PropertyBagFile::Load("/nonexistent/bag.json"), soft::PropertyBagFileError);
+}
+
+TEST_F(PersistenceTest, BooleansOtherThanTrueAndFalseComeBackAsTheyWere) {
+    const Integer aValues[] = {5, 1, -2, 32767, -32768, -1, 0};
+    for (const Integer nValue : aValues) {
+        Let("ShowImage", Boolean(nValue));
+        site.SetEnabled(Boolean(nValue));
+        SaveAndLoad();
+        EXPECT_EQ(Get("ShowImage"), Variant(Boolean(nValue))) << nValue;
+        EXPECT_EQ(site.Enabled(), Boolean(nValue)) << nValue;
+    }
+}
+
+TEST_F(PersistenceTest, FontFieldsAFontCannotHaveAreOverflowAtFont) {
+    const auto FontBag = [](const std::string& sFields) {
+        return R"({"FrameStyle": 2, "Font": {"Name": "Arial", "Bold": false, "Italic": false,)"
+               R"( "Underline": false, "Strikethrough": false, )" +
+               sFields + R"(}, "CheckBoxImage": 3})";
+    };
+    struct Case {
+        const char* sFields;
+        Long nError;
+    };
+    const Case cases[] = {
+        {R"("Size": 9, "Weight": 70000, "Charset": 0)", err::kOverflow},
+        {R"("Size": 9, "Weight": 1001, "Charset": 0)", err::kOverflow},
+        {R"("Size": 9, "Weight": -1, "Charset": 0)", err::kOverflow},
+        {R"("Size": 9, "Weight": 400, "Charset": 99999)", err::kOverflow},
+        {R"("Size": 9, "Weight": 400, "Charset": 256)", err::kOverflow},
+        {R"("Size": 0, "Weight": 400, "Charset": 0)", err::kOverflow},
+        {R"("Size": -3, "Weight": 400, "Charset": 0)", err::kOverflow},
+        {R"("Size": 1e300, "Weight": 400, "Charset": 0)", err::kOverflow},
+        {R"("Size": 9, "Weight": 400.5, "Charset": 0)", err::kTypeMismatch},
+        {R"("Size": "9", "Weight": 400, "Charset": 0)", err::kTypeMismatch},
+        {R"("Size": 9, "Weight": 400)", err::kTypeMismatch},
+        {R"("Size": 0.5, "Weight": 1000, "Charset": 255)", 0},
+    };
+    const host::FontRef oBefore = FontProperty();
+    for (const Case& c : cases) {
+        Let("FrameStyle", Long{0});
+        EXPECT_EQ(ReadError(FontBag(c.sFields)), c.nError) << c.sFields;
+        EXPECT_EQ(Get("FrameStyle"), Variant(Long{2}));  // read before the font
+        if (c.nError == 0) continue;
+        EXPECT_EQ(FontProperty(), oBefore) << c.sFields;
+        EXPECT_EQ(Get("CheckBoxImage"), Variant(Long{0}));  // not reached
+    }
+}
+
+TEST_F(PersistenceTest, AFontOfNothingIsATypeMismatch) {
+    const host::FontRef oBefore = FontProperty();
+    EXPECT_EQ(ReadError(R"({"Font": null})"), err::kTypeMismatch);
+    EXPECT_EQ(FontProperty(), oBefore);
+    EXPECT_EQ(ReadError(R"({"BackPicture": null})"), 0);  // an empty picture reference is fine
+}
+
+TEST_F(PersistenceTest, AFontNoBagCouldGiveBackIsRefusedWhenSaving) {
+    auto oFont = std::make_shared<host::StdFont>("Arial", 10);
+    Let("Font", Variant(ObjectRef(oFont)));
+    oFont->SetSize(3e9);  // the control holds the host's object, not a copy
+    soft::PropertyBagFile bag;
+    try {
+        control.UserControl_WriteProperties(bag);
+        FAIL() << "the font was written";
+    } catch (const HostError& error) {
+        EXPECT_EQ(error.Number(), err::kOverflow);
+    }
+    EXPECT_EQ(bag.ReadProperty("Font", Variant()), Variant());  // the keys before it are written
+    EXPECT_EQ(bag.ReadProperty("SelForeColor", Variant()), Variant(Long{0xFFFFFF}));
+}
+
+TEST_F(PersistenceTest, AFontNameThatIsNotUtf8IsSavedWithQuestionMarks) {
+    Let("Font", Variant(ObjectRef(std::make_shared<host::StdFont>("Bad\xFF\xFEName", 10))));
+    SaveAndLoad();
+    ASSERT_NE(FontProperty(), nullptr);
+    EXPECT_EQ(FontProperty()->Name(), "Bad??Name");
+}
+
+TEST_F(PersistenceTest, AMetafileKeepsItsHimetricSizeExactly) {
+    const std::pair<Long, Long> sizes[] = {{9999999, 100}, {0, 0}, {1, 2147483647}, {847, 847}};
+    for (const auto& [nWidth, nHeight] : sizes) {
+        const std::string sJson = R"({"BackPicture": {"Type": 2, "Width": )" +
+                                  std::to_string(nWidth) + R"(, "Height": )" +
+                                  std::to_string(nHeight) + "}}";
+        ASSERT_EQ(ReadError(sJson), 0) << sJson;
+        for (int nTrip = 0; nTrip < 2; ++nTrip) {
+            const auto oPicture =
+                std::dynamic_pointer_cast<host::IPicture>(Get("BackPicture").Object());
+            ASSERT_NE(oPicture, nullptr);
+            EXPECT_EQ(oPicture->Type(), host::vbPicTypeMetafile);
+            EXPECT_EQ(oPicture->Width(), nWidth);
+            EXPECT_EQ(oPicture->Height(), nHeight);
+            SaveAndLoad();
+        }
+    }
+}
+
+TEST_F(PersistenceTest, AnIconKeepsItsTransparentPartAndTheColoursUnderIt) {
+    soft::SurfaceRef pColor = soft::Surface::Create(4, 3, 0x000000);
+    ASSERT_NE(pColor, nullptr);
+    std::vector<std::uint8_t> aMask(12, 0);
+    for (int i = 0; i < 12; ++i) {
+        pColor->Row(i / 4)[i % 4] = 0x102030u * static_cast<std::uint32_t>(i) + 0x050505u;
+        aMask[i] = (i % 3 == 0) ? 1 : 0;
+    }
+    Let("BackPicture", Variant(ObjectRef(soft::MakeIconPicture(soft::MaskedImage{pColor, aMask}))));
+    SaveAndLoad();
+    const auto oPicture = std::dynamic_pointer_cast<host::IPicture>(Get("BackPicture").Object());
+    ASSERT_NE(oPicture, nullptr);
+    ASSERT_EQ(oPicture->Type(), host::vbPicTypeIcon);
+    const auto* pIcon =
+        soft::Objects().Find<soft::IconObject>(static_cast<std::uint32_t>(oPicture->Handle()));
+    ASSERT_NE(pIcon, nullptr);
+    EXPECT_EQ(pIcon->image.aMask, aMask);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(pIcon->image.pColor->Row(i / 4)[i % 4], pColor->Row(i / 4)[i % 4]) << i;
 }
 
 }  // namespace

@@ -101,38 +101,72 @@ std::optional<MaskedImage> ReadImageFile(const std::string& sPath, std::string& 
     return DecodeImage(aBytes, sError);
 }
 
-std::optional<std::vector<std::uint8_t>> EncodePng(const Surface& surface, std::string& sError) {
-    if (surface.Width() == 0 || surface.Height() == 0) {
-        sError = "a PNG image cannot be empty";
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> aRgb(static_cast<std::size_t>(surface.Width()) * surface.Height() *
-                                   3);
-    std::uint8_t* pOut = aRgb.data();
-    for (int nY = 0; nY < surface.Height(); ++nY) {
-        for (int nX = 0; nX < surface.Width(); ++nX) {
-            const std::uint32_t nPixel = surface.Row(nY)[nX];
-            *pOut++ = nPixel & 0xFF;
-            *pOut++ = (nPixel >> 8) & 0xFF;
-            *pOut++ = (nPixel >> 16) & 0xFF;
-        }
-    }
+namespace {
+
+// Pixels in the layout libpng's simplified writer takes (3 or 4 bytes each) as a PNG file.
+std::optional<std::vector<std::uint8_t>> EncodeRows(const Surface& surface,
+                                                    const std::vector<std::uint8_t>& aPixels,
+                                                    png_uint_32 nFormat, std::string& sError) {
     PngImage png;
     png->width = static_cast<png_uint_32>(surface.Width());
     png->height = static_cast<png_uint_32>(surface.Height());
-    png->format = PNG_FORMAT_RGB;
+    png->format = nFormat;
     png_alloc_size_t nSize = 0;
-    if (!png_image_write_get_memory_size(*png.Get(), nSize, 0, aRgb.data(), 0, nullptr)) {
+    if (!png_image_write_get_memory_size(*png.Get(), nSize, 0, aPixels.data(), 0, nullptr)) {
         sError = std::string("cannot encode PNG: ") + png->message;
         return std::nullopt;
     }
     std::vector<std::uint8_t> aPng(nSize);
-    if (!png_image_write_to_memory(png.Get(), aPng.data(), &nSize, 0, aRgb.data(), 0, nullptr)) {
+    if (!png_image_write_to_memory(png.Get(), aPng.data(), &nSize, 0, aPixels.data(), 0, nullptr)) {
         sError = std::string("cannot encode PNG: ") + png->message;
         return std::nullopt;
     }
     aPng.resize(nSize);
     return aPng;
+}
+
+// The surface's pixels as RGB bytes, or RGBA with the alpha from the mask when one is given.
+std::vector<std::uint8_t> PixelBytes(const Surface& surface,
+                                     const std::vector<std::uint8_t>* pMask) {
+    const int nChannels = pMask ? 4 : 3;
+    std::vector<std::uint8_t> aBytes(static_cast<std::size_t>(surface.Width()) * surface.Height() *
+                                     nChannels);
+    std::uint8_t* pOut = aBytes.data();
+    std::size_t nPixel = 0;
+    for (int nY = 0; nY < surface.Height(); ++nY) {
+        for (int nX = 0; nX < surface.Width(); ++nX, ++nPixel) {
+            const std::uint32_t nColor = surface.Row(nY)[nX];
+            *pOut++ = nColor & 0xFF;
+            *pOut++ = (nColor >> 8) & 0xFF;
+            *pOut++ = (nColor >> 16) & 0xFF;
+            if (pMask) *pOut++ = (*pMask)[nPixel] != 0 ? 0 : 0xFF;
+        }
+    }
+    return aBytes;
+}
+
+bool CanEncode(const Surface& surface, std::string& sError) {
+    if (surface.Width() > 0 && surface.Height() > 0) return true;
+    sError = "a PNG image cannot be empty";
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> EncodePng(const Surface& surface, std::string& sError) {
+    if (!CanEncode(surface, sError)) return std::nullopt;
+    return EncodeRows(surface, PixelBytes(surface, nullptr), PNG_FORMAT_RGB, sError);
+}
+
+std::optional<std::vector<std::uint8_t>> EncodeMaskedPng(const MaskedImage& image,
+                                                         std::string& sError) {
+    const Surface& surface = *image.pColor;
+    if (!CanEncode(surface, sError)) return std::nullopt;
+    if (image.aMask.size() != static_cast<std::size_t>(surface.Width()) * surface.Height()) {
+        sError = "the mask does not match the image";
+        return std::nullopt;
+    }
+    return EncodeRows(surface, PixelBytes(surface, &image.aMask), PNG_FORMAT_RGBA, sError);
 }
 
 bool WritePngFile(const Surface& surface, const std::string& sPath, std::string& sError) {

@@ -19,6 +19,10 @@ std::optional<MaskedImage> ReadImageFile(const std::string& sPath, std::string& 
 
 // The surface as an 8-bit RGB PNG.
 std::optional<std::vector<std::uint8_t>> EncodePng(const Surface& surface, std::string& sError);
+// The image as an 8-bit RGBA PNG: a pixel the mask marks transparent has alpha 0 (and
+// keeps its colour), every other pixel alpha 255. DecodeImage gives the mask back.
+std::optional<std::vector<std::uint8_t>> EncodeMaskedPng(const MaskedImage& image,
+                                                         std::string& sError);
 bool WritePngFile(const Surface& surface, const std::string& sPath, std::string& sError);
 
 }  // namespace qv::soft

@@ -13,8 +13,12 @@ namespace {
 // Releases the handle it was given with the call that fits its kind.
 class SoftPicture : public host::IPicture {
   public:
-    SoftPicture(host::PictureType eType, std::uint32_t nHandle, int nWidth, int nHeight)
-        : m_eType(eType), m_nHandle(nHandle), m_nWidth(nWidth), m_nHeight(nHeight) {}
+    SoftPicture(host::PictureType eType, std::uint32_t nHandle, Long nHimetricWidth,
+                Long nHimetricHeight)
+        : m_eType(eType),
+          m_nHandle(nHandle),
+          m_nHimetricWidth(nHimetricWidth),
+          m_nHimetricHeight(nHimetricHeight) {}
     ~SoftPicture() override {
         if (m_nHandle == 0) return;
         if (m_eType == host::vbPicTypeIcon)
@@ -27,20 +31,22 @@ class SoftPicture : public host::IPicture {
 
     Long Handle() const override { return static_cast<Long>(m_nHandle); }
     Integer Type() const override { return m_eType; }
-    Long Width() const override { return HimetricFromPixels(m_nWidth); }
-    Long Height() const override { return HimetricFromPixels(m_nHeight); }
+    Long Width() const override { return m_nHimetricWidth; }
+    Long Height() const override { return m_nHimetricHeight; }
 
   private:
     host::PictureType m_eType;
     std::uint32_t m_nHandle;
-    int m_nWidth;
-    int m_nHeight;
+    // Kept as given, so a size read from a saved picture is the size it gives back.
+    Long m_nHimetricWidth;
+    Long m_nHimetricHeight;
 };
 
 host::PictureRef MakePicture(host::PictureType eType, std::uint32_t nHandle, int nWidth,
                              int nHeight) {
     if (nHandle == 0) return nullptr;
-    return std::make_shared<SoftPicture>(eType, nHandle, nWidth, nHeight);
+    return std::make_shared<SoftPicture>(eType, nHandle, HimetricFromPixels(nWidth),
+                                         HimetricFromPixels(nHeight));
 }
 
 }  // namespace
@@ -80,6 +86,14 @@ host::PictureRef MakeMetafilePicture(int nWidth, int nHeight) {
     if (nWidth < 0 || nHeight < 0) return nullptr;
     const std::uint32_t nHandle = Objects().Add(std::make_unique<MetafileObject>());
     return MakePicture(host::vbPicTypeMetafile, nHandle, nWidth, nHeight);
+}
+
+host::PictureRef MakeMetafilePictureHimetric(Long nHimetricWidth, Long nHimetricHeight) {
+    if (nHimetricWidth < 0 || nHimetricHeight < 0) return nullptr;
+    const std::uint32_t nHandle = Objects().Add(std::make_unique<MetafileObject>());
+    if (nHandle == 0) return nullptr;
+    return std::make_shared<SoftPicture>(host::vbPicTypeMetafile, nHandle, nHimetricWidth,
+                                         nHimetricHeight);
 }
 
 host::PictureRef MakeEmptyPicture() {

@@ -22,6 +22,8 @@ host::PictureRef MakeIconPicture(int nWidth, int nHeight, win32::COLORREF clrFil
 host::PictureRef MakeIconPicture(MaskedImage image);
 // A metafile picture (type 2) of the given size in pixels; it draws nothing.
 host::PictureRef MakeMetafilePicture(int nWidth = 32, int nHeight = 32);
+// The same with its size in HIMETRIC, kept exactly (no trip through whole pixels).
+host::PictureRef MakeMetafilePictureHimetric(Long nHimetricWidth, Long nHimetricHeight);
 // A picture with no content: type 0, Handle 0, size 0.
 host::PictureRef MakeEmptyPicture();
 // A bitmap picture of a PNG or BMP file; nullptr with the reason in sError on failure.

@@ -1,10 +1,13 @@
 #include "platform/soft/host/PictureData.h"
 
+#include <limits>
+
 #include "platform/HostError.h"
 #include "platform/soft/gdi/GdiState.h"
 #include "platform/soft/gdi/ImageFiles.h"
 #include "platform/soft/gdi/Pictures.h"
 #include "platform/soft/gdi/SoftGdi.h"
+#include "platform/soft/host/BagNumbers.h"
 #include "platform/soft/host/Base64.h"
 
 namespace qv::soft {
@@ -13,26 +16,30 @@ using Json = nlohmann::ordered_json;
 
 namespace {
 
-// The pixels of a bitmap or icon picture; nullptr for pictures without an image.
-SurfaceRef PixelsOf(const host::IPicture& picture) {
+// The image file of a bitmap (RGB) or an icon (RGBA, its mask as the alpha); nothing for
+// pictures without an image.
+std::optional<std::vector<std::uint8_t>> ImageFileOf(const host::IPicture& picture) {
     const auto nHandle = static_cast<std::uint32_t>(picture.Handle());
-    if (picture.Type() == host::vbPicTypeBitmap)
-        return SurfaceOfBitmap(win32::MakeHandle<win32::HBITMAP>(nHandle));
-    if (picture.Type() == host::vbPicTypeIcon) {
-        if (const IconObject* pIcon = Objects().Find<IconObject>(nHandle))
-            return pIcon->image.pColor;
+    std::string sError;
+    if (picture.Type() == host::vbPicTypeBitmap) {
+        if (SurfaceRef pPixels = SurfaceOfBitmap(win32::MakeHandle<win32::HBITMAP>(nHandle)))
+            return EncodePng(*pPixels, sError);
     }
-    return nullptr;
+    if (picture.Type() == host::vbPicTypeIcon) {
+        const IconObject* pIcon = Objects().Find<IconObject>(nHandle);
+        if (pIcon && pIcon->image.pColor) return EncodeMaskedPng(pIcon->image, sError);
+    }
+    return std::nullopt;
 }
 
 [[noreturn]] void RaiseTypeMismatch() {
     throw HostError(err::kTypeMismatch);
 }
 
-int PixelsFromHimetric(const Json& value) {
-    const double dHimetric = value.get<double>();
-    if (dHimetric < 0 || dHimetric > 1e7) RaiseTypeMismatch();
-    return static_cast<int>(dHimetric * 96 / 2540 + 0.5);
+Long HimetricSize(const Json& value, std::string_view sKey) {
+    const auto it = value.find(sKey);
+    if (it == value.end()) RaiseTypeMismatch();
+    return BagWholeNumber(*it, 0, std::numeric_limits<Long>::max());
 }
 
 MaskedImage ImageFromData(const Json& value) {
@@ -51,23 +58,22 @@ Json PictureToJson(const host::IPicture& picture) {
     value["Type"] = picture.Type();
     value["Width"] = picture.Width();
     value["Height"] = picture.Height();
-    if (SurfaceRef pPixels = PixelsOf(picture)) {
-        std::string sError;
-        if (auto aPng = EncodePng(*pPixels, sError)) value["Data"] = EncodeBase64(*aPng);
-    }
+    if (auto aImageFile = ImageFileOf(picture)) value["Data"] = EncodeBase64(*aImageFile);
     return value;
 }
 
 Variant PictureFromJson(const Json& value) {
     try {
         host::PictureRef oPicture;
-        switch (value.at("Type").get<int>()) {
+        constexpr Long kMin = std::numeric_limits<Long>::min();
+        constexpr Long kMax = std::numeric_limits<Long>::max();
+        switch (BagWholeNumber(value.at("Type"), kMin, kMax)) {
             case host::vbPicTypeNone:
                 oPicture = MakeEmptyPicture();
                 break;
             case host::vbPicTypeMetafile:
-                oPicture = MakeMetafilePicture(PixelsFromHimetric(value.at("Width")),
-                                               PixelsFromHimetric(value.at("Height")));
+                oPicture = MakeMetafilePictureHimetric(HimetricSize(value, "Width"),
+                                                       HimetricSize(value, "Height"));
                 break;
             case host::vbPicTypeBitmap:
                 oPicture = MakeBitmapPicture(ImageFromData(value).pColor);

@@ -1,12 +1,13 @@
 #include "platform/soft/host/PropertyBagFile.h"
 
 #include <fstream>
-#include <limits>
-#include <sstream>
+#include <iterator>
 
 #include "platform/HostError.h"
-#include "platform/host/StdFont.h"
+#include "platform/soft/host/BagJson.h"
+#include "platform/soft/host/BagValues.h"
 #include "platform/soft/host/PictureData.h"
+#include "platform/soft/host/ReplaceFile.h"
 
 namespace qv::soft {
 
@@ -14,127 +15,47 @@ using Json = nlohmann::ordered_json;
 
 namespace {
 
-Json FontToJson(const host::StdFont& font) {
-    Json value = Json::object();
-    value["Name"] = font.Name();
-    value["Size"] = font.Size();
-    value["Bold"] = font.Bold();
-    value["Italic"] = font.Italic();
-    value["Underline"] = font.Underline();
-    value["Strikethrough"] = font.Strikethrough();
-    value["Weight"] = font.Weight();
-    value["Charset"] = font.Charset();
-    return value;
-}
-
-// A font whose fields are missing or of the wrong kind is not a font.
-Variant FontFromJson(const Json& value) {
-    try {
-        auto oFont = std::make_shared<host::StdFont>(value.at("Name").get<std::string>(),
-                                                     value.at("Size").get<double>());
-        oFont->SetWeight(value.at("Weight").get<Integer>());
-        oFont->SetItalic(value.at("Italic").get<bool>());
-        oFont->SetUnderline(value.at("Underline").get<bool>());
-        oFont->SetStrikethrough(value.at("Strikethrough").get<bool>());
-        oFont->SetCharset(value.at("Charset").get<Integer>());
-        if (value.contains("Bold") && value.at("Bold").get<bool>() != oFont->Bold())
-            oFont->SetBold(value.at("Bold").get<bool>());
-        return Variant(ObjectRef(oFont));
-    } catch (const Json::exception&) {
-        throw HostError(err::kTypeMismatch);
-    }
-}
-
-Variant NumberFromJson(const Json& value) {
-    if (value.is_number_float()) return Variant(value.get<double>());
-    if (value.is_number_unsigned() && value.get<std::uint64_t>() > std::numeric_limits<Long>::max())
-        return Variant(static_cast<double>(value.get<std::uint64_t>()));
-    const auto nValue = value.get<std::int64_t>();
-    if (nValue < std::numeric_limits<Long>::min() || nValue > std::numeric_limits<Long>::max())
-        return Variant(static_cast<double>(nValue));
-    return Variant(static_cast<Long>(nValue));
-}
-
-Variant FromJson(const Json& value) {
-    switch (value.type()) {
-        case Json::value_t::null:
-            return Variant::Nothing();
-        case Json::value_t::boolean:
-            return Variant(Boolean::FromBool(value.get<bool>()));
-        case Json::value_t::string:
-            return Variant(value.get<std::string>());
-        case Json::value_t::number_integer:
-        case Json::value_t::number_unsigned:
-        case Json::value_t::number_float:
-            return NumberFromJson(value);
-        case Json::value_t::object:
-            if (value.contains("Type")) return PictureFromJson(value);
-            return FontFromJson(value);
-        default:
-            throw HostError(err::kTypeMismatch);
-    }
-}
-
-Json ObjectToJson(const ObjectRef& oObject) {
-    if (!oObject) return nullptr;
-    if (auto oFont = std::dynamic_pointer_cast<host::StdFont>(oObject)) return FontToJson(*oFont);
-    if (auto oPicture = std::dynamic_pointer_cast<host::IPicture>(oObject))
-        return PictureToJson(*oPicture);
-    throw HostError(err::kTypeMismatch);
-}
-
-Json ToJson(const Variant& vValue) {
-    switch (vValue.Type()) {
-        case VarType::Empty:
-            return nullptr;
-        case VarType::Integer:
-            return vValue.IntegerValue();
-        case VarType::Long:
-            return vValue.LongValue();
-        case VarType::Single:
-            return static_cast<double>(vValue.SingleValue());
-        case VarType::Double:
-            return vValue.DoubleValue();
-        case VarType::String:
-            return vValue.StringValue();
-        case VarType::Boolean:
-            return vValue.BooleanValue().IsTrue();
-        case VarType::Object:
-            return ObjectToJson(vValue.Object());
-    }
-    return nullptr;
-}
-
 // Every picture of the file is decoded at once, so a broken one is reported with the file.
-void CheckPictures(const Json& values, const std::string& sFile) {
+void CheckPictures(const Json& values, const std::string& sName) {
     for (const auto& [sKey, value] : values.items()) {
         if (!value.is_object() || !value.contains("Type")) continue;
         try {
             PictureFromJson(value);
         } catch (const HostError&) {
-            throw PropertyBagFileError(sFile + ": the picture at \"" + sKey +
-                                       "\" does not hold a readable image");
+            throw PropertyBagFileError(sName + ": the picture at " + Json(sKey).dump() +
+                                       " does not hold a readable image");
         }
     }
 }
 
 }  // namespace
 
+KeyIndex::Members& PropertyBagFile::Members() {
+    return static_cast<KeyIndex::Members&>(m_values.get_ref<Json::object_t&>());
+}
+
 PropertyBagFile PropertyBagFile::Load(const std::filesystem::path& path) {
-    const std::string sFile = path.string();
+    const std::string sName = path.string();
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        throw PropertyBagFileError(sName + ": cannot be read (a folder)");
     std::ifstream file(path, std::ios::binary);
-    if (!file) throw PropertyBagFileError(sFile + ": cannot be read");
-    std::ostringstream text;
-    text << file.rdbuf();
-    Json values;
+    if (!file) throw PropertyBagFileError(sName + ": cannot be read");
+    const std::string sBytes((std::istreambuf_iterator<char>(file)),
+                             std::istreambuf_iterator<char>());
+    if (file.bad()) throw PropertyBagFileError(sName + ": cannot be read");
+    return LoadBytes(sBytes, sName);
+}
+
+PropertyBagFile PropertyBagFile::LoadBytes(std::string_view sBytes, const std::string& sName) {
+    BagDocument document;
     try {
-        values = Json::parse(text.str());
-    } catch (const Json::parse_error& error) {
-        throw PropertyBagFileError(sFile + ": not valid JSON (" + error.what() + ")");
+        document = ParseBagJson(sBytes);
+    } catch (const BagJsonError& error) {
+        throw PropertyBagFileError(sName + ": " + error.what());
     }
-    if (!values.is_object()) throw PropertyBagFileError(sFile + ": not a JSON object");
-    CheckPictures(values, sFile);
-    return PropertyBagFile(std::move(values));
+    CheckPictures(document.values, sName);
+    return PropertyBagFile(std::move(document));
 }
 
 std::string PropertyBagFile::Text() const {
@@ -142,20 +63,29 @@ std::string PropertyBagFile::Text() const {
 }
 
 void PropertyBagFile::Save(const std::filesystem::path& path) const {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << Text();
-    if (!file) throw PropertyBagFileError(path.string() + ": cannot be written");
+    std::string sError;
+    if (!ReplaceFile(path, Text(), sError))
+        throw PropertyBagFileError(path.string() + ": cannot be written (" + sError + ")");
 }
 
 Variant PropertyBagFile::ReadProperty(std::string_view sName, const Variant& vDefault) {
-    auto it = m_values.find(std::string(sName));
-    if (it == m_values.end()) return vDefault;
-    return FromJson(*it);
+    const KeyIndex::Members& members = Members();
+    const std::size_t nPosition = m_keys.Find(members, sName);
+    if (nPosition == members.size()) return vDefault;
+    return BagValueFromJson(members[nPosition].second);
 }
 
 void PropertyBagFile::WriteProperty(std::string_view sName, const Variant& vValue,
                                     const Variant& /*vDefault*/) {
-    m_values[std::string(sName)] = ToJson(vValue);
+    Json value = BagValueToJson(vValue);
+    KeyIndex::Members& members = Members();
+    std::string sKey = WritableText(sName);
+    if (const std::size_t nPosition = m_keys.Find(members, sKey); nPosition < members.size()) {
+        members[nPosition].second = std::move(value);
+        return;
+    }
+    members.emplace_back(std::move(sKey), std::move(value));
+    m_keys.AddLast(members);
 }
 
 }  // namespace qv::soft
