@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 
 #include "VariantPrinter.h"
 #include "platform/HostError.h"
@@ -140,17 +139,14 @@ TEST(BagFileTest, TextThatIsNotUtf8IsWrittenWithAQuestionMarkPerBadSequence) {
     }
 }
 
-TEST(BagFileTest, LoadingTakesTimeInProportionToTheKeys) {
-    // Each key used to search the ones before it: 100,000 keys took minutes.
+// How long such a load takes is measured in bench/ (BM_LoadBag100000Keys).
+TEST(BagFileTest, ABagOfManyUnknownKeysLoadsWhole) {
     std::string sText = "{";
     for (int i = 0; i < 100000; ++i) sText += "\"Unknown" + std::to_string(i) + "\": 1, ";
     sText += "\"FrameStyle\": 2}";
-    const auto start = std::chrono::steady_clock::now();
     PropertyBagFile bag = PropertyBagFile::LoadBytes(sText, "big.json");
     EXPECT_EQ(bag.ReadProperty("FrameStyle", Variant(Long{1})), Variant(Long{2}));
     EXPECT_EQ(bag.ReadProperty("Unknown99999", Variant(Long{0})), Variant(Long{1}));
-    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
-    EXPECT_LT(seconds.count(), 20.0);  // a sanitizer build on a busy machine: ~4 s
 }
 
 TEST(BagFileTest, WritingAKeyAgainReplacesItsValueInItsPlace) {
