@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the libFuzzer targets of build/fuzz over their corpora and prints, per target, the
+# Replays the inputs kept in fuzz/regressions/TARGET, then runs the libFuzzer targets of
+# build/fuzz over their corpora and prints, per target, the
 # executions and the failures found. Inputs that fail are kept in build/fuzz/crashes/TARGET.
 #   fuzz/run_fuzzers.sh [TARGET] [SECONDS]   TARGET: script, bag, image, api (default all)
 # Exit status 1 when any target found a failure.
@@ -39,6 +40,13 @@ run_target() { # target
   seed_files "$target" | while read -r seed; do cp -n "$seed" "$corpus/" 2>/dev/null || true; done
   local dict=()
   [ ! -f "fuzz/$target.dict" ] || dict=(-dict="fuzz/$target.dict")
+  # Inputs that once failed must pass before anything new is tried.
+  if [ -d "fuzz/regressions/$target" ]; then
+    "$exe" fuzz/regressions/"$target"/* >"$log" 2>&1 || {
+      echo "fuzz_$target: a kept regression input fails again (log: $log)"
+      return 1
+    }
+  fi
   local before
   before=$(find "$crashes" -type f | wc -l)
   # One job at a time in a child process, so that a failure is kept and the run goes on.
