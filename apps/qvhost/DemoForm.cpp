@@ -91,10 +91,9 @@ ColorListBox& DemoForm::AddList(const std::string& sName, const std::string& sCa
 
 // The captions are drawn once into the form's own client area, under the lists.
 void DemoForm::PaintCaptions() {
+    // A new client area shows the button face, which is the form's background.
     soft::Window* pForm = Windows().Find(m_form.hWnd());
-    pForm->pClient =
-        soft::Surface::Create(DemoLayout::kWidth, DemoLayout::kHeight, GetSysColor(COLOR_BTNFACE));
-    const HDC hDC = soft::CreateSurfaceDC(pForm->pClient);
+    const HDC hDC = soft::CreateSurfaceDC(pForm->pClient.Get());
     const HFONT hFont =
         CreateFontA(kCaptionFontHeight, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");
     const HGDIOBJ hOldFont = SelectObject(hDC, hFont);
