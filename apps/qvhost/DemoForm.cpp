@@ -180,6 +180,14 @@ void DemoForm::OpenPropertyPages() {
     m_bRepainted = true;
 }
 
+void DemoForm::OpenPropertyPagesAt(const POINT& ptForm) {
+    const HostedList* pList = FocusedList();
+    if (!pList) return;
+    const RECT& rc = Windows().Find(pList->site->hWnd())->rcOuter;
+    if (ptForm.x >= rc.left && ptForm.x < rc.right && ptForm.y >= rc.top && ptForm.y < rc.bottom)
+        OpenPropertyPages();
+}
+
 void DemoForm::PagesMouseDown(const POINT& ptForm) {
     PageInput([&ptForm](DemoPages& pages) { pages.MouseDown(ptForm); });
 }

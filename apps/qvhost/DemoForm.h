@@ -70,6 +70,8 @@ class DemoForm : public soft::IHostObserver {
     void ToggleDesignMode();
     // The property pages of the list that has the focus (design mode only).
     void OpenPropertyPages();
+    // The same for a double-click at that form point: only when it lies on that list.
+    void OpenPropertyPagesAt(const win32::POINT& ptForm);
     // While the sheet is open it takes every press, key and character (form coordinates);
     // the panel shows what the controls report, a line for each Apply and one at closing.
     bool PagesOpen() const { return m_pPages != nullptr; }

@@ -149,8 +149,9 @@ void DemoWindow::Handle(const SDL_Event& event) {
 }
 
 // While the property sheet is open it takes the presses (left button) and nothing else
-// of the mouse. In design mode a double-click on a list opens its pages once the second
-// release has reached the list, so that the list never waits for a release.
+// of the mouse. In design mode a double-click on a list (the one it focused) opens its
+// pages once the second release has reached the list, so that the list never waits for a
+// release.
 void DemoWindow::HandleMouseButton(const SDL_MouseButtonEvent& button, int nModifiers) {
     const int nButton = ButtonOf(button.button);
     const bool bDown = button.type == SDL_MOUSEBUTTONDOWN;
@@ -166,9 +167,9 @@ void DemoWindow::HandleMouseButton(const SDL_MouseButtonEvent& button, int nModi
         return;
     }
     windows.MouseUp({button.x, button.y}, nButton, nModifiers);
-    if (nButton == soft::kLeftButton && button.clicks >= 2 && m_form.DesignMode()) {
+    if (nButton == soft::kLeftButton && button.clicks >= 2) {
         m_form.HostForm().RunUntilIdle();
-        m_form.OpenPropertyPages();
+        m_form.OpenPropertyPagesAt({button.x, button.y});
     }
 }
 

@@ -120,6 +120,29 @@ TEST_F(DemoFormTest, DesignModeTurnsUserModeOffAndOnlyThereAsksForThePages) {
     EXPECT_EQ(sLast, "run mode");
 }
 
+TEST_F(DemoFormTest, ADoubleClickOpensThePagesOnlyOnTheFocusedListInDesignMode) {
+    ClickRow("Plain", 1);
+    const win32::RECT rc = OuterOf(Form().ListWindow("Plain"));
+    struct Case {
+        bool bDesignMode;
+        win32::POINT pt;
+        bool bOpens;
+    };
+    const Case kCases[] = {{false, {rc.left + 5, rc.top + 5}, false},
+                           {true, {rc.left - 1, rc.top + 5}, false},
+                           {true, {rc.right, rc.bottom - 1}, false},
+                           {true, {rc.left, rc.top}, true},
+                           {true, {rc.right - 1, rc.bottom - 1}, true}};
+    for (const Case& c : kCases) {
+        if (Form().DesignMode() != c.bDesignMode) Form().ToggleDesignMode();
+        Form().OpenPropertyPagesAt(c.pt);
+        EXPECT_EQ(Form().PagesOpen(), c.bOpens) << c.pt.x << "," << c.pt.y;
+        if (Form().PagesOpen()) Form().PagesKeyDown(soft::vk::kEscape, 0);
+    }
+    Form().ToggleDesignMode();
+    EXPECT_FALSE(Form().DesignMode());
+}
+
 // The property sheet of the focused list, driven as the window drives it: presses in
 // form coordinates, keys and characters.
 class DemoPagesTest : public DemoFormTest {
