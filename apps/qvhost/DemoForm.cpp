@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/HostError.h"
+#include "platform/host/MsgBox.h"
 #include "platform/soft/gdi/SoftGdi.h"
 #include "platform/soft/user/Composition.h"
 #include "platform/win32/Gdi.h"
@@ -49,6 +51,11 @@ DemoForm::DemoForm(std::ostream* pEventLog)
     m_captions.emplace_back(
         RECT{DemoLayout::kMargin, DemoLayout::kHelpTop, DemoLayout::kWidth, DemoLayout::kHeight},
         kHelpText);
+    m_previousMessageBoxHandler =
+        soft::SetMessageBoxHandler([this](std::string_view sPrompt, Long nButtons) {
+            Log("msgbox " + std::to_string(nButtons) + " " + QuoteString(sPrompt));
+            return host::vbOK;
+        });
     FillLists();
     m_panel = std::make_unique<EventPanel>(m_form, rcPanel);
     PaintCaptions();
@@ -56,6 +63,8 @@ DemoForm::DemoForm(std::ostream* pEventLog)
 }
 
 DemoForm::~DemoForm() {
+    m_pPages.reset();
+    soft::SetMessageBoxHandler(std::move(m_previousMessageBoxHandler));
     m_panel.reset();
     for (auto& hosted : m_lists) hosted->site->Terminate();
     m_lists.clear();
@@ -91,6 +100,7 @@ ColorListBox& DemoForm::AddList(const std::string& sName, const std::string& sCa
 
 // The captions are drawn once into the form's own client area, under the lists.
 void DemoForm::PaintCaptions() {
+    // A new client area shows the button face, which is the form's background.
     soft::Window* pForm = Windows().Find(m_form.hWnd());
     const HDC hDC = soft::CreateSurfaceDC(pForm->pClient.Get());
     const HFONT hFont =
@@ -105,7 +115,9 @@ void DemoForm::PaintCaptions() {
 }
 
 soft::SurfaceRef DemoForm::Compose() {
-    return soft::ComposeForm(Windows(), m_form.hWnd());
+    soft::SurfaceRef pFrame = soft::ComposeForm(Windows(), m_form.hWnd());
+    if (pFrame && m_pPages) m_pPages->DrawOver(*pFrame);
+    return pFrame;
 }
 
 bool DemoForm::TakeRepainted() {
@@ -154,10 +166,65 @@ void DemoForm::ToggleDesignMode() {
 
 void DemoForm::OpenPropertyPages() {
     HostedList* pList = FocusedList();
-    if (!m_bDesignMode || !pList) return;
-    // PROPERTY PAGES: open the General and Check pages of pList->control here once the
-    // soft page host exists, and repaint the list after Apply. Until then the panel says so.
-    Log(pList->sName + ": property pages not available yet");
+    if (!m_bDesignMode || !pList || m_pPages) return;
+    // The list is looked up at every call, so the sheet never holds a list that went.
+    const std::string sName = pList->sName;
+    m_pPages = std::make_unique<DemoPages>(
+        [this, sName]() -> ColorListBox& {
+            if (ColorListBox* pControl = FindList(sName)) return *pControl;
+            throw HostError(err::kObjectNotSet);
+        },
+        SIZE{DemoLayout::kWidth, DemoLayout::kHeight});
+    m_sPagesList = sName;
+    Log(sName + ": property pages");
+    m_bRepainted = true;
+}
+
+void DemoForm::OpenPropertyPagesAt(const POINT& ptForm) {
+    const HostedList* pList = FocusedList();
+    if (!pList) return;
+    const RECT& rc = Windows().Find(pList->site->hWnd())->rcOuter;
+    if (ptForm.x >= rc.left && ptForm.x < rc.right && ptForm.y >= rc.top && ptForm.y < rc.bottom)
+        OpenPropertyPages();
+}
+
+void DemoForm::PagesMouseDown(const POINT& ptForm) {
+    PageInput([&ptForm](DemoPages& pages) { pages.MouseDown(ptForm); });
+}
+
+void DemoForm::PagesKeyDown(int nKeyCode, int nShift) {
+    PageInput([=](DemoPages& pages) { pages.KeyDown(nKeyCode, nShift); });
+}
+
+void DemoForm::PagesChar(char32_t cChar) {
+    PageInput([=](DemoPages& pages) { pages.Char(cChar); });
+}
+
+// An error the list raises while a page writes to it goes to the panel; the sheet stays
+// open with what it holds. The list repaints what Apply changed before the frame shows.
+void DemoForm::PageInput(const std::function<void(DemoPages&)>& input) {
+    if (!m_pPages) return;
+    const int nAppliedBefore = m_pPages->AppliedCount();
+    try {
+        input(*m_pPages);
+    } catch (const HostError& error) {
+        Log("error " + std::to_string(error.Number()) + " " + QuoteString(error.Text()));
+    }
+    if (m_pPages->AppliedCount() != nAppliedBefore) Log("pages: applied");
+    if (!m_pPages->IsOpen()) {
+        m_pPages.reset();
+        Log("pages: closed");
+    }
+    m_form.RunUntilIdle();
+    m_bRepainted = true;
+}
+
+void DemoForm::OnPropertyChanged(soft::ControlSite& site, std::string_view sName) {
+    if (!m_pPages) return;
+    for (const auto& hosted : m_lists) {
+        if (hosted->site.get() == &site)
+            Log(hosted->sName + ".PropertyChanged " + QuoteString(sName));
+    }
 }
 
 }  // namespace qv::qvhost

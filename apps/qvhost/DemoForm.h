@@ -10,7 +10,9 @@
 #include "control/ColorListBox.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
+#include "platform/soft/host/MessageBoxes.h"
 #include "properties/ColorListBoxDispatch.h"
+#include "qvhost/DemoPages.h"
 #include "qvhost/EventPanel.h"
 
 namespace qv::qvhost {
@@ -39,7 +41,8 @@ struct DemoLayout {
 // The sample form: lists that show what the control can look like and do, and a panel
 // that lists the events they raise as they happen. The interactive window, the headless
 // picture and the frame benchmark all drive this one form; only its input and its screen
-// differ.
+// differ. Message boxes (of a list or of its pages) are answered OK at once and show as a
+// line in the panel.
 class DemoForm : public soft::IHostObserver {
   public:
     // Every event is also written to pEventLog as a transcript line, when it is given.
@@ -50,7 +53,8 @@ class DemoForm : public soft::IHostObserver {
 
     soft::Form& HostForm() { return m_form; }
     soft::WindowSystem& Windows() { return m_form.Windows(); }
-    // The whole form as a screen shows it: captions, every list and the panel.
+    // The whole form as a screen shows it: captions, every list and the panel, and the
+    // property sheet over them while it is open.
     soft::SurfaceRef Compose();
     // True when a control painted since the last call.
     bool TakeRepainted();
@@ -66,9 +70,19 @@ class DemoForm : public soft::IHostObserver {
     void ToggleDesignMode();
     // The property pages of the list that has the focus (design mode only).
     void OpenPropertyPages();
+    // The same for a double-click at that form point: only when it lies on that list.
+    void OpenPropertyPagesAt(const win32::POINT& ptForm);
+    // While the sheet is open it takes every press, key and character (form coordinates);
+    // the panel shows what the controls report, a line for each Apply and one at closing.
+    bool PagesOpen() const { return m_pPages != nullptr; }
+    const DemoPages* Pages() const { return m_pPages.get(); }
+    void PagesMouseDown(const win32::POINT& ptForm);
+    void PagesKeyDown(int nKeyCode, int nShift);
+    void PagesChar(char32_t cChar);
 
     // IHostObserver
     void OnPaintDelivered(soft::ControlSite& site) override;
+    void OnPropertyChanged(soft::ControlSite& site, std::string_view sName) override;
     void OnNotificationError(soft::ControlSite& site, const HostError& error) override;
 
   private:
@@ -84,6 +98,7 @@ class DemoForm : public soft::IHostObserver {
     void PaintCaptions();
     void Log(const std::string& sLine);
     HostedList* FocusedList();
+    void PageInput(const std::function<void(DemoPages&)>& input);
 
     std::ostream* m_pEventLog;
     soft::Form m_form;
@@ -94,6 +109,9 @@ class DemoForm : public soft::IHostObserver {
     std::vector<win32::HIMAGELIST> m_imageLists;
     bool m_bRepainted = true;
     bool m_bDesignMode = false;
+    std::unique_ptr<DemoPages> m_pPages;
+    std::string m_sPagesList;
+    soft::MessageBoxHandler m_previousMessageBoxHandler;
 };
 
 // Writes a picture of the demo form as it opens.

@@ -21,11 +21,12 @@ constexpr int kRowHeight = 17;
 constexpr unsigned kRestMilliseconds = 1500;
 
 // Where the hand goes, in window coordinates: a row of the check list, then a row of the
-// long list, dragged to below that list.
+// long list, dragged to below that list, then the Apply button of the long list's sheet.
 struct HandPoints {
     win32::POINT ptRow;
     win32::POINT ptDragFrom;
     win32::POINT ptDragTo;
+    win32::POINT ptApply;
 };
 
 win32::RECT CellOf(DemoForm& form, const std::string& sName) {
@@ -37,13 +38,21 @@ win32::RECT CellOf(DemoForm& form, const std::string& sName) {
 HandPoints PointsOf(DemoForm& form) {
     const win32::RECT rcCheck = CellOf(form, "Check");
     const win32::RECT rcLong = CellOf(form, "Long");
+    // The sheet lies where it will lie when the hand opens it: centred on the form.
+    DemoPages pages([&form]() -> ColorListBox& { return *form.FindList("Long"); },
+                    {DemoLayout::kWidth, DemoLayout::kHeight});
+    const win32::RECT rcSheet = pages.Bounds();
+    const win32::RECT rcApply = pages.Sheet().ButtonBounds(soft::PropertySheet::Button::Apply);
     return {{rcCheck.left + 60, rcCheck.top + kBorder + 2 * kRowHeight + kRowHeight / 2},
             {rcLong.left + 60, rcLong.top + kBorder + 2 * kRowHeight + kRowHeight / 2},
-            {rcLong.left + 60, rcLong.bottom + 20}};
+            {rcLong.left + 60, rcLong.bottom + 20},
+            {rcSheet.left + 2 + (rcApply.left + rcApply.right) / 2,
+             rcSheet.top + 2 + (rcApply.top + rcApply.bottom) / 2}};
 }
 
 // The test's hand on a headless form: a click on the row, Down, Space, then a drag that
-// rests below the long list.
+// rests below the long list; then in design mode the sheet of the long list, which has the
+// focus: Up in the frame style (no frame), Apply, Escape.
 void PlayHand(DemoForm& form, const HandPoints& points) {
     soft::WindowSystem& windows = form.Windows();
     windows.MouseMove(points.ptRow, 0);
@@ -63,6 +72,11 @@ void PlayHand(DemoForm& form, const HandPoints& points) {
     windows.AdvanceTime(kRestMilliseconds);
     windows.MouseUp(points.ptDragTo, soft::kLeftButton, 0);
     form.HostForm().RunUntilIdle();
+    form.ToggleDesignMode();
+    form.OpenPropertyPages();
+    form.PagesKeyDown(soft::vk::kUp, 0);
+    form.PagesMouseDown(points.ptApply);
+    form.PagesKeyDown(soft::vk::kEscape, 0);
 }
 
 bool Inside(const win32::RECT& rc, int nX, int nY) {
@@ -118,6 +132,8 @@ int Check(const std::string& sFirst, const std::string& sLast) {
     if (checks.ListIndex() != 3 || !bChecked.IsTrue())
         return Fail("the hand did not move to row 3 and check it");
     if (form.FindList("Long")->TopIndex() == 0) return Fail("the long list did not scroll");
+    if (form.FindList("Long")->FrameStyle() != fsNone || form.PagesOpen())
+        return Fail("the sheet did not apply the frame style and close");
 
     const soft::SurfaceRef pPlayed = form.Compose();
     const win32::RECT rcCheck = CellOf(form, "Check");
@@ -129,7 +145,9 @@ int Check(const std::string& sFirst, const std::string& sLast) {
         return Fail(std::to_string(n) + " pixels of the last frame differ from the played form");
     if (CountDifferences(*pFirst, *pLast, rcLong) == 0)
         return Fail("the long list looks as it did at first");
-    std::cout << "the window showed the click, the keys and the drag\n";
+    if (pLast->Pixel(rcLong.left, rcLong.top) != pPlayed->Pixel(rcLong.left, rcLong.top))
+        return Fail("the long list's frame is not the one the sheet applied");
+    std::cout << "the window showed the click, the keys, the drag and the sheet\n";
     return 0;
 }
 
@@ -141,7 +159,8 @@ int main(int argc, char** argv) {
         const HandPoints points = PointsOf(form);
         std::cout << "ROW_X=" << points.ptRow.x << " ROW_Y=" << points.ptRow.y
                   << " DRAG_X=" << points.ptDragFrom.x << " DRAG_Y=" << points.ptDragFrom.y
-                  << " BELOW_X=" << points.ptDragTo.x << " BELOW_Y=" << points.ptDragTo.y << "\n";
+                  << " BELOW_X=" << points.ptDragTo.x << " BELOW_Y=" << points.ptDragTo.y
+                  << " APPLY_X=" << points.ptApply.x << " APPLY_Y=" << points.ptApply.y << "\n";
         return 0;
     }
     if (argc != 3) return Fail("usage: qvhost_demo_check points | FIRST.png LAST.png");

@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "platform/soft/gdi/ImageFiles.h"
+#include "platform/soft/gdi/TextDecode.h"
+#include "platform/soft/pages/PageWidgets.h"
 #include "qvhost/DemoForm.h"
 #include "qvhost/DemoKeys.h"
 #include "qvhost/DemoWindow.h"
@@ -66,7 +68,10 @@ class DemoWindow {
 
   private:
     void Handle(const SDL_Event& event);
+    void HandleMouseButton(const SDL_MouseButtonEvent& button, int nModifiers);
     void HandleKey(const SDL_KeyboardEvent& key);
+    void HandlePageKey(const SDL_KeyboardEvent& key);
+    void HandleText(const char* pszText, int nModifiers);
     void Present();
     void SaveFrame(const char* pszName);
 
@@ -77,6 +82,8 @@ class DemoWindow {
     soft::SurfaceRef m_pFrame;
     std::filesystem::path m_framesDir;
     bool m_bRunning = true;
+    // The press went to the property sheet, so its release goes nowhere.
+    bool m_bSwallowRelease = false;
 };
 
 // Between input events real time passes on the form's clock, so hover timers (the
@@ -109,32 +116,28 @@ void DemoWindow::Handle(const SDL_Event& event) {
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
-            if (const int nButton = ButtonOf(event.button.button)) {
-                const win32::POINT pt{event.button.x, event.button.y};
-                if (event.type == SDL_MOUSEBUTTONDOWN)
-                    windows.MouseDown(pt, nButton, nModifiers);
-                else
-                    windows.MouseUp(pt, nButton, nModifiers);
-            }
+            HandleMouseButton(event.button, nModifiers);
             break;
         case SDL_MOUSEMOTION:
-            windows.MouseMove({event.motion.x, event.motion.y}, nModifiers);
+            if (!m_form.PagesOpen())
+                windows.MouseMove({event.motion.x, event.motion.y}, nModifiers);
             break;
         case SDL_MOUSEWHEEL: {
             int nX = 0, nY = 0;
             SDL_GetMouseState(&nX, &nY);
-            if (windows.Focus() != win32::HWND{})
+            if (!m_form.PagesOpen() && windows.Focus() != win32::HWND{})
                 windows.MouseWheel(windows.Focus(), event.wheel.y * 120, {nX, nY}, nModifiers);
             break;
         }
         case SDL_KEYDOWN:
         case SDL_KEYUP:
-            HandleKey(event.key);
+            if (m_form.PagesOpen())
+                HandlePageKey(event.key);
+            else
+                HandleKey(event.key);
             break;
         case SDL_TEXTINPUT:
-            for (const char* p = event.text.text; *p; ++p)
-                if (static_cast<unsigned char>(*p) < 0x80)
-                    windows.Key(win32::WM_CHAR, *p, nModifiers);
+            HandleText(event.text.text, nModifiers);
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED) Present();
@@ -143,6 +146,31 @@ void DemoWindow::Handle(const SDL_Event& event) {
             break;
     }
     m_form.HostForm().RunUntilIdle();
+}
+
+// While the property sheet is open it takes the presses (left button) and nothing else
+// of the mouse. In design mode a double-click on a list (the one it focused) opens its
+// pages once the second release has reached the list, so that the list never waits for a
+// release.
+void DemoWindow::HandleMouseButton(const SDL_MouseButtonEvent& button, int nModifiers) {
+    const int nButton = ButtonOf(button.button);
+    const bool bDown = button.type == SDL_MOUSEBUTTONDOWN;
+    if (nButton == 0) return;
+    if (m_form.PagesOpen() || (!bDown && m_bSwallowRelease)) {
+        if (bDown && nButton == soft::kLeftButton) m_form.PagesMouseDown({button.x, button.y});
+        m_bSwallowRelease = bDown;
+        return;
+    }
+    soft::WindowSystem& windows = m_form.Windows();
+    if (bDown) {
+        windows.MouseDown({button.x, button.y}, nButton, nModifiers);
+        return;
+    }
+    windows.MouseUp({button.x, button.y}, nButton, nModifiers);
+    if (nButton == soft::kLeftButton && button.clicks >= 2) {
+        m_form.HostForm().RunUntilIdle();
+        m_form.OpenPropertyPagesAt({button.x, button.y});
+    }
 }
 
 // F2 switches design mode, F4 opens the property pages there, Escape ends the demo;
@@ -172,6 +200,33 @@ void DemoWindow::HandleKey(const SDL_KeyboardEvent& key) {
         if (const int nChar = ControlCharacterOf(nKey, nModifiers))
             windows.Key(win32::WM_CHAR, nChar, nModifiers);
     }
+}
+
+// Every key goes to the sheet: Escape cancels it, F4 opens a combo box's list. Key
+// releases mean nothing to the sheet.
+void DemoWindow::HandlePageKey(const SDL_KeyboardEvent& key) {
+    if (key.type != SDL_KEYDOWN) return;
+    const SDL_Keycode nKey = key.keysym.sym;
+    const int nModifiers = ModifiersOf(key.keysym.mod);
+    int nVirtualKey = VirtualKeyOf(nKey);
+    if (nKey == SDLK_ESCAPE) nVirtualKey = soft::vk::kEscape;
+    if (nKey == SDLK_F4) nVirtualKey = soft::vk::kF4;
+    if (nVirtualKey == 0) return;
+    m_form.PagesKeyDown(nVirtualKey, nModifiers);
+    if (const int nChar = ControlCharacterOf(nKey, nModifiers))
+        if (m_form.PagesOpen()) m_form.PagesChar(static_cast<char32_t>(nChar));
+}
+
+// The lists take ASCII characters; the sheet's text boxes take any.
+void DemoWindow::HandleText(const char* pszText, int nModifiers) {
+    if (m_form.PagesOpen()) {
+        for (const char32_t cChar : soft::DecodeUtf8(pszText))
+            if (m_form.PagesOpen()) m_form.PagesChar(cChar);
+        return;
+    }
+    for (const char* p = pszText; *p; ++p)
+        if (static_cast<unsigned char>(*p) < 0x80)
+            m_form.Windows().Key(win32::WM_CHAR, *p, nModifiers);
 }
 
 void DemoWindow::Present() {

@@ -18,30 +18,23 @@ void SelectedControl::LetProperty(std::string_view sName, const Variant& vValue)
     InvokeByName(m_lookUp(), ColorListBoxDispatch(), sName, eKind, args);
 }
 
-namespace {
-
-std::unique_ptr<host::IPropertyPage> MakePage(const std::string& sPage,
-                                              host::IPropertyPageSite& site) {
-    if (sPage == "general") return std::make_unique<ppgGeneral>(site);
-    return std::make_unique<ppgCheck>(site);
-}
-
-}  // namespace
-
 std::unique_ptr<PageSession> OpenPageSession(
     const std::string& sPage, std::vector<std::unique_ptr<SelectedControl>> selection) {
     auto session = std::make_unique<PageSession>();
     session->selection = std::move(selection);
     std::vector<host::ISelectedObject*> selected;
     for (const auto& pControl : session->selection) selected.push_back(pControl.get());
-    const bool bGeneral = sPage == "general";
-    const soft::PropertySheet::PageFactory makePage = [sPage](host::IPropertyPageSite& site) {
-        return MakePage(sPage, site);
-    };
+    std::vector<soft::PropertySheet::Tab> tabs;
+    tabs.push_back({std::string(ppgGeneral::kCaption), [](host::IPropertyPageSite& site) {
+                        return std::unique_ptr<host::IPropertyPage>(
+                            std::make_unique<ppgGeneral>(site));
+                    }});
+    tabs.push_back({std::string(ppgCheck::kCaption), [](host::IPropertyPageSite& site) {
+                        return std::unique_ptr<host::IPropertyPage>(
+                            std::make_unique<ppgCheck>(site));
+                    }});
     session->sheet = std::make_unique<soft::PropertySheet>(
-        std::vector<std::string>{std::string(ppgGeneral::kCaption),
-                                 std::string(ppgCheck::kCaption)},
-        bGeneral ? 0 : 1, std::move(selected), makePage);
+        std::move(tabs), sPage == "general" ? 0 : 1, std::move(selected));
     return session;
 }
 

@@ -33,7 +33,8 @@ struct PageSession {
     std::unique_ptr<soft::PropertySheet> sheet;
 };
 
-// Opens the sheet on the page "general" or "check" of the selection.
+// Opens the sheet on the page "general" or "check" of the selection; a click on the
+// other tab shows the other page.
 std::unique_ptr<PageSession> OpenPageSession(
     const std::string& sPage, std::vector<std::unique_ptr<SelectedControl>> selection);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -107,13 +108,150 @@ TEST_F(DemoFormTest, DesignModeTurnsUserModeOffAndOnlyThereAsksForThePages) {
     EXPECT_TRUE(Form().DesignMode());
     EXPECT_FALSE(Form().HostForm().AmbientProperties().UserMode().IsTrue());
     Form().OpenPropertyPages();
-    EXPECT_EQ(Log(), "design mode\nPlain: property pages not available yet\n");
+    EXPECT_EQ(Log(), "design mode\nPlain: property pages\n");
+    ASSERT_TRUE(Form().PagesOpen());
+    Form().PagesKeyDown(soft::vk::kEscape, 0);
+    EXPECT_FALSE(Form().PagesOpen());
     Form().ToggleDesignMode();
     EXPECT_TRUE(Form().HostForm().AmbientProperties().UserMode().IsTrue());
     const ColorListBox& lines = Form().Panel().Lines();
     std::string sLast;
     lines.GetText(lines.ListCount() - 1, sLast);
     EXPECT_EQ(sLast, "run mode");
+}
+
+TEST_F(DemoFormTest, ADoubleClickOpensThePagesOnlyOnTheFocusedListInDesignMode) {
+    ClickRow("Plain", 1);
+    const win32::RECT rc = OuterOf(Form().ListWindow("Plain"));
+    struct Case {
+        bool bDesignMode;
+        win32::POINT pt;
+        bool bOpens;
+    };
+    const Case kCases[] = {{false, {rc.left + 5, rc.top + 5}, false},
+                           {true, {rc.left - 1, rc.top + 5}, false},
+                           {true, {rc.right, rc.bottom - 1}, false},
+                           {true, {rc.left, rc.top}, true},
+                           {true, {rc.right - 1, rc.bottom - 1}, true}};
+    for (const Case& c : kCases) {
+        if (Form().DesignMode() != c.bDesignMode) Form().ToggleDesignMode();
+        Form().OpenPropertyPagesAt(c.pt);
+        EXPECT_EQ(Form().PagesOpen(), c.bOpens) << c.pt.x << "," << c.pt.y;
+        if (Form().PagesOpen()) Form().PagesKeyDown(soft::vk::kEscape, 0);
+    }
+    Form().ToggleDesignMode();
+    EXPECT_FALSE(Form().DesignMode());
+}
+
+// The property sheet of the focused list, driven as the window drives it: presses in
+// form coordinates, keys and characters.
+class DemoPagesTest : public DemoFormTest {
+  protected:
+    void SetUp() override {
+        DemoFormTest::SetUp();
+        ClickRow("Plain", 1);
+        Form().ToggleDesignMode();
+        Form().OpenPropertyPages();
+        ASSERT_TRUE(Form().PagesOpen());
+        s_pLog->str("");
+    }
+    void TearDown() override {
+        if (Form().PagesOpen()) Form().PagesKeyDown(soft::vk::kEscape, 0);
+        Form().ToggleDesignMode();
+        Plain().SetFrameStyle(enmFrameStyle::fsSunken);
+        Plain().SetMaxCheck(0);
+    }
+
+    static ColorListBox& Plain() { return *Form().FindList("Plain"); }
+    static soft::PropertySheet& Sheet() { return const_cast<DemoPages*>(Form().Pages())->Sheet(); }
+    // The form point of a sheet point.
+    static win32::POINT OnForm(int nX, int nY) {
+        const win32::RECT rc = Form().Pages()->Bounds();
+        return {rc.left + 2 + nX, rc.top + 2 + nY};
+    }
+    static void Press(const win32::RECT& rcOnSheet) {
+        Form().PagesMouseDown(
+            OnForm((rcOnSheet.left + rcOnSheet.right) / 2, (rcOnSheet.top + rcOnSheet.bottom) / 2));
+    }
+    static void PressWidget(const std::string& sName) {
+        const win32::RECT rc = Sheet().Host().Find(sName)->Bounds();
+        const win32::POINT origin = Sheet().PageOrigin();
+        Press({rc.left + origin.x, rc.top + origin.y, rc.right + origin.x, rc.bottom + origin.y});
+    }
+};
+
+// Up in the closed frame-style combo picks "0 - none"; Apply writes the page to the list,
+// whose border goes.
+TEST_F(DemoPagesTest, ApplyChangesTheListWhichRepaintsAndThePanelSaysSo) {
+    const win32::RECT rcList = OuterOf(Form().ListWindow("Plain"));
+    const soft::SurfaceRef pBefore = Form().Compose();
+    ASSERT_EQ(Sheet().Host().Focused()->Name(), "cmbFrameStyle");
+    Form().PagesKeyDown(soft::vk::kUp, 0);
+    EXPECT_EQ(Plain().FrameStyle(), enmFrameStyle::fsSunken);  // nothing written yet
+    Press(Sheet().ButtonBounds(soft::PropertySheet::Button::Apply));
+    EXPECT_EQ(Plain().FrameStyle(), enmFrameStyle::fsNone);
+    const std::string sLog = Log();
+    EXPECT_NE(sLog.find("Plain.PropertyChanged \"FrameStyle\"\n"), std::string::npos) << sLog;
+    EXPECT_NE(sLog.find("pages: applied\n"), std::string::npos) << sLog;
+    EXPECT_TRUE(Form().PagesOpen());
+    EXPECT_TRUE(Form().TakeRepainted());
+    const soft::SurfaceRef pAfter = Form().Compose();
+    EXPECT_NE(pBefore->Pixel(rcList.left, rcList.top), pAfter->Pixel(rcList.left, rcList.top));
+    Press(Sheet().ButtonBounds(soft::PropertySheet::Button::Ok));
+    EXPECT_FALSE(Form().PagesOpen());
+    EXPECT_EQ(Log().substr(sLog.size()), "pages: closed\n");
+}
+
+TEST_F(DemoPagesTest, TheSheetIsDrawnCentredOverTheFormWhileOpen) {
+    const win32::RECT rc = Form().Pages()->Bounds();
+    EXPECT_EQ(rc.left + rc.right, DemoLayout::kWidth);
+    EXPECT_LE(std::abs(rc.top + rc.bottom - DemoLayout::kHeight), 1);
+    const soft::SurfaceRef pSheet = Sheet().Paint();
+    const soft::SurfaceRef pFrame = Form().Compose();
+    for (const auto& [nX, nY] : {std::pair{0, 0}, std::pair{40, 40}, std::pair{150, 100},
+                                 std::pair{pSheet->Width() - 1, pSheet->Height() - 1}}) {
+        const win32::POINT pt = OnForm(nX, nY);
+        EXPECT_EQ(pFrame->Pixel(pt.x, pt.y), pSheet->Pixel(nX, nY)) << nX << "," << nY;
+    }
+    EXPECT_EQ(pFrame->Pixel(rc.right - 1, rc.bottom - 1), 0x404040u);  // the frame's dark edge
+    const win32::POINT ptMiddle = OnForm(150, 100);
+    Form().PagesKeyDown(soft::vk::kEscape, 0);
+    const soft::SurfaceRef pClosed = Form().Compose();
+    EXPECT_NE(pClosed->Pixel(ptMiddle.x, ptMiddle.y), pFrame->Pixel(ptMiddle.x, ptMiddle.y));
+}
+
+// Presses outside the sheet and Cancel change nothing; a press on the other tab shows it.
+TEST_F(DemoPagesTest, TheSheetIsModalAndCancelWritesNothing) {
+    Form().PagesKeyDown(soft::vk::kUp, 0);
+    Form().PagesMouseDown({2, 2});
+    EXPECT_TRUE(Form().PagesOpen());
+    Press(Sheet().TabBounds(1));
+    EXPECT_EQ(Sheet().ActiveTab(), 1u);
+    EXPECT_FALSE(Sheet().ApplyEnabled());
+    Press(Sheet().ButtonBounds(soft::PropertySheet::Button::Cancel));
+    EXPECT_FALSE(Form().PagesOpen());
+    EXPECT_EQ(Plain().FrameStyle(), enmFrameStyle::fsSunken);
+    EXPECT_EQ(Log(), "pages: closed\n");
+}
+
+// Typed digits reach the MaxCheck box; the page's range message is a line in the panel.
+TEST_F(DemoPagesTest, TypingAndMessageBoxesGoThroughThePanel) {
+    Press(Sheet().TabBounds(1));
+    PressWidget("txtMaxCheck");
+    for (const char32_t cChar : U"\b\b9") Form().PagesChar(cChar);
+    Press(Sheet().ButtonBounds(soft::PropertySheet::Button::Apply));
+    EXPECT_EQ(Plain().MaxCheck(), 9);
+    PressWidget("txtMaxCheck");
+    for (const char32_t cChar : U"9") Form().PagesChar(cChar);
+    Press(Sheet().ButtonBounds(soft::PropertySheet::Button::Apply));
+    EXPECT_EQ(Plain().MaxCheck(), 9);
+    const std::string sLog = Log();
+    EXPECT_NE(sLog.find("msgbox 16 \"0 ～ 50 の数値を設定してください\"\n"), std::string::npos)
+        << sLog;
+    const ColorListBox& lines = Form().Panel().Lines();
+    std::string sLast;
+    lines.GetText(lines.ListCount() - 1, sLast);
+    EXPECT_EQ(sLast, "pages: applied");
 }
 
 TEST(EventPanelTest, TheOldestLineGivesWayAndTheNewestStaysInView) {

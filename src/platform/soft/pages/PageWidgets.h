@@ -29,6 +29,7 @@ inline constexpr int kF4 = 115;
 
 // Shift argument bits of key input.
 inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
 inline constexpr int kAltMask = 4;
 
 enum class WidgetKind { Label, Frame, ComboBox, CheckBox, TextBox };

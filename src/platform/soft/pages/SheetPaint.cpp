@@ -63,21 +63,21 @@ SurfaceRef PropertySheet::Paint() const {
     const win32::RECT rcApply = ButtonBounds(Button::Apply);
     const win32::RECT rcPage{origin.x, origin.y, rcApply.right, rcApply.top - 6};
     DrawRaisedEdge(hDC, rcPage);
-    for (std::size_t i = 0; i < m_tabCaptions.size(); ++i) {
-        if (i != m_nActiveTab) DrawTab(hDC, TabBounds(i), m_tabCaptions[i], false);
+    for (std::size_t i = 0; i < m_tabs.size(); ++i) {
+        if (i != m_nActiveTab) DrawTab(hDC, TabBounds(i), m_tabs[i].sCaption, false);
     }
-    if (m_nActiveTab < m_tabCaptions.size()) {
+    if (m_nActiveTab < m_tabs.size()) {
         win32::RECT rcTab = TabBounds(m_nActiveTab);
         rcTab.left -= 2;
         rcTab.right += 2;
         rcTab.bottom += 1;
         FillSys(hDC, rcTab, kBtnFace);
-        DrawTab(hDC, rcTab, m_tabCaptions[m_nActiveTab], true);
+        DrawTab(hDC, rcTab, m_tabs[m_nActiveTab].sCaption, true);
     }
 
-    for (const auto& pWidget : m_host.Widgets())
-        DrawWidget(hDC, *pWidget, pWidget.get() == m_host.Focused(), origin);
-    if (const SoftComboBox* pCombo = m_host.DroppedCombo()) DrawDroppedList(hDC, *pCombo, origin);
+    for (const auto& pWidget : m_pHost->Widgets())
+        DrawWidget(hDC, *pWidget, pWidget.get() == m_pHost->Focused(), origin);
+    if (const SoftComboBox* pCombo = m_pHost->DroppedCombo()) DrawDroppedList(hDC, *pCombo, origin);
 
     DrawPushButton(hDC, ButtonBounds(Button::Ok), kOkCaption, true);
     DrawPushButton(hDC, ButtonBounds(Button::Cancel), kCancelCaption, true);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace qv::soft {
 namespace {
@@ -132,6 +135,151 @@ TEST_F(SheetInput, TheOpenListIsDrawnOverThePageWithTheHotRowHighlighted) {
     EXPECT_EQ(pSurface->Pixel(nX, nRow1), 0x6A240Au);                           // highlight
     EXPECT_EQ(pSurface->Pixel(nX, nRow2), 0xFFFFFFu);                           // window
     EXPECT_EQ(pSurface->Pixel(sheet.PageOrigin().x + rcList.left, nRow2), 0u);  // border
+}
+
+// Two tabs, each building a page that records what happens to it in one shared log, so
+// that what a page did is still known after the sheet has dropped it.
+class LoggingPage : public host::IPropertyPage {
+  public:
+    LoggingPage(host::IPropertyPageSite& site, std::string sName, std::vector<std::string>& log)
+        : m_site(site), m_sName(std::move(sName)), m_log(log) {
+        host::IComboBox& combo =
+            site.AddComboBox(m_sName + "Combo", {150, 150, 1500, 300}, nullptr);
+        for (const char* sItem : {"a", "b"}) combo.AddItem(sItem);
+        combo.OnClick([this] { m_site.SetChanged(true); });
+        host::ITextBox& text = site.AddTextBox(m_sName + "Text", {150, 600, 1500, 270}, nullptr);
+        text.OnValidate([this](bool& bCancel) {
+            m_log.push_back(m_sName + " validate");
+            bCancel = true;
+        });
+        m_log.push_back(m_sName + " built");
+    }
+    ~LoggingPage() override { m_log.push_back(m_sName + " gone"); }
+    std::string_view Caption() const override { return m_sName; }
+    void SelectionChanged() override { m_log.push_back(m_sName + " selection"); }
+    void ApplyChanges() override { m_log.push_back(m_sName + " apply"); }
+
+  private:
+    host::IPropertyPageSite& m_site;
+    std::string m_sName;
+    std::vector<std::string>& m_log;
+};
+
+struct TwoPageRig {
+    TwoPageRig() : sheet(Tabs(), 0, {}) {}
+
+    std::vector<PropertySheet::Tab> Tabs() {
+        std::vector<PropertySheet::Tab> tabs;
+        for (const char* sName : {"one", "two"}) {
+            tabs.push_back({sName, [this, sName](host::IPropertyPageSite& site) {
+                                return std::make_unique<LoggingPage>(site, sName, log);
+                            }});
+        }
+        tabs.push_back({"three", nullptr});  // shown, but without a page
+        return tabs;
+    }
+    void PressTab(std::size_t nTab) {
+        const win32::RECT rc = sheet.TabBounds(nTab);
+        sheet.MouseDown((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    }
+    std::vector<std::string> TakeLog() { return std::exchange(log, {}); }
+    SoftComboBox& Combo(const std::string& sPage) {
+        return dynamic_cast<SoftComboBox&>(*sheet.Host().Find(sPage + "Combo"));
+    }
+
+    std::vector<std::string> log;
+    PropertySheet sheet;
+};
+
+using Log = std::vector<std::string>;
+
+TEST(SheetTabs, AClickOnAnotherTabBuildsItsPageAfreshAndDropsUnappliedEdits) {
+    TwoPageRig rig;
+    EXPECT_EQ(rig.TakeLog(), (Log{"one built", "one selection"}));
+    rig.Combo("one").SetListIndex(1);
+    ASSERT_TRUE(rig.sheet.ApplyEnabled());
+    rig.PressTab(1);
+    EXPECT_EQ(rig.TakeLog(), (Log{"one gone", "two built", "two selection"}));
+    EXPECT_EQ(rig.sheet.ActiveTab(), 1u);
+    EXPECT_FALSE(rig.sheet.ApplyEnabled());
+    EXPECT_EQ(rig.sheet.Host().Focused()->Name(), "twoCombo");
+    EXPECT_EQ(rig.sheet.Host().Find("oneCombo"), nullptr);
+    EXPECT_EQ(rig.sheet.AppliedCount(), 0);
+    // Back again: the first page reads its values anew, the edit is gone.
+    rig.PressTab(0);
+    EXPECT_EQ(rig.Combo("one").ListIndex(), -1);
+    EXPECT_TRUE(rig.sheet.IsOpen());
+}
+
+TEST(SheetTabs, AppliedEditsStayAppliedAndLeavingAppliesNothingMore) {
+    TwoPageRig rig;
+    rig.Combo("one").SetListIndex(1);
+    rig.sheet.Apply();
+    rig.TakeLog();
+    rig.PressTab(1);
+    EXPECT_EQ(rig.TakeLog(), (Log{"one gone", "two built", "two selection"}));
+    rig.Combo("two").SetListIndex(0);
+    rig.sheet.Ok();
+    EXPECT_EQ(rig.TakeLog(), (Log{"two apply"}));
+    EXPECT_EQ(rig.sheet.AppliedCount(), 2);
+}
+
+TEST(SheetTabs, TabsThatCannotBeShownLeaveThePageAlone) {
+    TwoPageRig rig;
+    rig.Combo("one").SetListIndex(1);
+    rig.TakeLog();
+    const std::vector<std::function<void()>> attempts = {
+        [&] { rig.PressTab(0); },  // the tab shown
+        [&] { rig.PressTab(2); },  // no page
+        [&] { EXPECT_FALSE(rig.sheet.ShowTab(3)); },
+    };
+    for (const auto& attempt : attempts) {
+        attempt();
+        EXPECT_EQ(rig.TakeLog(), Log{});
+        EXPECT_EQ(rig.sheet.ActiveTab(), 0u);
+        EXPECT_TRUE(rig.sheet.ApplyEnabled());
+    }
+}
+
+// Ctrl+Tab walks the tabs that have a page, wrapping round; with Shift it walks back.
+TEST(SheetTabs, CtrlTabWalksThePagesBothWays) {
+    struct Step {
+        int nShift;
+        std::size_t nExpectedTab;
+    };
+    const Step kSteps[] = {
+        {kCtrlMask, 1}, {kCtrlMask, 0}, {kCtrlMask | kShiftMask, 1}, {kCtrlMask | kShiftMask, 0}};
+    TwoPageRig rig;
+    for (const Step& step : kSteps) {
+        rig.sheet.KeyDown(vk::kTab, step.nShift);
+        EXPECT_EQ(rig.sheet.ActiveTab(), step.nExpectedTab) << step.nShift;
+    }
+    // Tab alone stays on the page: it moves the focus to the text box.
+    rig.sheet.KeyDown(vk::kTab, 0);
+    EXPECT_EQ(rig.sheet.ActiveTab(), 0u);
+    EXPECT_EQ(rig.sheet.Host().Focused()->Name(), "oneText");
+}
+
+// A text box that never lets the focus go does not keep the user on its page.
+TEST(SheetTabs, LeavingThePageNeverValidatesItsTextBox) {
+    TwoPageRig rig;
+    rig.sheet.Host().SetFocus(rig.sheet.Host().Find("oneText"));
+    rig.TakeLog();
+    rig.PressTab(1);
+    EXPECT_EQ(rig.TakeLog(), (Log{"one gone", "two built", "two selection"}));
+}
+
+TEST(SheetTabs, TheChosenTabIsDrawnRaised) {
+    TwoPageRig rig;
+    rig.PressTab(1);
+    const SurfaceRef pSurface = rig.sheet.Paint();
+    const win32::RECT rcOne = rig.sheet.TabBounds(0);
+    const win32::RECT rcTwo = rig.sheet.TabBounds(1);
+    const win32::COLORREF kHighlight = 0xFFFFFF, kFace = 0xC8D0D4;
+    // The top edge of the chosen tab is its highlight line; the other tab starts lower.
+    EXPECT_EQ(pSurface->Pixel(rcTwo.left + 6, rcTwo.top), kHighlight);
+    EXPECT_EQ(pSurface->Pixel(rcOne.left + 6, rcOne.top), kFace);
+    EXPECT_EQ(pSurface->Pixel(rcOne.left + 6, rcOne.top + 2), kHighlight);
 }
 
 }  // namespace
