@@ -84,7 +84,7 @@ std::map<std::string, double> RunBenchmarks(const Options& options, const json& 
                            "' --benchmark_out_format=json --benchmark_report_aggregates_only=true";
     sCommand += options.bShort ? " --benchmark_repetitions=3 --benchmark_min_time=0.05"
                                : " --benchmark_repetitions=7";
-    sCommand += " >/dev/null";
+    sCommand += " >/dev/null 2>&1";
     if (std::system(sCommand.c_str()) != 0) return {};
     std::ifstream file(sOut);
     const json results = json::parse(file, nullptr, false);
