@@ -41,14 +41,6 @@ void ItemStore::Clear() {
     m_selectedSpan = {};
 }
 
-void ItemStore::SetSelected(std::size_t nIndex, Boolean bValue) {
-    Boolean& bFlag = (*this)[nIndex].bSelected;
-    const bool bWas = bFlag.IsTrue();
-    bFlag = bValue;
-    if (!bWas && bValue.IsTrue()) CountSelected(nIndex);
-    if (bWas && !bValue.IsTrue()) CountDeselected();
-}
-
 void ItemStore::SetAllSelected(Boolean bValue) {
     if (!bValue.IsTrue()) {
         // Outside the span every flag is already 0.
@@ -78,19 +70,6 @@ bool ItemStore::SelectOnly(std::size_t nIndex) {
     }
     if (bKeep) m_selectedSpan = {nIndex, nIndex + 1};
     return bChanged;
-}
-
-void ItemStore::CountSelected(std::size_t nIndex) {
-    if (m_nSelectedCount++ == 0) {
-        m_selectedSpan = {nIndex, nIndex + 1};
-        return;
-    }
-    m_selectedSpan.nFirst = std::min(m_selectedSpan.nFirst, nIndex);
-    m_selectedSpan.nEnd = std::max(m_selectedSpan.nEnd, nIndex + 1);
-}
-
-void ItemStore::CountDeselected() {
-    if (--m_nSelectedCount == 0) m_selectedSpan = {};
 }
 
 // Without a gap nothing needs to move (and moving records onto themselves would empty

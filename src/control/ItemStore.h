@@ -34,7 +34,13 @@ class ItemStore {
     void Clear();
 
     // The flag is stored as given, so an odd value such as 5 reads back unchanged.
-    void SetSelected(std::size_t nIndex, Boolean bValue);
+    void SetSelected(std::size_t nIndex, Boolean bValue) {
+        Boolean& bFlag = (*this)[nIndex].bSelected;
+        const bool bWas = bFlag.IsTrue();
+        bFlag = bValue;
+        if (!bWas && bValue.IsTrue()) CountSelected(nIndex);
+        if (bWas && !bValue.IsTrue()) CountDeselected();
+    }
     void SetAllSelected(Boolean bValue);
     // Leaves nIndex as the only item with a set flag (a stored odd value stays as it is);
     // an index outside the list clears every flag. True when a flag changed.
@@ -55,8 +61,17 @@ class ItemStore {
     }
     void MoveGapTo(std::size_t nIndex);
     void Grow();
-    void CountSelected(std::size_t nIndex);
-    void CountDeselected();
+    void CountSelected(std::size_t nIndex) {
+        if (m_nSelectedCount++ == 0) {
+            m_selectedSpan = {nIndex, nIndex + 1};
+            return;
+        }
+        if (nIndex < m_selectedSpan.nFirst) m_selectedSpan.nFirst = nIndex;
+        if (nIndex >= m_selectedSpan.nEnd) m_selectedSpan.nEnd = nIndex + 1;
+    }
+    void CountDeselected() {
+        if (--m_nSelectedCount == 0) m_selectedSpan = {};
+    }
 
     std::vector<ListItem> m_aSlots;  // the gap holds empty records
     std::size_t m_nGapStart = 0;

@@ -82,12 +82,12 @@ Boolean ColorListBox::SetSelectedItem(Long nIndex, Boolean bValue) {
     if (!IsValidIndex(nIndex) || Item(nIndex).bSelected == bValue) return VbFalse;
     if (m_eStyle == lsNormal && (m_eMultiSelect == msMulti || m_eMultiSelect == msExtend)) {
         ClearSelList();
-        SetItemSelected(nIndex, bValue);
+        m_aItems.SetSelected(static_cast<std::size_t>(nIndex), bValue);
         if (GetItemVisibility(nIndex) != 0) RedrawList();
         return VbTrue;
     }
     ClearAllFlags();
-    SetItemSelected(nIndex, bValue);
+    m_aItems.SetSelected(static_cast<std::size_t>(nIndex), bValue);
     if (m_eStyle == lsCheck) {
         ClearCheckList();
         if (bValue.IsTrue()) AddCheckIndex(nIndex);
