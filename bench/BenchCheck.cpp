@@ -100,7 +100,7 @@ std::map<std::string, double> RunBenchmarks(const Options& options, const json& 
 
 std::string Format(double dValue) {
     char sText[32];
-    std::snprintf(sText, sizeof sText, "%.3g", dValue);
+    std::snprintf(sText, sizeof sText, "%.4g", dValue);
     return sText;
 }
 
