@@ -3,7 +3,7 @@
 # configures, builds and runs.
 #   ./run.sh demo            the sample form
 #   ./run.sh test            build and run every test
-#   ./run.sh bench           build and run the benchmarks
+#   ./run.sh bench [--check [--factor F] [--short]]  run the benchmarks, or check bench/targets.json
 #   ./run.sh qvhost ARGS...  the host harness
 #   ./run.sh rebaseline      regenerate the golden scenario transcripts and docs/ pictures
 #   ./run.sh fuzz [TARGET] [SECONDS]  run one libFuzzer target or all (default 30 s each)
@@ -73,6 +73,10 @@ case "$cmd" in
     ;;
   bench)
     build release
+    if [ "${1:-}" = --check ]; then
+      shift
+      exec build/release/bench/qv_bench_check build/release/bench/qv_bench bench/targets.json "$@"
+    fi
     build/release/bench/qv_bench "$@"
     ;;
   qvhost)

@@ -61,6 +61,23 @@ void BM_InsertItemAtTop30001(benchmark::State& state) {
 }
 BENCHMARK(BM_InsertItemAtTop30001)->Unit(benchmark::kMillisecond);
 
+// Single selection re-applies itself after each removal.
+void BM_RemoveItemAtTopSingle30001(benchmark::State& state) {
+    const std::vector<std::string> texts = Texts();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto list = std::make_unique<HostedList>();
+        for (const std::string& sText : texts) list->control.AddItem(sText);
+        list->control.SetListIndex(0);
+        state.ResumeTiming();
+        while (list->control.ListCount() > 0) list->control.RemoveItem(0);
+        state.PauseTiming();
+        list.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RemoveItemAtTopSingle30001)->Unit(benchmark::kMillisecond);
+
 void BM_GetTextAtRandom(benchmark::State& state) {
     HostedList list;
     for (const std::string& sText : Texts()) list.control.AddItem(sText);

@@ -11,6 +11,7 @@
 
 #include "control/ColorListBox.h"
 #include "platform/soft/gdi/ImageLists.h"
+#include "platform/soft/gdi/Pictures.h"
 #include "platform/soft/gdi/UniqueHandle.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
@@ -98,6 +99,26 @@ BENCHMARK(BM_PaintList)
     ->Args({200, 150, 10})
     ->Args({200, 150, 30001})
     ->Unit(benchmark::kMicrosecond);
+
+// The same full list at 640 x 480 on a plain background and on tiles of a picture.
+void BM_PaintBackStyle(benchmark::State& state, Long nBackStyle, int nTileSide) {
+    PaintedList list(640, 480, 30001);
+    if (nTileSide > 0) {
+        soft::SurfaceRef pTile = soft::Surface::Create(nTileSide, nTileSide, 0x00C08040);
+        pTile->SetPixel(0, 0, 0x000000FF);
+        list.control.SetBackPicture(soft::MakeBitmapPicture(pTile));
+    }
+    list.control.SetBackStyle(nBackStyle);
+    list.form.RunUntilIdle();
+    for (auto _ : state) {
+        list.control.UserControl_Paint();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK_CAPTURE(BM_PaintBackStyle, normal, bsNormal, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_PaintBackStyle, repeat_16x16, bsPictureRepeat, 16)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_PaintBackStyle, repeat_1x1, bsPictureRepeat, 1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace qv

@@ -16,12 +16,11 @@ void ColorListBox::ClearCheckList() {
 // the caller redraws.
 bool ColorListBox::ToggleItemCheck(Long nIndex) {
     if (m_eStyle == lsNormal || !IsValidIndex(nIndex)) return false;
-    ListItem& item = Item(nIndex);
-    if (item.bSelected.IsTrue()) {
-        item.bSelected = VbFalse;
+    if (Item(nIndex).bSelected.IsTrue()) {
+        SetItemSelected(nIndex, VbFalse);
         RemoveCheckIndex(nIndex);
     } else {
-        item.bSelected = VbTrue;
+        SetItemSelected(nIndex, VbTrue);
         AddCheckIndex(nIndex);
     }
     RaiseItemCheck(nIndex);
@@ -33,7 +32,7 @@ bool ColorListBox::ToggleItemCheck(Long nIndex) {
 void ColorListBox::AddCheckIndex(Long nIndex) {
     if (m_nMaxCheck > 0 && m_nCheckListCount >= m_nMaxCheck) {
         const Long nOldest = m_aCheckList.front();
-        if (IsValidIndex(nOldest)) Item(nOldest).bSelected = VbFalse;
+        if (IsValidIndex(nOldest)) SetItemSelected(nOldest, VbFalse);
         RemoveCheckEntry(0);
     }
     m_aCheckList.push_back(nIndex);
@@ -73,7 +72,7 @@ void ColorListBox::TrimCheckList() {
     const Long nExcess = CheckedSub(m_nCheckListCount, m_nMaxCheck);
     for (Long nPos = 0; nPos < nExcess; ++nPos) {
         const Long nOldest = m_aCheckList[static_cast<std::size_t>(nPos)];
-        if (IsValidIndex(nOldest)) Item(nOldest).bSelected = VbFalse;
+        if (IsValidIndex(nOldest)) SetItemSelected(nOldest, VbFalse);
     }
     m_aCheckList.erase(m_aCheckList.begin(), m_aCheckList.begin() + nExcess);
     m_nCheckListCount = m_nMaxCheck;

@@ -149,7 +149,9 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
         return VbTrue;
     }
 
-    // Selection.
+    // Selection. Every selected flag is written through SetItemSelected or the store's
+    // own selection operations, which keep the count of selected items.
+    void SetItemSelected(Long nIndex, Boolean bValue);
     void ClearSelList();
     bool SelectSingle(Long nIndex, bool bToggle);
     bool ToggleSelected(Long nIndex);

@@ -10,21 +10,66 @@ namespace {
 constexpr std::size_t kInitialCapacity = 16;
 }
 
+// The span moves with the items behind the edit point.
 void ItemStore::Insert(std::size_t nIndex, ListItem item) {
     if (GapLength() == 0) Grow();
     MoveGapTo(nIndex);
+    const bool bSelected = item.bSelected.IsTrue();
     m_aSlots[m_nGapStart++] = std::move(item);
+    if (m_nSelectedCount != 0) {
+        if (m_selectedSpan.nFirst >= nIndex) ++m_selectedSpan.nFirst;
+        if (m_selectedSpan.nEnd > nIndex) ++m_selectedSpan.nEnd;
+    }
+    if (bSelected) CountSelected(nIndex);
 }
 
 void ItemStore::Erase(std::size_t nIndex) {
     MoveGapTo(nIndex);
+    const bool bSelected = m_aSlots[m_nGapEnd].bSelected.IsTrue();
     m_aSlots[m_nGapEnd++] = ListItem{};
+    if (m_nSelectedCount == 0) return;
+    if (m_selectedSpan.nFirst > nIndex) --m_selectedSpan.nFirst;
+    if (m_selectedSpan.nEnd > nIndex) --m_selectedSpan.nEnd;
+    if (bSelected) CountDeselected();
 }
 
 void ItemStore::Clear() {
     m_aSlots.clear();
     m_aSlots.shrink_to_fit();
     m_nGapStart = m_nGapEnd = 0;
+    m_nSelectedCount = 0;
+    m_selectedSpan = {};
+}
+
+void ItemStore::SetAllSelected(Boolean bValue) {
+    if (!bValue.IsTrue()) {
+        // Outside the span every flag is already 0.
+        for (std::size_t i = m_selectedSpan.nFirst; i < m_selectedSpan.nEnd; ++i)
+            (*this)[i].bSelected = bValue;
+        m_nSelectedCount = 0;
+        m_selectedSpan = {};
+        return;
+    }
+    ForEach([bValue](ListItem& item) { item.bSelected = bValue; });
+    m_nSelectedCount = Size();
+    m_selectedSpan = {0, Size()};
+}
+
+bool ItemStore::SelectOnly(std::size_t nIndex) {
+    const bool bInList = nIndex < Size();
+    const bool bKeep = bInList && (*this)[nIndex].bSelected.IsTrue();
+    const std::size_t nKept = bKeep ? 1 : 0;
+    bool bChanged = m_nSelectedCount > nKept;
+    const Span span = m_selectedSpan;
+    for (std::size_t i = span.nFirst; i < span.nEnd && m_nSelectedCount > nKept; ++i) {
+        if (i != nIndex && (*this)[i].bSelected.IsTrue()) SetSelected(i, VbFalse);
+    }
+    if (bInList && !bKeep) {
+        SetSelected(nIndex, VbTrue);
+        bChanged = true;
+    }
+    if (bKeep) m_selectedSpan = {nIndex, nIndex + 1};
+    return bChanged;
 }
 
 // Without a gap nothing needs to move (and moving records onto themselves would empty

@@ -115,11 +115,7 @@ void ColorListBox::Refresh(Boolean bErase) {
 }
 
 Long ColorListBox::SelCount() const {
-    Long nCount = 0;
-    for (Long i = 0; i < m_nListCount; ++i) {
-        if (Item(i).bSelected.IsTrue()) nCount = CheckedAdd(nCount, 1);
-    }
-    return nCount;
+    return static_cast<Long>(m_aItems.SelectedCount());
 }
 
 Boolean ColorListBox::GetText(Long nIndex, std::string& sValue) const {

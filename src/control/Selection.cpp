@@ -4,8 +4,14 @@
 
 #include "control/ColorListBox.h"
 #include "platform/Checked.h"
+#include "platform/HostError.h"
 
 namespace qv {
+
+void ColorListBox::SetItemSelected(Long nIndex, Boolean bValue) {
+    if (!IsValidIndex(nIndex)) throw HostError(err::kSubscriptOutOfRange);
+    m_aItems.SetSelected(static_cast<std::size_t>(nIndex), bValue);
+}
 
 void ColorListBox::ClearSelList() {
     m_aSelList.clear();
@@ -17,24 +23,15 @@ void ColorListBox::ClearSelList() {
 // only when asked to toggle it.
 bool ColorListBox::SelectSingle(Long nIndex, bool bToggle) {
     if (m_eStyle == lsCheck) return bToggle && ToggleItemCheck(nIndex);
-    bool bChanged = false;
-    for (Long i = 0; i < m_nListCount; ++i) {
-        ListItem& item = Item(i);
-        const bool bWanted = i == nIndex;
-        if (item.bSelected.IsTrue() != bWanted) {
-            item.bSelected = Boolean::FromBool(bWanted);
-            bChanged = true;
-        }
-    }
-    return bChanged;
+    return m_aItems.SelectOnly(IsValidIndex(nIndex) ? static_cast<std::size_t>(nIndex)
+                                                    : m_aItems.Size());
 }
 
 // Inverts the item's flag by its meaning, so an odd stored value such as 5 (selected)
 // becomes False rather than another selected value.
 bool ColorListBox::ToggleSelected(Long nIndex) {
     if (!IsValidIndex(nIndex)) return false;
-    ListItem& item = Item(nIndex);
-    item.bSelected = Boolean::FromBool(!item.bSelected.IsTrue());
+    SetItemSelected(nIndex, Boolean::FromBool(!Item(nIndex).bSelected.IsTrue()));
     return true;
 }
 
@@ -46,7 +43,7 @@ bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
     bool bChanged = false;
     for (Long nEntry : m_aSelList) {
         if (IsValidIndex(nEntry) && Item(nEntry).bSelected.IsTrue()) {
-            Item(nEntry).bSelected = VbFalse;
+            SetItemSelected(nEntry, VbFalse);
             bChanged = true;
         }
     }
@@ -54,9 +51,8 @@ bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
     const Long nFirst = std::max<Long>(std::min(nIndex, nOther), 0);
     const Long nLast = std::min(std::max(nIndex, nOther), CheckedSub(m_nListCount, 1));
     for (Long i = nFirst; i <= nLast; ++i) {
-        ListItem& item = Item(i);
-        if (item.bSelected.IsTrue()) continue;
-        item.bSelected = VbTrue;
+        if (Item(i).bSelected.IsTrue()) continue;
+        SetItemSelected(i, VbTrue);
         bChanged = true;
         if (m_eMultiSelect == msExtend) {
             m_aSelList.push_back(i);
@@ -70,11 +66,11 @@ bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
 // and the caller redraws.
 void ColorListBox::SelectAll() {
     ClearSelList();
-    m_aItems.ForEach([](ListItem& item) { item.bSelected = VbTrue; });
+    m_aItems.SetAllSelected(VbTrue);
 }
 
 void ColorListBox::ClearAllFlags() {
-    m_aItems.ForEach([](ListItem& item) { item.bSelected = VbFalse; });
+    m_aItems.SetAllSelected(VbFalse);
 }
 
 // Sets a flag directly. In multi and extended selection only that item changes; in single
@@ -86,12 +82,12 @@ Boolean ColorListBox::SetSelectedItem(Long nIndex, Boolean bValue) {
     if (!IsValidIndex(nIndex) || Item(nIndex).bSelected == bValue) return VbFalse;
     if (m_eStyle == lsNormal && (m_eMultiSelect == msMulti || m_eMultiSelect == msExtend)) {
         ClearSelList();
-        Item(nIndex).bSelected = bValue;
+        m_aItems.SetSelected(static_cast<std::size_t>(nIndex), bValue);
         if (GetItemVisibility(nIndex) != 0) RedrawList();
         return VbTrue;
     }
     ClearAllFlags();
-    Item(nIndex).bSelected = bValue;
+    m_aItems.SetSelected(static_cast<std::size_t>(nIndex), bValue);
     if (m_eStyle == lsCheck) {
         ClearCheckList();
         if (bValue.IsTrue()) AddCheckIndex(nIndex);

@@ -1,7 +1,11 @@
 // The background of the client area: a colour, or the background picture stretched,
 // centred at its real size, or tiled.
+#include <algorithm>
+#include <cstdint>
+
 #include "control/ColorListBox.h"
 #include "platform/Checked.h"
+#include "platform/win32/Gdi.h"
 #include "properties/mduComProperty.h"
 #include "render/BackPicture.h"
 #include "render/mduComFunction.h"
@@ -25,18 +29,90 @@ void DrawPictureCentred(HDC hDC, const host::PictureRef& oPicture, const RECT& r
     DrawPicture(hDC, oPicture, rcDest, MakeRect(0, 0, nWidth, nHeight));
 }
 
-// Tiles from the top-left corner, column by column. A picture without pixels has no tile
-// to repeat, so it draws nothing rather than stepping by zero for ever.
+// How many tiles of nStep start at nFrom and then every nStep while the start is <= nTo,
+// and where the last one ends. The end is also the step that stops the loop, so it
+// overflows exactly when stepping tile by tile would.
+struct TileRun {
+    Long nCount = 0;
+    Long nEnd = 0;
+};
+
+TileRun CountTiles(Long nFrom, Long nTo, Long nStep) {
+    if (nFrom > nTo) return {};
+    const auto nCount = static_cast<Long>((std::int64_t{nTo} - nFrom) / nStep + 1);
+    const auto nLastStart = static_cast<Long>(nFrom + std::int64_t{nCount - 1} * nStep);
+    return {nCount, CheckedAdd(nLastStart, nStep)};
+}
+
+// Copies the block of nDone x nHeight at nX, nY over and over to its right until nTotal
+// columns are filled, doubling what is copied each time.
+void RepeatRight(HDC hDC, Long nX, Long nY, std::int64_t nDone, std::int64_t nTotal, Long nHeight) {
+    for (; nDone < nTotal; nDone *= 2) {
+        const auto nCopy = static_cast<int>(std::min(nDone, nTotal - nDone));
+        BitBlt(hDC, static_cast<int>(nX + nDone), nY, nCopy, nHeight, hDC, nX, nY, SRCCOPY);
+    }
+}
+
+void RepeatDown(HDC hDC, Long nX, Long nY, Long nWidth, std::int64_t nDone, std::int64_t nTotal) {
+    for (; nDone < nTotal; nDone *= 2) {
+        const auto nCopy = static_cast<int>(std::min(nDone, nTotal - nDone));
+        BitBlt(hDC, nX, static_cast<int>(nY + nDone), nWidth, nCopy, hDC, nX, nY, SRCCOPY);
+    }
+}
+
+// Tiles from the top-left corner. A picture without pixels has no tile to repeat, so it
+// draws nothing rather than stepping by zero for ever. Every tile is the same picture on
+// the same untouched bitmap, so the first one is drawn and then copied: first along the top
+// row, then that row downwards, doubling each copy. Where a tile would start left of or
+// above the bitmap, a copy could not reproduce its clipped part, and tiles are drawn one by
+// one.
 void DrawPictureTiles(HDC hDC, const host::PictureRef& oPicture, const RECT& rect, Long nWidth,
                       Long nHeight) {
     if (nWidth <= 0 || nHeight <= 0) return;
+    const TileRun columns = CountTiles(rect.left, rect.right, nWidth);
+    const TileRun rows = CountTiles(rect.top, rect.bottom, nHeight);
+    if (columns.nCount == 0 || rows.nCount == 0) return;
     const RECT rcSource = MakeRect(0, 0, nWidth, nHeight);
-    for (Long nX = rect.left; nX <= rect.right; nX = CheckedAdd(nX, nWidth)) {
-        for (Long nY = rect.top; nY <= rect.bottom; nY = CheckedAdd(nY, nHeight)) {
-            const RECT rcTile{nX, nY, CheckedAdd(nX, nWidth), CheckedAdd(nY, nHeight)};
-            DrawPicture(hDC, oPicture, rcTile, rcSource);
+    if (rect.left < 0 || rect.top < 0) {
+        for (Long nX = rect.left; nX <= rect.right; nX = CheckedAdd(nX, nWidth)) {
+            for (Long nY = rect.top; nY <= rect.bottom; nY = CheckedAdd(nY, nHeight)) {
+                const RECT rcTile{nX, nY, CheckedAdd(nX, nWidth), CheckedAdd(nY, nHeight)};
+                DrawPicture(hDC, oPicture, rcTile, rcSource);
+            }
         }
+        return;
     }
+    const RECT rcFirst{rect.left, rect.top, CheckedAdd(rect.left, nWidth),
+                       CheckedAdd(rect.top, nHeight)};
+    DrawPicture(hDC, oPicture, rcFirst, rcSource);
+    const std::int64_t nAllWidth = std::int64_t{columns.nEnd} - rect.left;
+    RepeatRight(hDC, rect.left, rect.top, nWidth, nAllWidth, nHeight);
+    RepeatDown(hDC, rect.left, rect.top,
+               static_cast<Long>(std::min<std::int64_t>(nAllWidth, INT32_MAX)), nHeight,
+               std::int64_t{rows.nEnd} - rect.top);
+}
+
+// In bsAlternate the items paint every other row over the full width in the alternate
+// colour; the back colour is filled only where it shows: between those rows and below
+// them. nFirst is the index of the item in the top row, nLast that of the last row drawn.
+void FillBesideAlternateRows(HDC hDC, const RECT& rect, OLE_COLOR clrBack, Long nFirst, Long nLast,
+                             Long nItemHeight) {
+    std::int64_t nFree = rect.top;  // the back colour is due from here down
+    auto fillUpTo = [&](std::int64_t nBottom) {
+        nBottom = std::min<std::int64_t>(nBottom, rect.bottom);
+        if (nBottom > nFree)
+            FillRectColor(
+                hDC,
+                RECT{rect.left, static_cast<Long>(nFree), rect.right, static_cast<Long>(nBottom)},
+                clrBack);
+    };
+    for (Long nIndex = nFirst; nIndex <= nLast && nFree < rect.bottom; ++nIndex) {
+        if (nIndex % 2 != 0) continue;
+        const std::int64_t nTop = rect.top + std::int64_t{nIndex - nFirst} * nItemHeight;
+        fillUpTo(nTop);
+        nFree = std::max(nFree, nTop + nItemHeight);
+    }
+    fillUpTo(rect.bottom);
 }
 
 }  // namespace
@@ -53,7 +129,16 @@ void ColorListBox::DrawBackground(HDC hDC, const RECT& rect) const {
     if (bPictureStyle) GetPictureSize(hDC, m_oBackPicture, nWidth, nHeight);
     const bool bCovered = bPictureStyle && m_eBackStyle != bsPictureReal &&
                           IsDrawablePicture(m_oBackPicture) && nWidth > 0 && nHeight > 0;
-    if (!bCovered) FillRectColor(hDC, rect, ResolveSystemColor(m_clrBackColor));
+    const bool bAlternateRows =
+        m_eBackStyle == bsAlternate && m_nListCount > 0 && m_nItemHeight > 0;
+    if (bAlternateRows) {
+        const Long nLast =
+            std::min<Long>(CheckedAdd(m_nTopIndex, m_nVisibleCount), CheckedSub(m_nListCount, 1));
+        FillBesideAlternateRows(hDC, rect, ResolveSystemColor(m_clrBackColor), m_nTopIndex, nLast,
+                                m_nItemHeight);
+    } else if (!bCovered) {
+        FillRectColor(hDC, rect, ResolveSystemColor(m_clrBackColor));
+    }
     if (!bPictureStyle) return;
     switch (m_eBackStyle) {
         case bsPictureStretch:
