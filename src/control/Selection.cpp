@@ -23,6 +23,7 @@ bool ColorListBox::SelectSingle(Long nIndex, bool bToggle) {
         const bool bWanted = i == nIndex;
         if (item.bSelected.IsTrue() != bWanted) {
             item.bSelected = Boolean::FromBool(bWanted);
+            NotifyAccessMark(i, bWanted);
             bChanged = true;
         }
     }
@@ -35,6 +36,7 @@ bool ColorListBox::ToggleSelected(Long nIndex) {
     if (!IsValidIndex(nIndex)) return false;
     ListItem& item = Item(nIndex);
     item.bSelected = Boolean::FromBool(!item.bSelected.IsTrue());
+    NotifyAccessMark(nIndex, item.bSelected.IsTrue());
     return true;
 }
 
@@ -44,9 +46,11 @@ bool ColorListBox::ToggleSelected(Long nIndex) {
 // redrawn.
 bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
     bool bChanged = false;
+    std::vector<Long> aUndone;  // kept only for a listener, which hears the net change
     for (Long nEntry : m_aSelList) {
         if (IsValidIndex(nEntry) && Item(nEntry).bSelected.IsTrue()) {
             Item(nEntry).bSelected = VbFalse;
+            if (m_pAccessSink) aUndone.push_back(nEntry);
             bChanged = true;
         }
     }
@@ -63,6 +67,7 @@ bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
             m_nSelListCount = CheckedAdd(m_nSelListCount, 1);
         }
     }
+    if (m_pAccessSink) NotifyAccessRange(aUndone);
     return bChanged;
 }
 
@@ -70,10 +75,18 @@ bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
 // and the caller redraws.
 void ColorListBox::SelectAll() {
     ClearSelList();
+    if (m_pAccessSink) {
+        for (Long i = 0; i < m_nListCount; ++i)
+            if (!Item(i).bSelected.IsTrue()) NotifyAccessMark(i, true);
+    }
     m_aItems.ForEach([](ListItem& item) { item.bSelected = VbTrue; });
 }
 
 void ColorListBox::ClearAllFlags() {
+    if (m_pAccessSink) {
+        for (Long i = 0; i < m_nListCount; ++i)
+            if (Item(i).bSelected.IsTrue()) NotifyAccessMark(i, false);
+    }
     m_aItems.ForEach([](ListItem& item) { item.bSelected = VbFalse; });
 }
 
@@ -86,12 +99,15 @@ Boolean ColorListBox::SetSelectedItem(Long nIndex, Boolean bValue) {
     if (!IsValidIndex(nIndex) || Item(nIndex).bSelected == bValue) return VbFalse;
     if (m_eStyle == lsNormal && (m_eMultiSelect == msMulti || m_eMultiSelect == msExtend)) {
         ClearSelList();
+        const bool bWasSelected = Item(nIndex).bSelected.IsTrue();
         Item(nIndex).bSelected = bValue;
+        if (bWasSelected != bValue.IsTrue()) NotifyAccessMark(nIndex, bValue.IsTrue());
         if (GetItemVisibility(nIndex) != 0) RedrawList();
         return VbTrue;
     }
     ClearAllFlags();
     Item(nIndex).bSelected = bValue;
+    if (bValue.IsTrue()) NotifyAccessMark(nIndex, true);
     if (m_eStyle == lsCheck) {
         ClearCheckList();
         if (bValue.IsTrue()) AddCheckIndex(nIndex);

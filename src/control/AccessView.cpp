@@ -1,0 +1,87 @@
+#include "control/AccessView.h"
+
+#include <algorithm>
+
+#include "control/ColorListBox.h"
+#include "platform/Checked.h"
+
+namespace qv {
+
+namespace {
+
+access::SelectMode ToSelectMode(enmMultiSelect eMode) {
+    switch (eMode) {
+        case msMulti:
+            return access::SelectMode::Multi;
+        case msExtend:
+            return access::SelectMode::Extended;
+        case msSingle:
+        default:
+            return access::SelectMode::Single;
+    }
+}
+
+}  // namespace
+
+access::ListFacts ColorListBoxAccess::List() const {
+    const ColorListBox& c = m_control;
+    access::ListFacts list;
+    list.nCount = c.m_nListCount;
+    list.nCurrent = c.IsValidIndex(c.m_nListIndex) ? c.m_nListIndex : -1;
+    list.nTop = c.m_nTopIndex;
+    // The count of rows in view is kept only while the list has items.
+    list.nRowsInView = c.m_nListCount == 0 ? 0 : std::min<Long>(c.m_nVisibleCount, c.m_nListCount);
+    list.nRowHeight = c.m_nItemHeight;
+    list.nRowWidth = RoundToLong(c.m_userControl.ScaleWidth());
+    list.bCheckStyle = c.m_eStyle == lsCheck;
+    list.eMode = ToSelectMode(c.m_eMultiSelect);
+    list.bFocused = c.m_bHasFocus.IsTrue();
+    list.bEnabled = c.Enabled().IsTrue();
+    return list;
+}
+
+access::ItemFacts ColorListBoxAccess::Item(Long nIndex) const {
+    const ListItem& item = m_control.Item(nIndex);
+    return access::ItemFacts{item.sText, item.bSelected.IsTrue()};
+}
+
+// As a click on the row without modifiers, but a check toggles wherever the row is hit.
+void ColorListBoxAccess::ActOnItem(Long nIndex) {
+    m_control.SelectByInput(nIndex, 0, m_control.m_eStyle == lsCheck);
+}
+
+}  // namespace qv
+
+namespace qv {
+
+void ColorListBox::NotifyAccessMark(Long nIndex, bool bMarked) {
+    if (!m_pAccessSink) return;
+    if (m_eStyle == lsCheck) {
+        NotifyAccess(access::AccessEvent::StateChange, nIndex);
+    } else {
+        NotifyAccess(
+            bMarked ? access::AccessEvent::SelectionAdd : access::AccessEvent::SelectionRemove,
+            nIndex);
+    }
+}
+
+// A Shift range replaces the previous one: items the old range held and the new one holds
+// again did not change for the user. Both lists are in ascending order; the new range is
+// the one remembered in m_aSelList.
+void ColorListBox::NotifyAccessRange(const std::vector<Long>& aUndone) {
+    for (Long nEntry : aUndone) {
+        if (!Item(nEntry).bSelected.IsTrue()) NotifyAccessMark(nEntry, false);
+    }
+    for (Long nEntry : m_aSelList) {
+        if (!std::binary_search(aUndone.begin(), aUndone.end(), nEntry))
+            NotifyAccessMark(nEntry, true);
+    }
+}
+
+// Only the list that has the keyboard focus moves a reader's focus.
+void ColorListBox::NotifyAccessFocus() {
+    if (!m_pAccessSink || !m_bHasFocus.IsTrue()) return;
+    NotifyAccess(access::AccessEvent::Focus, IsValidIndex(m_nListIndex) ? m_nListIndex : -1);
+}
+
+}  // namespace qv
