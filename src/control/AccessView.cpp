@@ -50,21 +50,6 @@ void ColorListBoxAccess::ActOnItem(Long nIndex) {
     m_control.SelectByInput(nIndex, 0, m_control.m_eStyle == lsCheck);
 }
 
-}  // namespace qv
-
-namespace qv {
-
-void ColorListBox::NotifyAccessMark(Long nIndex, bool bMarked) {
-    if (!m_pAccessSink) return;
-    if (m_eStyle == lsCheck) {
-        NotifyAccess(access::AccessEvent::StateChange, nIndex);
-    } else {
-        NotifyAccess(
-            bMarked ? access::AccessEvent::SelectionAdd : access::AccessEvent::SelectionRemove,
-            nIndex);
-    }
-}
-
 // A Shift range replaces the previous one: items the old range held and the new one holds
 // again did not change for the user. Both lists are in ascending order; the new range is
 // the one remembered in m_aSelList.
@@ -76,12 +61,6 @@ void ColorListBox::NotifyAccessRange(const std::vector<Long>& aUndone) {
         if (!std::binary_search(aUndone.begin(), aUndone.end(), nEntry))
             NotifyAccessMark(nEntry, true);
     }
-}
-
-// Only the list that has the keyboard focus moves a reader's focus.
-void ColorListBox::NotifyAccessFocus() {
-    if (!m_pAccessSink || !m_bHasFocus.IsTrue()) return;
-    NotifyAccess(access::AccessEvent::Focus, IsValidIndex(m_nListIndex) ? m_nListIndex : -1);
 }
 
 }  // namespace qv

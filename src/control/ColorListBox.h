@@ -134,8 +134,21 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     void NotifyAccess(access::AccessEvent eEvent, Long nIndex, Long nCause = -1) {
         if (m_pAccessSink) m_pAccessSink->OnAccessNotice({eEvent, nIndex, nCause});
     }
-    void NotifyAccessMark(Long nIndex, bool bMarked);
-    void NotifyAccessFocus();
+    // A flag changed: a selection change, or a state change of a check mark.
+    void NotifyAccessMark(Long nIndex, bool bMarked) {
+        if (!m_pAccessSink) return;
+        using enum access::AccessEvent;
+        NotifyAccess(m_eStyle == lsCheck ? StateChange
+                     : bMarked           ? SelectionAdd
+                                         : SelectionRemove,
+                     nIndex);
+    }
+    // Only the list that has the keyboard focus moves a reader's focus.
+    void NotifyAccessFocus() {
+        if (m_pAccessSink && m_bHasFocus.IsTrue())
+            NotifyAccess(access::AccessEvent::Focus,
+                         IsValidIndex(m_nListIndex) ? m_nListIndex : -1);
+    }
     void NotifyAccessRange(const std::vector<Long>& aUndone);
 
     // Item store.
