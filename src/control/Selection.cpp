@@ -99,9 +99,9 @@ Boolean ColorListBox::SetSelectedItem(Long nIndex, Boolean bValue) {
     if (!IsValidIndex(nIndex) || Item(nIndex).bSelected == bValue) return VbFalse;
     if (m_eStyle == lsNormal && (m_eMultiSelect == msMulti || m_eMultiSelect == msExtend)) {
         ClearSelList();
-        const bool bWasSelected = Item(nIndex).bSelected.IsTrue();
+        const bool bHeard = m_pAccessSink && Item(nIndex).bSelected.IsTrue() != bValue.IsTrue();
         Item(nIndex).bSelected = bValue;
-        if (bWasSelected != bValue.IsTrue()) NotifyAccessMark(nIndex, bValue.IsTrue());
+        if (bHeard) NotifyAccessMark(nIndex, bValue.IsTrue());
         if (GetItemVisibility(nIndex) != 0) RedrawList();
         return VbTrue;
     }
