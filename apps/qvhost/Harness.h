@@ -13,6 +13,7 @@
 #include "platform/soft/host/Form.h"
 #include "platform/soft/host/MessageBoxes.h"
 #include "properties/ColorListBoxDispatch.h"
+#include "qvhost/HarnessAccess.h"
 #include "qvhost/Script.h"
 
 namespace qv::soft {
@@ -53,6 +54,7 @@ class Harness : public soft::IHostObserver {
         std::unique_ptr<soft::ControlSite> site;
         std::unique_ptr<ColorListBox> control;
         std::unique_ptr<DispatchEventSink> sink;
+        std::unique_ptr<AccessHost> access;  // made when a script first asks
     };
 
     void Execute(const Command& command);
@@ -79,6 +81,7 @@ class Harness : public soft::IHostObserver {
     void Run(const PixelCommand& command);
     void Run(const PaintCommand& command);
     void Run(const PageCommand& command);
+    void Run(const AccessCommand& command);
     template <typename TCommand>
     void Run(const TCommand&) {}  // refused by CheckSupported before the script runs
 
@@ -102,6 +105,7 @@ class Harness : public soft::IHostObserver {
     void LeavePageWidget(const std::string& sWidget);
     void PrintPageValue(const std::string& sWidget);
     void PaintPage(const std::string& sFile);
+    AccessHost& Access(HostedControl& hosted);
 
     std::ostream& m_out;
     std::filesystem::path m_outDir;

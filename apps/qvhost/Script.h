@@ -170,6 +170,16 @@ struct PaintCommand {
     bool operator==(const PaintCommand&) const = default;
 };
 
+// The accessibility model: the list and the items in view, one item, or its notices.
+struct AccessCommand {
+    enum class Action { List, Item, EventsOn, EventsOff };
+    std::string sName;
+    Action eAction = Action::List;
+    Long nIndex = 0;  // Item
+
+    bool operator==(const AccessCommand&) const = default;
+};
+
 struct PageCommand {
     enum class Action { Open, Set, Leave, Get, Apply, Close, Paint };
     Action eAction = Action::Open;
@@ -187,7 +197,7 @@ using CommandBody =
                  GetCommand, CallCommand, ImageListCommand, PictureCommand, FontCommand,
                  MouseCommand, ClickCommand, WheelCommand, KeyCommand, FocusCommand, ScrollCommand,
                  WaitCommand, PixelCommand, ScrollbarCommand, HostCommand, PaintCommand,
-                 PageCommand>;
+                 PageCommand, AccessCommand>;
 
 struct Command {
     int nLine = 0;

@@ -45,6 +45,7 @@ CommandBody ParseScrollbar(ArgumentReader& args);
 CommandBody ParseHost(ArgumentReader& args);
 CommandBody ParsePaint(ArgumentReader& args);
 CommandBody ParsePage(ArgumentReader& args);
+CommandBody ParseAccess(ArgumentReader& args);
 
 // Shared by the groups above. "none" stands for no control in `focus none`, so no control
 // may have that name.

@@ -37,6 +37,7 @@ constexpr CommandEntry kCommands[] = {
     {"host", ParseHost},
     {"paint", ParsePaint},
     {"page", ParsePage},
+    {"access", ParseAccess},
 };
 
 // Editors on some systems start a UTF-8 file with a byte order mark.

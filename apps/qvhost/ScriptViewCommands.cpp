@@ -83,4 +83,22 @@ CommandBody ParsePage(ArgumentReader& args) {
     return command;
 }
 
+CommandBody ParseAccess(ArgumentReader& args) {
+    using Action = AccessCommand::Action;
+    AccessCommand command;
+    command.sName = NextControlName(args);
+    const Word* pNext = args.Peek();
+    if (!pNext) return command;
+    if (!pNext->bQuoted && pNext->sText == "events") {
+        args.Next("events");
+        command.eAction = args.NextChoice<Action>(
+            "events", {{"on", Action::EventsOn}, {"off", Action::EventsOff}});
+        return command;
+    }
+    command.eAction = Action::Item;
+    command.nIndex = static_cast<Long>(args.NextInteger("item", std::numeric_limits<Long>::min(),
+                                                        std::numeric_limits<Long>::max()));
+    return command;
+}
+
 }  // namespace qv::qvhost

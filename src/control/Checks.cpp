@@ -19,8 +19,10 @@ bool ColorListBox::ToggleItemCheck(Long nIndex) {
     if (Item(nIndex).bSelected.IsTrue()) {
         SetItemSelected(nIndex, VbFalse);
         RemoveCheckIndex(nIndex);
+        NotifyAccess(access::AccessEvent::StateChange, nIndex);
     } else {
         SetItemSelected(nIndex, VbTrue);
+        NotifyAccess(access::AccessEvent::StateChange, nIndex);  // heard before what gives way
         AddCheckIndex(nIndex);
     }
     RaiseItemCheck(nIndex);
@@ -34,6 +36,7 @@ void ColorListBox::AddCheckIndex(Long nIndex) {
         const Long nOldest = m_aCheckList.front();
         if (IsValidIndex(nOldest)) SetItemSelected(nOldest, VbFalse);
         RemoveCheckEntry(0);
+        NotifyAccess(access::AccessEvent::Evict, nOldest, nIndex);
     }
     m_aCheckList.push_back(nIndex);
     m_nCheckListCount = CheckedAdd(m_nCheckListCount, 1);
@@ -73,6 +76,7 @@ void ColorListBox::TrimCheckList() {
     for (Long nPos = 0; nPos < nExcess; ++nPos) {
         const Long nOldest = m_aCheckList[static_cast<std::size_t>(nPos)];
         if (IsValidIndex(nOldest)) SetItemSelected(nOldest, VbFalse);
+        NotifyAccess(access::AccessEvent::StateChange, nOldest);
     }
     m_aCheckList.erase(m_aCheckList.begin(), m_aCheckList.begin() + nExcess);
     m_nCheckListCount = m_nMaxCheck;

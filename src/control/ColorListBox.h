@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "access/AccessSink.h"
 #include "control/ColorListBoxEvents.h"
 #include "control/ItemStore.h"
 #include "platform/Variant.h"
@@ -30,6 +31,8 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     ColorListBox& operator=(const ColorListBox&) = delete;
 
     host::EventSource<ColorListBoxEvents>& Events() { return m_events; }
+    // The host's accessibility listener, or nullptr for none.
+    void SetAccessSink(access::IAccessSink* pSink) { m_pAccessSink = pSink; }
 
     // List operations.
     Long AddItem(const std::string& sText, Long nImageIndex = -1,
@@ -125,6 +128,30 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
 
   private:
     friend struct ColorListBoxInspector;  // lets tests read the member state
+    friend class ColorListBoxAccess;      // the accessibility model's view of the state
+
+    // Accessibility notices; with no listener they cost one pointer test.
+    void NotifyAccess(access::AccessEvent eEvent, Long nIndex, Long nCause = -1) {
+        if (m_pAccessSink) m_pAccessSink->OnAccessNotice({eEvent, nIndex, nCause});
+    }
+    // A flag changed: a selection change, or a state change of a check mark.
+    void NotifyAccessMark(Long nIndex, bool bMarked) {
+        if (!m_pAccessSink) return;
+        using enum access::AccessEvent;
+        NotifyAccess(m_eStyle == lsCheck ? StateChange
+                     : bMarked           ? SelectionAdd
+                                         : SelectionRemove,
+                     nIndex);
+    }
+    // Only the list that has the keyboard focus moves a reader's focus.
+    void NotifyAccessFocus() {
+        if (m_pAccessSink && m_bHasFocus.IsTrue())
+            NotifyAccess(access::AccessEvent::Focus,
+                         IsValidIndex(m_nListIndex) ? m_nListIndex : -1);
+    }
+    void NotifyAccessRange(const std::vector<Long>& aUndone);
+    std::vector<Long> SelectedItems() const;
+    void NotifySingleSelection(const std::vector<Long>& aWere, Long nIndex);
 
     // Item store.
     bool IsValidIndex(Long nIndex) const;
@@ -260,6 +287,7 @@ class ColorListBox : public host::IUserControlEvents, private clsEventsSink {
     Long m_nCheckImageIndex = 0;
     Long m_nNoCheckImageIndex = 0;
     std::shared_ptr<clsEvents> m_oEvents;
+    access::IAccessSink* m_pAccessSink = nullptr;
 };
 
 }  // namespace qv

@@ -38,6 +38,7 @@ void ColorListBox::SelectByInput(Long nIndex, Integer nShift, bool bToggleCheck)
         m_nAnchorIndex = nIndex;
     const bool bMoved = nIndex != m_nListIndex;
     m_nListIndex = nIndex;
+    if (bMoved) NotifyAccessFocus();
     const bool bChanged = ApplySelectionRule(nIndex, nShift, bToggleCheck);
     if (bMoved || bChanged) RedrawList();
 }
@@ -69,6 +70,7 @@ bool ColorListBox::SetCurrentIndex(Long nIndex, bool bAllowNone) {
     if (nIndex >= m_nListCount) nIndex = bAllowNone ? -1 : CheckedSub(m_nListCount, 1);
     if (nIndex == m_nListIndex) return false;
     m_nListIndex = nIndex;
+    NotifyAccessFocus();
     return true;
 }
 
@@ -79,7 +81,9 @@ bool ColorListBox::SetCurrentIndex(Long nIndex, bool bAllowNone) {
 void ColorListBox::SetListIndex(Long nValue) {
     RequireRunTime();
     if (nValue >= -1 && nValue < m_nListCount) {
+        const bool bMoved = nValue != m_nListIndex;
         m_nListIndex = nValue;
+        if (bMoved) NotifyAccessFocus();
         if (m_eStyle == lsNormal && m_eMultiSelect == msSingle) SelectSingle(nValue, false);
         if (nValue != -1 && GetItemVisibility(nValue) != 1)
             ScrollToIndex(nValue, m_nTopIndex >= nValue ? 0 : 2);

@@ -122,6 +122,7 @@ void ColorListBox::UserControl_KeyUp(Integer& nKeyCode, Integer& nShift) {
 
 void ColorListBox::UserControl_GotFocus() {
     m_bHasFocus = VbTrue;
+    NotifyAccessFocus();
     RedrawList();
 }
 

@@ -127,6 +127,7 @@ void ColorListBox::ScrollToIndex(Long nIndex, Integer nMode) {
     if (nTop == m_nTopIndex) return;
     SetScrollPos(m_userControl.hWnd(), SB_VERT, nTop, TRUE);
     m_nTopIndex = nTop;
+    NotifyAccess(access::AccessEvent::Scroll, nTop);
     RedrawList();
     m_events.Raise([](ColorListBoxEvents& sink) { sink.Scroll(); });
 }
@@ -147,6 +148,7 @@ void ColorListBox::OnVScroll(Long hWnd, Long nNewPos) {
     if (hWnd != this->hWnd()) return;
     SetScrollPos(m_userControl.hWnd(), SB_VERT, nNewPos, TRUE);
     m_nTopIndex = nNewPos;
+    NotifyAccess(access::AccessEvent::Scroll, nNewPos);
     RedrawList();
     m_events.Raise([](ColorListBoxEvents& sink) { sink.Scroll(); });
 }

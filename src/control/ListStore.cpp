@@ -68,6 +68,7 @@ Long ColorListBox::InsertItem(Long nIndex, const std::string& sText, Long nImage
     m_aItems.Insert(static_cast<std::size_t>(nIndex),
                     ListItem{sText, nImageIndex, VbFalse, vItemData});
     m_nListCount = CheckedAdd(m_nListCount, 1);
+    NotifyAccess(access::AccessEvent::Reorder, nIndex);
     if (nIndex < m_nListIndex) m_nListIndex = CheckedAdd(m_nListIndex, 1);
     ClearSelList();
     ShiftCheckList(nIndex, true);
@@ -82,6 +83,7 @@ Boolean ColorListBox::RemoveItem(Long nIndex) {
     if (!IsValidIndex(nIndex)) return VbFalse;
     m_aItems.Erase(static_cast<std::size_t>(nIndex));
     m_nListCount = CheckedSub(m_nListCount, 1);
+    NotifyAccess(access::AccessEvent::Reorder, nIndex);
     if (m_nListCount == 0) {
         m_nListIndex = -1;
     } else {
@@ -99,6 +101,7 @@ Boolean ColorListBox::RemoveItem(Long nIndex) {
 void ColorListBox::RemoveAll() {
     m_aItems.Clear();
     m_nListCount = 0;
+    NotifyAccess(access::AccessEvent::Reorder, -1);
     ClearSelList();
     ClearCheckList();
     m_nListIndex = -1;

@@ -23,15 +23,22 @@ void ColorListBox::ClearSelList() {
 // only when asked to toggle it.
 bool ColorListBox::SelectSingle(Long nIndex, bool bToggle) {
     if (m_eStyle == lsCheck) return bToggle && ToggleItemCheck(nIndex);
-    return m_aItems.SelectOnly(IsValidIndex(nIndex) ? static_cast<std::size_t>(nIndex)
-                                                    : m_aItems.Size());
+    const std::size_t nOnly =
+        IsValidIndex(nIndex) ? static_cast<std::size_t>(nIndex) : m_aItems.Size();
+    if (!m_pAccessSink) return m_aItems.SelectOnly(nOnly);
+    const std::vector<Long> aWere = SelectedItems();
+    const bool bChanged = m_aItems.SelectOnly(nOnly);
+    NotifySingleSelection(aWere, nIndex);
+    return bChanged;
 }
 
 // Inverts the item's flag by its meaning, so an odd stored value such as 5 (selected)
 // becomes False rather than another selected value.
 bool ColorListBox::ToggleSelected(Long nIndex) {
     if (!IsValidIndex(nIndex)) return false;
-    SetItemSelected(nIndex, Boolean::FromBool(!Item(nIndex).bSelected.IsTrue()));
+    const bool bNow = !Item(nIndex).bSelected.IsTrue();
+    SetItemSelected(nIndex, Boolean::FromBool(bNow));
+    NotifyAccessMark(nIndex, bNow);
     return true;
 }
 
@@ -41,9 +48,11 @@ bool ColorListBox::ToggleSelected(Long nIndex) {
 // redrawn.
 bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
     bool bChanged = false;
+    std::vector<Long> aUndone;  // kept only for a listener, which hears the net change
     for (Long nEntry : m_aSelList) {
         if (IsValidIndex(nEntry) && Item(nEntry).bSelected.IsTrue()) {
             SetItemSelected(nEntry, VbFalse);
+            if (m_pAccessSink) aUndone.push_back(nEntry);
             bChanged = true;
         }
     }
@@ -59,6 +68,7 @@ bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
             m_nSelListCount = CheckedAdd(m_nSelListCount, 1);
         }
     }
+    if (m_pAccessSink) NotifyAccessRange(aUndone);
     return bChanged;
 }
 
@@ -66,10 +76,16 @@ bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
 // and the caller redraws.
 void ColorListBox::SelectAll() {
     ClearSelList();
+    if (m_pAccessSink) {
+        for (Long i = 0; i < m_nListCount; ++i)
+            if (!Item(i).bSelected.IsTrue()) NotifyAccessMark(i, true);
+    }
     m_aItems.SetAllSelected(VbTrue);
 }
 
 void ColorListBox::ClearAllFlags() {
+    if (m_pAccessSink)
+        for (Long nWas : SelectedItems()) NotifyAccessMark(nWas, false);
     m_aItems.SetAllSelected(VbFalse);
 }
 
@@ -82,12 +98,15 @@ Boolean ColorListBox::SetSelectedItem(Long nIndex, Boolean bValue) {
     if (!IsValidIndex(nIndex) || Item(nIndex).bSelected == bValue) return VbFalse;
     if (m_eStyle == lsNormal && (m_eMultiSelect == msMulti || m_eMultiSelect == msExtend)) {
         ClearSelList();
+        const bool bHeard = m_pAccessSink && Item(nIndex).bSelected.IsTrue() != bValue.IsTrue();
         m_aItems.SetSelected(static_cast<std::size_t>(nIndex), bValue);
+        if (bHeard) NotifyAccessMark(nIndex, bValue.IsTrue());
         if (GetItemVisibility(nIndex) != 0) RedrawList();
         return VbTrue;
     }
     ClearAllFlags();
     m_aItems.SetSelected(static_cast<std::size_t>(nIndex), bValue);
+    if (bValue.IsTrue()) NotifyAccessMark(nIndex, true);
     if (m_eStyle == lsCheck) {
         ClearCheckList();
         if (bValue.IsTrue()) AddCheckIndex(nIndex);

@@ -117,7 +117,9 @@ void ColorListBox::SetMultiSelect(Long nValue) {
 
 void ColorListBox::ResetFlagsAndCurrentItem() {
     ClearAllFlags();
+    const bool bMoved = m_nListIndex != -1;
     m_nListIndex = -1;
+    if (bMoved) NotifyAccessFocus();
 }
 
 host::FontRef ColorListBox::Font() const {

@@ -13,6 +13,7 @@ using MouseAction = MouseCommand::Action;
 using KeyAction = KeyCommand::Action;
 using ScrollRequest = ScrollCommand::Request;
 using PageAction = PageCommand::Action;
+using AccessAction = AccessCommand::Action;
 
 constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 
@@ -100,6 +101,11 @@ const GoodLine kGoodLines[] = {
     {"page apply", PageCommand{PageAction::Apply, "", {}, "", {}, ""}},
     {"page close", PageCommand{PageAction::Close, "", {}, "", {}, ""}},
     {"page paint page.png", PageCommand{PageAction::Paint, "", {}, "", {}, "page.png"}},
+    {"access L1", AccessCommand{"L1", AccessAction::List, 0}},
+    {"access L1 30000", AccessCommand{"L1", AccessAction::Item, 30000}},
+    {"access L1 -2", AccessCommand{"L1", AccessAction::Item, -2}},
+    {"access L1 events on", AccessCommand{"L1", AccessAction::EventsOn, 0}},
+    {"access L1 events off", AccessCommand{"L1", AccessAction::EventsOff, 0}},
 };
 
 TEST(ScriptParserTest, ParsesEveryCommand) {
@@ -280,6 +286,12 @@ const BadScript kBadScripts[] = {
     {"page open other L1", "scene.qvs:1: unknown page \"other\""},
     {"page set cboStyle", "scene.qvs:1: missing argument: value"},
     {"page apply now", "scene.qvs:1: unexpected argument \"now\""},
+    {"access", "scene.qvs:1: missing argument: control name"},
+    {"access L1 events", "scene.qvs:1: missing argument: events on|off"},
+    {"access L1 events maybe", "scene.qvs:1: unknown events \"maybe\""},
+    {"access L1 first", "scene.qvs:1: bad number \"first\""},
+    {"access L1 \"events\" on", "scene.qvs:1: expected item, got string \"events\""},
+    {"access L1 2 3", "scene.qvs:1: unexpected argument \"3\""},
     {"mode run\r\nmode x\r\n", "scene.qvs:2: unknown mode \"x\""},
 };
 
