@@ -1,6 +1,7 @@
-# Runs qvhost on a script that must be refused before it runs: exit status 2 and the
-# expected FILE:LINE message on standard error, nothing on standard output (unless
-# TRANSCRIPT_ALLOWED: the script stops at a file it cannot use, after the lines before it).
+# Runs qvhost on a script that must be refused: exit status 2 and the expected FILE:LINE
+# message on standard error. Nothing may come on standard output unless TRANSCRIPT_ALLOWED
+# (the script stops part-way, after the lines before it ran); with EXPECTED_LAST_LINE the
+# transcript must end with that line.
 execute_process(
   COMMAND ${QVHOST} run ${SCRIPT}
   OUTPUT_VARIABLE output
@@ -15,4 +16,11 @@ endif()
 string(FIND "${errors}" "${EXPECTED_ERROR}" found)
 if(found EQUAL -1)
   message(FATAL_ERROR "expected \"${EXPECTED_ERROR}\" on standard error, got:\n${errors}")
+endif()
+if(DEFINED EXPECTED_LAST_LINE)
+  string(STRIP "${output}" output)
+  string(REGEX MATCH "[^\n]*$" last "${output}")
+  if(NOT last STREQUAL EXPECTED_LAST_LINE)
+    message(FATAL_ERROR "expected the transcript to end with \"${EXPECTED_LAST_LINE}\", got:\n${output}")
+  endif()
 endif()
