@@ -12,6 +12,15 @@ using qvhost::DemoLayout;
 
 constexpr int kRowHeight = 17;
 
+// A click on row nRow of the list at rcList, the paints it causes, and the form composed.
+void ClickAndCompose(DemoForm& form, const win32::RECT& rcList, int nRow) {
+    const win32::POINT pt{rcList.left + 40, rcList.top + 2 + nRow * kRowHeight + 4};
+    form.Windows().MouseDown(pt, soft::kLeftButton, 0);
+    form.Windows().MouseUp(pt, soft::kLeftButton, 0);
+    form.HostForm().RunUntilIdle();
+    benchmark::DoNotOptimize(form.Compose());
+}
+
 // A click on the first list, alternating between two rows so that every click moves the
 // selection, and the frame the window shows for it.
 void BM_DemoFrameAfterClick(benchmark::State& state) {
@@ -19,11 +28,7 @@ void BM_DemoFrameAfterClick(benchmark::State& state) {
     const win32::RECT rcList = DemoLayout::ListRect(0);
     int nRow = 1;
     for (auto _ : state) {
-        const win32::POINT pt{rcList.left + 40, rcList.top + 2 + nRow * kRowHeight + 4};
-        form.Windows().MouseDown(pt, soft::kLeftButton, 0);
-        form.Windows().MouseUp(pt, soft::kLeftButton, 0);
-        form.HostForm().RunUntilIdle();
-        benchmark::DoNotOptimize(form.Compose());
+        ClickAndCompose(form, rcList, nRow);
         nRow = 3 - nRow;
     }
 }
@@ -39,11 +44,7 @@ void BM_DemoFrameEveryListRepainted(benchmark::State& state) {
         form.Windows().ForEachWindow([&](const soft::Window& window) {
             if (window.hParent != win32::HWND{}) form.Windows().Invalidate(window.hWnd);
         });
-        const win32::POINT pt{rcList.left + 40, rcList.top + 2 + nRow * kRowHeight + 4};
-        form.Windows().MouseDown(pt, soft::kLeftButton, 0);
-        form.Windows().MouseUp(pt, soft::kLeftButton, 0);
-        form.HostForm().RunUntilIdle();
-        benchmark::DoNotOptimize(form.Compose());
+        ClickAndCompose(form, rcList, nRow);
         nRow = 3 - nRow;
     }
 }
