@@ -65,9 +65,17 @@ Utf8Piece NextPiece(std::string_view sText) {
     return {static_cast<size_t>(nTrailing) + 1, true, nCodePoint};
 }
 
+// The system's tables give the unassigned bytes of single-byte code pages the C1 control
+// characters (0x81 of code page 1252 is U+0081); no ANSI code page assigns those
+// characters otherwise, so they count as unassigned in both directions, as with iconv.
+bool IsC1Control(char32_t nCodePoint) {
+    return nCodePoint >= 0x80 && nCodePoint <= 0x9F;
+}
+
 // One character of the BMP into the code page; false when the code page has no exact
 // equivalent (no best-fit substitutes, as iconv has none).
 bool PutMapped(wchar_t nChar, unsigned nCodePage, std::string& sOut) {
+    if (IsC1Control(nChar)) return false;
     char szBytes[8];
     BOOL bUsedDefault = FALSE;
     const int nBytes = ::WideCharToMultiByte(nCodePage, WC_NO_BEST_FIT_CHARS, &nChar, 1, szBytes,
@@ -112,7 +120,7 @@ bool PutDecoded(std::string_view sChar, unsigned nCodePage, std::string& sOut) {
     wchar_t szWide[4];
     const int nWide = ::MultiByteToWideChar(nCodePage, MB_ERR_INVALID_CHARS, sChar.data(),
                                             static_cast<int>(sChar.size()), szWide, 4);
-    if (nWide != 1) return false;
+    if (nWide != 1 || IsC1Control(szWide[0])) return false;
     PutUtf8(szWide[0], sOut);
     return true;
 }

@@ -6,6 +6,12 @@
 #include <set>
 
 #include "platform/win32/User.h"
+
+namespace {
+// The system headers name the same index as a macro (and not at all for 64-bit builds).
+constexpr int kWndProcIndex = qv::win32::GWL_WNDPROC;
+}  // namespace
+
 #include "platform/windows/SystemApi.h"
 
 namespace qv::win32 {
@@ -46,7 +52,7 @@ LRESULT CALLBACK RelayTrampoline(::HWND hWnd, ::UINT uMsg, ::WPARAM wParam, ::LP
 LONG_PTR RestoreSystemProc(HWND hWnd, LONG_PTR nSystemProc) {
     const auto it = Subclasses().find(HandleValue(hWnd));
     const LONG_PTR nPrevious = reinterpret_cast<LONG_PTR>(it->second.pfnOurs);
-    ::SetWindowLongA(Wnd(hWnd), GWL_WNDPROC, static_cast<LONG>(nSystemProc));
+    ::SetWindowLongPtrA(Wnd(hWnd), GWLP_WNDPROC, nSystemProc);
     Subclasses().erase(it);
     return nPrevious;
 }
@@ -60,27 +66,28 @@ BOOL InvalidateRect(HWND hWnd, const RECT* pRect, BOOL bErase) {
 }
 
 LONG_PTR GetWindowLongA(HWND hWnd, int nIndex) {
-    if (nIndex != GWL_WNDPROC) return ::GetWindowLongA(Wnd(hWnd), nIndex);
+    if (nIndex != kWndProcIndex) return ::GetWindowLongA(Wnd(hWnd), nIndex);
     const auto it = Subclasses().find(HandleValue(hWnd));
     if (it != Subclasses().end()) return reinterpret_cast<LONG_PTR>(it->second.pfnOurs);
-    const LONG_PTR nProc = ::GetWindowLongA(Wnd(hWnd), GWL_WNDPROC);
+    const LONG_PTR nProc = ::GetWindowLongPtrA(Wnd(hWnd), GWLP_WNDPROC);
     if (nProc) SystemProcs().insert(nProc);
     return nProc;
 }
 
 LONG_PTR SetWindowLongA(HWND hWnd, int nIndex, LONG_PTR nNewLong) {
-    if (nIndex != GWL_WNDPROC) return ::SetWindowLongA(Wnd(hWnd), nIndex, nNewLong);
+    if (nIndex != kWndProcIndex)
+        return ::SetWindowLongA(Wnd(hWnd), nIndex, static_cast<LONG>(nNewLong));
     if (!::IsWindow(Wnd(hWnd))) return 0;
     const auto it = Subclasses().find(HandleValue(hWnd));
     if (SystemProcs().count(nNewLong)) {
         if (it != Subclasses().end()) return RestoreSystemProc(hWnd, nNewLong);
-        return ::SetWindowLongA(Wnd(hWnd), GWL_WNDPROC, nNewLong);
+        return ::SetWindowLongPtrA(Wnd(hWnd), GWLP_WNDPROC, nNewLong);
     }
-    const LONG_PTR nPrevious = GetWindowLongA(hWnd, GWL_WNDPROC);
+    const LONG_PTR nPrevious = GetWindowLongA(hWnd, kWndProcIndex);
     Subclass& subclass = Subclasses()[HandleValue(hWnd)];
     if (it == Subclasses().end()) {
-        subclass.nSystemProc =
-            ::SetWindowLongA(Wnd(hWnd), GWL_WNDPROC, reinterpret_cast<LONG>(&RelayTrampoline));
+        subclass.nSystemProc = ::SetWindowLongPtrA(Wnd(hWnd), GWLP_WNDPROC,
+                                                   reinterpret_cast<LONG_PTR>(&RelayTrampoline));
     }
     subclass.pfnOurs = reinterpret_cast<WNDPROC>(nNewLong);
     return nPrevious;

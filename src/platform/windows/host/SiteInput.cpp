@@ -85,7 +85,10 @@ void ControlSite::Notify(TCall&& call) {
     }
 }
 
+// The control renders its whole client area on every paint, whatever part was invalid,
+// so the paint's clipping is widened to all of it before the control draws.
 void ControlSite::DeliverPaint() {
+    ::InvalidateRect(ToReal<::HWND>(m_hWnd), nullptr, FALSE);
     ::PAINTSTRUCT paint;
     ::BeginPaint(ToReal<::HWND>(m_hWnd), &paint);
     if (m_pControl) {
