@@ -4,7 +4,7 @@
 #   ./run.sh demo            the sample form
 #   ./run.sh test            build and run every test
 #   ./run.sh test windows    cross-build for 32-bit Windows and run its tests under Wine
-#   ./run.sh qvhost-windows ARGS...  the host harness built for Windows, under Wine
+#   ./run.sh qvhost-windows ARGS...  the host harness built for Windows, under Wine (not built yet)
 #   ./run.sh bench [--check [--factor F] [--short]]  run the benchmarks, or check bench/targets.json
 #   ./run.sh qvhost ARGS...  the host harness
 #   ./run.sh rebaseline      regenerate the golden scenario transcripts and docs/ pictures
@@ -16,6 +16,8 @@ PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
 
 # The Windows build and its tests only: the cross compiler, widl, 32-bit Wine, a display.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686 mingw-w64-tools libwine-dev:i386 wine wine32:i386 xvfb xauth locales)
+# The 64-bit build (QV_WINE_ARCH=win64), for kernels that run no 32-bit programs.
+WINDOWS64_PACKAGES=(g++-mingw-w64-x86-64 wine64)
 
 # The fuzz build only: clang and libFuzzer.
 FUZZ_PACKAGES=(clang-15 libfuzzer-15-dev)
@@ -62,7 +64,9 @@ install_windows() {
     log "adding the i386 architecture"
     as_root dpkg --add-architecture i386
   fi
-  install_missing "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+  local extra=()
+  [ "${QV_WINE_ARCH:-win32}" = win64 ] && extra=("${WINDOWS64_PACKAGES[@]}")
+  install_missing "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${extra[@]}"
   if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
     log "generating the ja_JP.UTF-8 locale"
     as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 >&2

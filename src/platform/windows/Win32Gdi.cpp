@@ -70,8 +70,10 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* pLogBrush) {
     return ToOurs<HBRUSH>(::CreateBrushIndirect(&logBrush));
 }
 
+// Wine's FillRect reports success even for a context that does not exist; the documented
+// result is failure, and the control's callers see that on both platforms.
 int FillRect(HDC hDC, const RECT* pRect, HBRUSH hBrush) {
-    if (!pRect) return 0;
+    if (!pRect || !::GetObjectType(Dc(hDC))) return 0;
     const ::RECT rect = RealRect(pRect);
     return ::FillRect(Dc(hDC), &rect, ToReal<::HBRUSH>(hBrush));
 }
