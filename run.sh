@@ -4,6 +4,7 @@
 #   ./run.sh demo            the sample form
 #   ./run.sh test            build and run every test
 #   ./run.sh test windows    cross-build for 32-bit Windows and run its tests under Wine
+#   ./run.sh gdi-compare     draw the same cases with our GDI and the system's (Wine), count differences
 #   ./run.sh qvhost-windows ARGS...  the host harness built for Windows, under Wine (not built yet)
 #   ./run.sh bench [--check [--factor F] [--short]]  run the benchmarks, or check bench/targets.json
 #   ./run.sh qvhost ARGS...  the host harness
@@ -111,6 +112,10 @@ case "$cmd" in
   qvhost)
     build release
     exec "$QVHOST" "$@"
+    ;;
+  gdi-compare)
+    install_windows
+    exec tests/windows/RunWindowsTests.sh gdi-compare
     ;;
   qvhost-windows)
     install_windows

@@ -2,6 +2,7 @@
 # The Windows build under Wine, for run.sh (which installs the packages first).
 #   RunWindowsTests.sh test [CTEST ARGS...]   build, make a fresh prefix, run the tests
 #   RunWindowsTests.sh qvhost ARGS...         qvhost.exe under that prefix
+#   RunWindowsTests.sh gdi-compare            the same drawings on both GDIs, compared
 # QV_WINE_ARCH=win64 uses the 64-bit build where the kernel runs no 32-bit programs.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -71,6 +72,18 @@ case "$command" in
     qvhost=$build_dir/apps/qvhost/qvhost.exe
     [ -f "$qvhost" ] || { log "qvhost.exe is not part of the Windows build yet"; exit 1; }
     in_japanese "$wine" "$qvhost" "$@"
+    ;;
+  gdi-compare)
+    [ -d "$WINEPREFIX" ] || fresh_prefix
+    start_wineserver
+    [ -f build/debug/CMakeCache.txt ] || cmake --preset debug >&2
+    cmake --build --preset debug --target qv_gdi_dump >&2
+    dumps=$build_dir/gdi_compare
+    mkdir -p "$dumps"
+    build/debug/tests/gdi_compare/qv_gdi_dump >"$dumps/soft.txt"
+    in_japanese "$wine" "$build_dir/tests/gdi_compare/qv_gdi_dump.exe" >"$dumps/windows.txt"
+    tests/gdi_compare/CompareDumps.sh "$dumps/soft.txt" "$dumps/windows.txt" \
+      tests/gdi_compare/known_differences.txt
     ;;
   *)
     log "unknown command: $command"
