@@ -13,6 +13,7 @@
 
 // The system headers name the same index as a macro.
 constexpr int kWndProcIndex = qv::win32::GWL_WNDPROC;
+constexpr qv::win32::DWORD kTrackHover = qv::win32::TME_HOVER;
 
 #include "platform/windows/SystemApi.h"
 
@@ -226,6 +227,32 @@ TEST_F(HostedControlTest, SubclassingChainsToTheSystemProcedure) {
     Send(WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_TRUE(g_seenMessages.empty());
     EXPECT_EQ(control.ListIndex(), 2);
+}
+
+// Hover tracking runs on the system's real timers: the form's pump delivers the hover
+// message once the pointer has rested on the window for the hover time.
+TEST_F(HostedControlTest, HoverTrackingDeliversAfterRealTime) {
+    ::HWND hWnd = Real(site.hWnd());
+    ::RECT rc{};
+    ::GetWindowRect(hWnd, &rc);
+    ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    form.RunUntilIdle();
+    const win32::LONG_PTR nOld = win32::GetWindowLongA(site.hWnd(), kWndProcIndex);
+    g_pfnPrevious = reinterpret_cast<win32::WNDPROC>(
+        win32::SetWindowLongA(site.hWnd(), kWndProcIndex, reinterpret_cast<LONG_PTR>(&SpyProc)));
+    g_seenMessages.clear();
+    win32::TRACKMOUSEEVENT track;
+    track.dwFlags = kTrackHover;
+    track.hwndTrack = site.hWnd();
+    track.dwHoverTime = 50;
+    ASSERT_NE(win32::TrackMouseEvent(&track), 0);
+    const auto Hovered = [] {
+        return std::count(g_seenMessages.begin(), g_seenMessages.end(), WM_MOUSEHOVER);
+    };
+    EXPECT_EQ(Hovered(), 0);
+    form.PumpFor(1000);
+    EXPECT_EQ(Hovered(), 1);
+    win32::SetWindowLongA(site.hWnd(), kWndProcIndex, nOld);
 }
 
 }  // namespace
