@@ -3,6 +3,9 @@
 # configures, builds and runs.
 #   ./run.sh demo            the sample form
 #   ./run.sh test            build and run every test
+#   ./run.sh test windows    cross-build for 32-bit Windows and run its tests under Wine
+#   ./run.sh gdi-compare     draw the same cases with our GDI and the system's (Wine), count differences
+#   ./run.sh qvhost-windows ARGS...  the host harness built for Windows, under Wine (not built yet)
 #   ./run.sh bench [--check [--factor F] [--short]]  run the benchmarks, or check bench/targets.json
 #   ./run.sh qvhost ARGS...  the host harness
 #   ./run.sh rebaseline      regenerate the golden scenario transcripts and docs/ pictures
@@ -11,6 +14,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libc6-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-ipafont-gothic fonts-dejavu-core nlohmann-json3-dev libsdl2-dev xvfb xauth xdotool)
+
+# The Windows build and its tests only: the cross compiler, widl, 32-bit Wine, a display.
+WINDOWS_PACKAGES=(g++-mingw-w64-i686 mingw-w64-tools libwine-dev:i386 wine wine32:i386 xvfb xauth locales)
+# The 64-bit build (QV_WINE_ARCH=win64), for kernels that run no 32-bit programs.
+WINDOWS64_PACKAGES=(g++-mingw-w64-x86-64 wine64)
 
 # The fuzz build only: clang and libFuzzer.
 FUZZ_PACKAGES=(clang-15 libfuzzer-15-dev)
@@ -30,11 +38,13 @@ usage() { awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0";
 
 # Installed for the native architecture (or for all): on a machine with a second
 # architecture a name alone is ambiguous, and only the native package builds our code.
-is_installed() { # package
-  local native
-  native=$(dpkg --print-architecture)
-  dpkg-query -W -f='${db:Status-Abbrev}|${Architecture}\n' "$1" 2>/dev/null |
-    grep -qE "^ii \|($native|all)\$"
+# A name with an architecture (wine32:i386) is checked for that one.
+is_installed() { # package[:arch]
+  local name=${1%%:*} arch
+  arch=$(dpkg --print-architecture)
+  [ "$name" != "$1" ] && arch=${1#*:}
+  dpkg-query -W -f='${db:Status-Abbrev}|${Architecture}\n' "$name" 2>/dev/null |
+    grep -qE "^ii \|($arch|all)\$"
 }
 
 install_missing() { # packages...
@@ -47,6 +57,21 @@ install_missing() { # packages...
   as_root apt-get update >&2
   as_root env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y --no-install-recommends "${missing[@]}" >&2
+}
+
+# Wine runs the 32-bit build under the Japanese locale (code page 932), so both must be there.
+install_windows() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    log "adding the i386 architecture"
+    as_root dpkg --add-architecture i386
+  fi
+  local extra=()
+  [ "${QV_WINE_ARCH:-win32}" = win64 ] && extra=("${WINDOWS64_PACKAGES[@]}")
+  install_missing "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${extra[@]}"
+  if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    log "generating the ja_JP.UTF-8 locale"
+    as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 >&2
+  fi
 }
 
 build() { # preset
@@ -68,6 +93,11 @@ case "$cmd" in
     "$QVHOST" demo "$@"
     ;;
   test)
+    if [ "${1:-}" = windows ]; then
+      shift
+      install_windows
+      exec tests/windows/RunWindowsTests.sh test "$@"
+    fi
     build debug
     ctest --preset debug "$@"
     ;;
@@ -82,6 +112,14 @@ case "$cmd" in
   qvhost)
     build release
     exec "$QVHOST" "$@"
+    ;;
+  gdi-compare)
+    install_windows
+    exec tests/windows/RunWindowsTests.sh gdi-compare
+    ;;
+  qvhost-windows)
+    install_windows
+    exec tests/windows/RunWindowsTests.sh qvhost "$@"
     ;;
   rebaseline)
     build release

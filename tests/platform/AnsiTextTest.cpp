@@ -51,6 +51,7 @@ TEST(AnsiText, Utf8ToAnsi) {
         {"語\xF0\x9F\x98", 932, "\x8C\xEA?"},
         {"aé日", kUnknownCodePage, "a??"},
         {"a\xFFé", 65001, "a?é"},
+        {"\xC2\x81\xC2\x9F", 1252, "??"},
     };
     for (const ConversionCase& c : cases) {
         SCOPED_TRACE(Hex(c.sInput) + "in " + std::to_string(c.nCodePage));

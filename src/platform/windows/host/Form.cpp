@@ -1,0 +1,64 @@
+#include "platform/windows/host/Form.h"
+
+#include "platform/windows/SystemApi.h"
+#include "platform/windows/host/WindowClasses.h"
+
+namespace qv::windows {
+
+namespace {
+
+// The ambient font of the host: MS UI Gothic, 9 points, normal weight, Shift-JIS charset.
+host::FontRef MakeAmbientFont() {
+    auto oFont = std::make_shared<host::StdFont>("MS UI Gothic", 9);
+    oFont->SetCharset(128);
+    return oFont;
+}
+
+// The outer size of a top-level window whose client area has the given size.
+::RECT OuterRect(int nWidth, int nHeight, DWORD dwStyle) {
+    ::RECT rc{0, 0, nWidth, nHeight};
+    ::AdjustWindowRect(&rc, dwStyle, FALSE);
+    return rc;
+}
+
+}  // namespace
+
+Ambient::Ambient() : m_oFont(MakeAmbientFont()) {}
+
+Form::Form(int nWidth, int nHeight, IHostObserver* pObserver) : m_pObserver(pObserver) {
+    const DWORD dwStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    const ::RECT rc = OuterRect(nWidth, nHeight, dwStyle);
+    ::HWND hWnd =
+        ::CreateWindowExA(0, kFormClassName, "", dwStyle, 0, 0, rc.right - rc.left,
+                          rc.bottom - rc.top, nullptr, nullptr, ModuleInstance(), nullptr);
+    m_hWnd = ToOurs<win32::HWND>(hWnd);
+    ::ShowWindow(hWnd, SW_SHOWNOACTIVATE);
+    RunUntilIdle();
+}
+
+Form::~Form() {
+    ::DestroyWindow(ToReal<::HWND>(m_hWnd));
+    RunUntilIdle();
+}
+
+void Form::RunUntilIdle() {
+    ::MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+void Form::PumpFor(unsigned nMilliseconds) {
+    const ULONGLONG nEnd = ::GetTickCount64() + nMilliseconds;
+    for (;;) {
+        RunUntilIdle();
+        const ULONGLONG nNow = ::GetTickCount64();
+        if (nNow >= nEnd) break;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(nEnd - nNow),
+                                    QS_ALLINPUT);
+    }
+    RunUntilIdle();
+}
+
+}  // namespace qv::windows

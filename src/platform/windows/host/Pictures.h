@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "platform/host/Picture.h"
+
+// The host's picture objects over the system's bitmaps and icons. A picture owns its handle
+// and releases it when the last reference goes; Width and Height are in HIMETRIC.
+namespace qv::windows {
+
+// HIMETRIC of a pixel length at 96 pixels per inch: round(pixels x 2540 / 96), halves to even.
+Long HimetricFromPixels(int nPixels);
+
+// A bitmap (BMP) or icon (ICO) file loaded by the system; nullptr with the reason in sError
+// when the system cannot load it.
+host::PictureRef LoadPictureFile(const std::string& sPath, std::string& sError);
+
+}  // namespace qv::windows

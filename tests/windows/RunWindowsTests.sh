@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The Windows build under Wine, for run.sh (which installs the packages first).
+#   RunWindowsTests.sh test [CTEST ARGS...]   build, make a fresh prefix, run the tests
+#   RunWindowsTests.sh qvhost ARGS...         qvhost.exe under that prefix
+#   RunWindowsTests.sh gdi-compare            the same drawings on both GDIs, compared
+# QV_WINE_ARCH=win64 uses the 64-bit build where the kernel runs no 32-bit programs.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+log() { printf '[run.sh] %s\n' "$*" >&2; }
+
+arch=${QV_WINE_ARCH:-win32}
+case "$arch" in
+  win32) preset=windows wine=wine ;;
+  win64) preset=windows64 wine=/usr/lib/wine/wine64 && export WINELOADER=$wine ;;
+  *) log "QV_WINE_ARCH must be win32 or win64, not $arch"; exit 2 ;;
+esac
+build_dir=build/$preset
+export WINEPREFIX=$PWD/$build_dir/wineprefix WINEARCH=$arch WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+# Code page 932 for the Windows programs (set for them only, so our own messages stay as
+# the user reads them).
+in_japanese() { LC_ALL=ja_JP.UTF-8 "$@"; }
+
+# 32-bit Wine needs a kernel that runs 32-bit programs (ia32 emulation).
+check_wine() {
+  local out
+  if ! out=$("$wine" --version 2>&1); then
+    log "$wine does not run here: $out"
+    [ "$arch" = win32 ] && log "this kernel runs no 32-bit programs; QV_WINE_ARCH=win64 tests the 64-bit build"
+    exit 1
+  fi
+}
+
+build() {
+  if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+    cmake --preset "$preset" >&2
+  fi
+  cmake --build --preset "$preset" >&2
+}
+
+fresh_prefix() {
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  in_japanese "$wine" wineboot --init >/dev/null 2>&1
+  in_japanese "$wine" regedit /S 'Z:\'"$(pwd | tr / '\\')"'\tests\windows\ClassicSettings.reg' >/dev/null 2>&1
+  wineserver -w
+}
+
+# One wine server for the whole run, so that each test program starts in well under a second.
+start_wineserver() {
+  in_japanese wineserver -p >/dev/null 2>&1
+  in_japanese "$wine" wineboot >/dev/null 2>&1
+}
+
+command=${1:-test}
+[ $# -gt 0 ] && shift
+check_wine
+build
+trap 'wineserver -k 2>/dev/null || true' EXIT
+case "$command" in
+  test)
+    start=$SECONDS
+    fresh_prefix
+    start_wineserver
+    log "prefix ready in $((SECONDS - start)) s"
+    in_japanese ctest --preset "$preset" "$@"
+    ;;
+  qvhost)
+    [ -d "$WINEPREFIX" ] || fresh_prefix
+    start_wineserver
+    qvhost=$build_dir/apps/qvhost/qvhost.exe
+    [ -f "$qvhost" ] || { log "qvhost.exe is not part of the Windows build yet"; exit 1; }
+    in_japanese "$wine" "$qvhost" "$@"
+    ;;
+  gdi-compare)
+    [ -d "$WINEPREFIX" ] || fresh_prefix
+    start_wineserver
+    [ -f build/debug/CMakeCache.txt ] || cmake --preset debug >&2
+    cmake --build --preset debug --target qv_gdi_dump >&2
+    dumps=$build_dir/gdi_compare
+    mkdir -p "$dumps"
+    build/debug/tests/gdi_compare/qv_gdi_dump >"$dumps/soft.txt"
+    in_japanese "$wine" "$build_dir/tests/gdi_compare/qv_gdi_dump.exe" >"$dumps/windows.txt"
+    tests/gdi_compare/CompareDumps.sh "$dumps/soft.txt" "$dumps/windows.txt" \
+      tests/gdi_compare/known_differences.txt
+    ;;
+  *)
+    log "unknown command: $command"
+    exit 2
+    ;;
+esac
