@@ -59,15 +59,14 @@ install_missing() { # packages...
     apt-get install -y --no-install-recommends "${missing[@]}" >&2
 }
 
-# Wine runs the 32-bit build under the Japanese locale (code page 932), so both must be there.
+# Wine runs the Windows builds under the Japanese locale (code page 932). Both builds' tools
+# are installed: the 64-bit one is used where the kernel runs no 32-bit programs.
 install_windows() {
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     log "adding the i386 architecture"
     as_root dpkg --add-architecture i386
   fi
-  local extra=()
-  [ "${QV_WINE_ARCH:-win32}" = win64 ] && extra=("${WINDOWS64_PACKAGES[@]}")
-  install_missing "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${extra[@]}"
+  install_missing "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINDOWS64_PACKAGES[@]}"
   if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
     log "generating the ja_JP.UTF-8 locale"
     as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 >&2

@@ -3,13 +3,25 @@
 #   RunWindowsTests.sh test [CTEST ARGS...]   build, make a fresh prefix, run the tests
 #   RunWindowsTests.sh qvhost ARGS...         qvhost.exe under that prefix
 #   RunWindowsTests.sh gdi-compare            the same drawings on both GDIs, compared
-# QV_WINE_ARCH=win64 uses the 64-bit build where the kernel runs no 32-bit programs.
+# QV_WINE_ARCH=win32 or win64 chooses the build; unset, the 32-bit build is used where the
+# kernel runs 32-bit programs and the 64-bit build elsewhere.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 log() { printf '[run.sh] %s\n' "$*" >&2; }
 
-arch=${QV_WINE_ARCH:-win32}
+# The 32-bit Wine needs a kernel that runs 32-bit programs (ia32 emulation).
+runs_32bit_wine() { wine --version >/dev/null 2>&1; }
+
+arch=${QV_WINE_ARCH:-}
+if [ -z "$arch" ]; then
+  if runs_32bit_wine; then
+    arch=win32
+  else
+    log "this kernel runs no 32-bit programs: testing the 64-bit build instead"
+    arch=win64
+  fi
+fi
 case "$arch" in
   win32) preset=windows wine=wine ;;
   win64) preset=windows64 wine=/usr/lib/wine/wine64 && export WINELOADER=$wine ;;
@@ -22,7 +34,6 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 # the user reads them).
 in_japanese() { LC_ALL=ja_JP.UTF-8 "$@"; }
 
-# 32-bit Wine needs a kernel that runs 32-bit programs (ia32 emulation).
 check_wine() {
   local out
   if ! out=$("$wine" --version 2>&1); then
