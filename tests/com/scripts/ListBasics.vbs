@@ -50,4 +50,5 @@ On Error GoTo 0
 list.RemoveAll
 Check "ListCount after RemoveAll", list.ListCount, 0
 Set list = Nothing
+If failures = 0 Then WScript.Echo "passed"
 WScript.Quit failures
