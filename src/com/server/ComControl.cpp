@@ -61,6 +61,12 @@ STDMETHODIMP ComControl::QueryInterface(REFIID riid, void** ppv) {
         *ppv = static_cast<IProvideClassInfo2*>(this);
     else if (riid == IID_IConnectionPointContainer)
         *ppv = static_cast<IConnectionPointContainer*>(this);
+    else if (riid == IID_IPersist || riid == IID_IPersistStreamInit)
+        *ppv = static_cast<IPersistStreamInit*>(this);
+    else if (riid == IID_IPersistPropertyBag)
+        *ppv = static_cast<IPersistPropertyBag*>(this);
+    else if (riid == IID_ISpecifyPropertyPages)
+        *ppv = static_cast<ISpecifyPropertyPages*>(this);
     else
         return E_NOINTERFACE;
     AddRef();

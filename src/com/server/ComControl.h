@@ -14,11 +14,15 @@
 namespace qv::com {
 
 // The control as a COM object: its members through IDispatch over the same dispatch
-// table the host harness uses, its events through a connection point, and its class
-// information for hosts that connect to the events by themselves.
+// table the host harness uses, its events through a connection point, its class
+// information for hosts that connect to the events by themselves, its saved properties
+// through a stream or a property bag, and the list of its property pages.
 class ComControl final : public IDispatch,
                          public IProvideClassInfo2,
-                         public IConnectionPointContainer {
+                         public IConnectionPointContainer,
+                         public IPersistStreamInit,
+                         public IPersistPropertyBag,
+                         public ISpecifyPropertyPages {
   public:
     static HRESULT Create(REFIID riid, void** ppv);
 
@@ -44,9 +48,27 @@ class ComControl final : public IDispatch,
     STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** ppEnum) override;
     STDMETHODIMP FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) override;
 
+    // IPersist, IPersistStreamInit, IPersistPropertyBag (ComPersist.cpp)
+    STDMETHODIMP GetClassID(CLSID* pClassID) override;
+    STDMETHODIMP IsDirty() override;
+    STDMETHODIMP Load(IStream* pStm) override;
+    STDMETHODIMP Save(IStream* pStm, BOOL fClearDirty) override;
+    STDMETHODIMP GetSizeMax(ULARGE_INTEGER* pCbSize) override;
+    STDMETHODIMP InitNew() override;
+    STDMETHODIMP Load(::IPropertyBag* pPropBag, IErrorLog* pErrorLog) override;
+    STDMETHODIMP Save(::IPropertyBag* pPropBag, BOOL fClearDirty, BOOL fSaveAllProperties) override;
+
+    // ISpecifyPropertyPages (ComPersist.cpp)
+    STDMETHODIMP GetPages(CAUUID* pPages) override;
+
   private:
     ComControl();
     ~ComControl();
+
+    // Runs one of the control's start-up or save notifications; a host error it raises
+    // becomes the control's error code.
+    template <typename TCall>
+    HRESULT Notify(TCall&& call);
 
     HRESULT InvokeMember(::DISPID dispIdMember, WORD wFlags, DISPPARAMS& params,
                          VARIANT* pVarResult);
