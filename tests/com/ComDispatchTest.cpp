@@ -162,6 +162,13 @@ TEST_F(ComDispatchTest, PropertiesKeepWhatIsPut) {
     }
 }
 
+TEST_F(ComDispatchTest, WithoutAContainerTheWindowIsNeverShown) {
+    const HWND hWnd = reinterpret_cast<HWND>(static_cast<INT_PTR>(CallLong(List(), L"hWnd")));
+    EXPECT_TRUE(::IsWindow(hWnd));
+    EXPECT_FALSE(::IsWindowVisible(hWnd));
+    EXPECT_EQ(::GetParent(hWnd), nullptr);  // a message-only window has no desktop parent
+}
+
 TEST(ComLifetimeTest, TheLibraryCanUnloadOnlyWithoutObjectsAndLocks) {
     ServerLibrary library;
     ASSERT_TRUE(library.IsLoaded());

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "com/server/Module.h"
+#include "platform/windows/SystemApi.h"
+
 namespace qv::com {
 
 namespace {
@@ -21,7 +24,30 @@ float UnitsPerPixel(host::ScaleUnit eUnit) {
     return 1.0f;
 }
 
+constexpr char kParkingClass[] = "QV_ColorListBoxParking";
+
+ATOM RegisterParkingClass() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = Module::Instance();
+    wc.lpszClassName = kParkingClass;
+    return ::RegisterClassA(&wc);
+}
+
 }  // namespace
+
+WindowlessSite::WindowlessSite() {
+    static const ATOM atom = RegisterParkingClass();
+    (void)atom;
+    ::HWND hWnd = ::CreateWindowExA(0, kParkingClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    Module::Instance(), nullptr);
+    m_hWnd = windows::ToOurs<win32::HWND>(hWnd);
+}
+
+WindowlessSite::~WindowlessSite() {
+    ::HWND hWnd = windows::ToReal<::HWND>(m_hWnd);
+    if (hWnd) ::DestroyWindow(hWnd);
+}
 
 void WindowlessSite::SetExtent(int nWidth, int nHeight) {
     m_nWidth = nWidth;

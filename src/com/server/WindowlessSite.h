@@ -20,16 +20,22 @@ class ComAmbient : public host::IAmbient {
 
 // The runtime's side of a control created by COM before (or without) a window: the list
 // and its properties work, nothing is drawn. The extent is the size a container gave, in
-// pixels.
+// pixels. The control's window is a message-only one, never shown: with no window at all
+// the control's invalidations (of window 0) would reach every window on the desktop.
 class WindowlessSite : public host::IUserControl {
   public:
+    WindowlessSite();
+    ~WindowlessSite() override;
+    WindowlessSite(const WindowlessSite&) = delete;
+    WindowlessSite& operator=(const WindowlessSite&) = delete;
+
     void Attach(host::IUserControlEvents* pControl) { m_pControl = pControl; }
     void SetExtent(int nWidth, int nHeight);
     bool IsDirty() const { return m_bDirty; }
     void SetDirty(bool bDirty) { m_bDirty = bDirty; }
     ComAmbient& AmbientProperties() { return m_ambient; }
 
-    win32::HWND hWnd() const override { return {}; }
+    win32::HWND hWnd() const override { return m_hWnd; }
     win32::HDC hDC() const override { return {}; }
     float ScaleWidth() const override;
     float ScaleHeight() const override;
@@ -51,6 +57,7 @@ class WindowlessSite : public host::IUserControl {
   private:
     int BorderPixels() const;
 
+    win32::HWND m_hWnd{};
     host::IUserControlEvents* m_pControl = nullptr;
     ComAmbient m_ambient;
     host::FontRef m_oFont = std::make_shared<host::StdFont>();
