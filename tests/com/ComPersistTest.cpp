@@ -108,7 +108,9 @@ TEST_F(ComPersistTest, ADamagedStreamIsRefused) {
         {"empty", ""},
         {"length beyond the data", std::string("\x20\x00\x00\x00QVCB", 8)},
         {"huge length", std::string("\xFF\xFF\xFF\x7F", 4)},
-        {"not a bag", std::string("\x04\x00\x00\x00abcd", 8)},
+        {"not a bag", std::string("\x04\x00\x00\x00"
+                                  "abcd",
+                                  8)},
     };
     for (const auto& c : cases) {
         ComRef<IStream> stream;

@@ -141,7 +141,8 @@ TEST_F(TypeLibraryCheckTest, EveryMemberHasItsIdentifierNameKindAndParameters) {
         ++nExpected;
         if (bMethod) {
             CheckParameters(*pMain, member);
-            const VARTYPE vtResult = member.bHasResult ? ExpectedType(member.eValueType) : VT_VOID;
+            const VARTYPE vtResult =
+                member.bHasResult ? ExpectedType(member.eValueType) : VARTYPE{VT_VOID};
             EXPECT_EQ(pMain->elemdescFunc.tdesc.vt, vtResult) << member.sName;
             continue;
         }

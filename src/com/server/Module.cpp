@@ -42,7 +42,8 @@ bool Module::CanUnload() {
 }
 
 GUID GuidFromText(std::string_view sGuid) {
-    const std::string sBraced = "{" + std::string(sGuid) + "}";
+    std::string sBraced(1, '{');
+    sBraced.append(sGuid).push_back('}');
     wchar_t szWide[64] = L"";
     ::MultiByteToWideChar(CP_ACP, 0, sBraced.c_str(), -1, szWide, 64);
     GUID guid{};
