@@ -28,6 +28,14 @@ std::wstring NameOf(ITypeInfo* pInfo, MEMBERID memid) {
     return sName;
 }
 
+std::wstring HelpOf(ITypeInfo* pInfo, MEMBERID memid) {
+    BSTR bstr = nullptr;
+    pInfo->GetDocumentation(memid, nullptr, &bstr, nullptr, nullptr);
+    std::wstring sHelp = bstr ? bstr : L"";
+    ::SysFreeString(bstr);
+    return sHelp;
+}
+
 VARTYPE ExpectedType(ParamType eType) {
     switch (eType) {
         case ParamType::Integer:
@@ -127,6 +135,8 @@ void CheckParameters(const FUNCDESC& func, const MemberInfo& member) {
 }
 
 TEST_F(TypeLibraryCheckTest, EveryMemberHasItsIdentifierNameKindAndParameters) {
+    // The help texts are Japanese in code page 932, read back as the system's ANSI text.
+    ASSERT_EQ(::GetACP(), 932u) << "run the tests with LC_ALL=ja_JP.UTF-8 under Wine";
     ComRef<ITypeInfo> info = InfoOf(m_data.sInterfaceGuid);
     ASSERT_NE(info.Get(), nullptr);
     Functions funcs(info.Get());
@@ -137,6 +147,7 @@ TEST_F(TypeLibraryCheckTest, EveryMemberHasItsIdentifierNameKindAndParameters) {
             funcs.Find(member.nDispId, bMethod ? INVOKE_FUNC : INVOKE_PROPERTYGET);
         ASSERT_NE(pMain, nullptr) << member.sName;
         EXPECT_EQ(NameOf(info.Get(), member.nDispId), Wide(member.sName));
+        EXPECT_EQ(HelpOf(info.Get(), member.nDispId), Wide(member.sHelp)) << member.sName;
         EXPECT_EQ((pMain->wFuncFlags & FUNCFLAG_FHIDDEN) != 0, !member.bBrowsable) << member.sName;
         ++nExpected;
         if (bMethod) {

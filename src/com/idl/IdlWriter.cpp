@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "platform/AnsiText.h"
 #include "properties/ColorListBoxDispatch.h"
 
 namespace qv::com {
@@ -67,11 +68,20 @@ std::string Parameter(const ParamInfo& param) {
            std::string(param.sName);
 }
 
+// A type library keeps its strings in the system's ANSI code page, and the control's help
+// texts are Japanese: they are written in code page 932, which hosts on a Japanese system
+// read back as they were.
+constexpr unsigned kHelpCodePage = 932;
+
+std::string HelpText(std::string_view sHelp) {
+    return Utf8ToAnsi(sHelp, kHelpCodePage);
+}
+
 std::string Attributes(const MemberInfo& member, std::string_view sKind) {
     std::string sText = "[id(" + Hex(member.nDispId) + ")";
     if (!sKind.empty()) sText += ", " + std::string(sKind);
     if (!member.bBrowsable) sText += ", hidden";
-    if (!member.sHelp.empty()) sText += ", helpstring(\"" + std::string(member.sHelp) + "\")";
+    if (!member.sHelp.empty()) sText += ", helpstring(\"" + HelpText(member.sHelp) + "\")";
     return sText + "]";
 }
 
