@@ -1,4 +1,6 @@
 // The entry points of the in-process server (exported by name through the .def file).
+#include "com/server/WindowlessSite.h"  // first: the control's headers precede the system's
+
 #include <windows.h>
 
 #include "com/server/ClassFactory.h"
@@ -16,6 +18,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
     if (dwReason == DLL_PROCESS_ATTACH) {
         qv::com::Module::SetInstance(hInstance);
         ::DisableThreadLibraryCalls(hInstance);
+    } else if (dwReason == DLL_PROCESS_DETACH) {
+        qv::com::WindowlessSite::UnregisterWindowClass();
     }
     return TRUE;
 }

@@ -34,11 +34,17 @@ ATOM RegisterParkingClass() {
     return ::RegisterClassA(&wc);
 }
 
+bool g_bClassRegistered = false;
+
 }  // namespace
 
+void WindowlessSite::UnregisterWindowClass() {
+    if (g_bClassRegistered) ::UnregisterClassA(kParkingClass, Module::Instance());
+    g_bClassRegistered = false;
+}
+
 WindowlessSite::WindowlessSite() {
-    static const ATOM atom = RegisterParkingClass();
-    (void)atom;
+    if (!g_bClassRegistered) g_bClassRegistered = RegisterParkingClass() != 0;
     ::HWND hWnd = ::CreateWindowExA(0, kParkingClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     Module::Instance(), nullptr);
     m_hWnd = windows::ToOurs<win32::HWND>(hWnd);

@@ -24,6 +24,10 @@ class ComAmbient : public host::IAmbient {
 // the control's invalidations (of window 0) would reach every window on the desktop.
 class WindowlessSite : public host::IUserControl {
   public:
+    // The window class of the hidden windows, removed when the library unloads (the
+    // system keeps a library's classes otherwise).
+    static void UnregisterWindowClass();
+
     WindowlessSite();
     ~WindowlessSite() override;
     WindowlessSite(const WindowlessSite&) = delete;
