@@ -1,0 +1,166 @@
+#include "com/server/ComControl.h"
+
+#include <olectl.h>
+
+#include <new>
+
+#include "com/server/DispatchCall.h"
+#include "com/server/Module.h"
+#include "com/server/PointEnum.h"
+#include "com/server/TypeInfo.h"
+#include "com/server/VariantBridge.h"
+#include "platform/HostError.h"
+
+namespace qv::com {
+
+HRESULT ComControl::Create(REFIID riid, void** ppv) {
+    ComControl* pObject = nullptr;
+    try {
+        pObject = new ComControl();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (const HostError&) {
+        return E_FAIL;
+    }
+    const HRESULT hr = pObject->QueryInterface(riid, ppv);
+    pObject->Release();
+    return hr;
+}
+
+// A control made by a script host gets no InitNew: it starts with its defaults.
+ComControl::ComControl() : m_events(*this, EventInterfaceId()) {
+    InstallAutomatedMessageBoxes();
+    m_pControl = std::make_unique<ColorListBox>(m_site);
+    m_pSink = std::make_unique<DispatchEventSink>(
+        [this](const EventInfo& event, std::vector<Variant>& args) { m_events.Fire(event, args); });
+    m_site.Attach(m_pControl.get());
+    m_pControl->Events().Connect(m_pSink.get());
+    m_pControl->UserControl_Initialize();
+    m_pControl->UserControl_InitProperties();
+    m_site.SetDirty(false);
+    Module::ObjectCreated();
+}
+
+ComControl::~ComControl() {
+    m_pControl->Events().Disconnect(m_pSink.get());
+    try {
+        m_pControl->UserControl_Terminate();
+    } catch (const HostError&) {
+    }
+    m_site.Attach(nullptr);
+    m_pControl.reset();
+    Module::ObjectDestroyed();
+}
+
+STDMETHODIMP ComControl::QueryInterface(REFIID riid, void** ppv) {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    if (riid == IID_IUnknown || riid == IID_IDispatch)
+        *ppv = static_cast<IDispatch*>(this);
+    else if (riid == IID_IProvideClassInfo || riid == IID_IProvideClassInfo2)
+        *ppv = static_cast<IProvideClassInfo2*>(this);
+    else if (riid == IID_IConnectionPointContainer)
+        *ppv = static_cast<IConnectionPointContainer*>(this);
+    else if (riid == IID_IPersist || riid == IID_IPersistStreamInit)
+        *ppv = static_cast<IPersistStreamInit*>(this);
+    else if (riid == IID_IPersistPropertyBag)
+        *ppv = static_cast<IPersistPropertyBag*>(this);
+    else if (riid == IID_ISpecifyPropertyPages)
+        *ppv = static_cast<ISpecifyPropertyPages*>(this);
+    else
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) ComControl::AddRef() {
+    return static_cast<ULONG>(::InterlockedIncrement(&m_nRefs));
+}
+
+STDMETHODIMP_(ULONG) ComControl::Release() {
+    const LONG nRefs = ::InterlockedDecrement(&m_nRefs);
+    if (nRefs == 0) delete this;
+    return static_cast<ULONG>(nRefs);
+}
+
+STDMETHODIMP ComControl::GetTypeInfoCount(UINT* pcTInfo) {
+    if (!pcTInfo) return E_POINTER;
+    *pcTInfo = 1;
+    return S_OK;
+}
+
+STDMETHODIMP ComControl::GetTypeInfo(UINT iTInfo, LCID, ITypeInfo** ppTInfo) {
+    if (!ppTInfo) return E_POINTER;
+    *ppTInfo = nullptr;
+    if (iTInfo != 0) return DISP_E_BADINDEX;
+    return LoadOwnTypeInfo(ControlInterfaceId(), ppTInfo);
+}
+
+STDMETHODIMP ComControl::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID,
+                                       ::DISPID* rgDispId) {
+    if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+    if (!rgszNames || !rgDispId || cNames == 0) return E_INVALIDARG;
+    return LookUpNames(ColorListBoxDispatch(), rgszNames, cNames, rgDispId);
+}
+
+STDMETHODIMP ComControl::Invoke(::DISPID dispIdMember, REFIID riid, LCID, WORD wFlags,
+                                DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
+                                UINT* puArgErr) {
+    if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+    if (!pDispParams) return E_INVALIDARG;
+    if (puArgErr) *puArgErr = 0;
+    try {
+        return InvokeMember(dispIdMember, wFlags, *pDispParams, pVarResult);
+    } catch (const HostError& error) {
+        return RaiseException(error, pExcepInfo);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT ComControl::InvokeMember(::DISPID dispIdMember, WORD wFlags, DISPPARAMS& params,
+                                 VARIANT* pVarResult) {
+    const MemberInfo* pMember = ColorListBoxDispatch().FindById(dispIdMember);
+    if (!pMember) return DISP_E_MEMBERNOTFOUND;
+    const InvokeKind eKind = KindOfCall(*pMember, wFlags);
+    if (!NamedArgumentsFit(eKind, params)) return DISP_E_NONAMEDARGS;
+    std::vector<Variant> args = PositionalArguments(*pMember, params);
+    const Variant vResult = qv::Invoke(*m_pControl, *pMember, eKind, args);
+    WriteBackByRef(*pMember, args, params);
+    if (pVarResult) {
+        ::VariantClear(pVarResult);
+        ToVariant(vResult, *pVarResult);
+    }
+    return S_OK;
+}
+
+STDMETHODIMP ComControl::GetClassInfo(ITypeInfo** ppTI) {
+    if (!ppTI) return E_POINTER;
+    return LoadOwnTypeInfo(ControlClassId(), ppTI);
+}
+
+STDMETHODIMP ComControl::GetGUID(DWORD dwGuidKind, GUID* pGUID) {
+    if (!pGUID) return E_POINTER;
+    if (dwGuidKind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
+        *pGUID = GUID_NULL;
+        return E_INVALIDARG;
+    }
+    *pGUID = EventInterfaceId();
+    return S_OK;
+}
+
+STDMETHODIMP ComControl::EnumConnectionPoints(IEnumConnectionPoints** ppEnum) {
+    if (!ppEnum) return E_POINTER;
+    return CreateConnectionPointEnum(m_events, ppEnum);
+}
+
+STDMETHODIMP ComControl::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
+    if (!ppCP) return E_POINTER;
+    *ppCP = nullptr;
+    if (riid != EventInterfaceId()) return CONNECT_E_NOCONNECTION;
+    *ppCP = &m_events;
+    m_events.AddRef();
+    return S_OK;
+}
+
+}  // namespace qv::com

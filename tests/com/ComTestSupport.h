@@ -1,0 +1,77 @@
+#pragma once
+
+#include <oaidl.h>
+#include <ocidl.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace qv::com::test {
+
+// One reference to a COM object, released when it goes.
+template <typename T>
+class ComRef {
+  public:
+    ComRef() = default;
+    explicit ComRef(T* p) : m_p(p) {}
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    ComRef(ComRef&& other) noexcept : m_p(std::exchange(other.m_p, nullptr)) {}
+    ~ComRef() { Reset(); }
+
+    void Reset() {
+        if (m_p) m_p->Release();
+        m_p = nullptr;
+    }
+    T* Get() const { return m_p; }
+    T* operator->() const { return m_p; }
+    T** Out() {
+        Reset();
+        return &m_p;
+    }
+    void** OutVoid() { return reinterpret_cast<void**>(Out()); }
+
+  private:
+    T* m_p = nullptr;
+};
+
+// The server library loaded from the test's working folder, without registration.
+class ServerLibrary {
+  public:
+    ServerLibrary();
+    ~ServerLibrary();
+    HRESULT CreateControl(REFIID riid, void** ppv) const;
+    HRESULT GetClassFactory(IClassFactory** ppFactory) const;
+    HRESULT CanUnloadNow() const;
+    std::wstring Path() const;
+    bool IsLoaded() const { return m_hModule != nullptr; }
+
+  private:
+    HMODULE m_hModule = nullptr;
+};
+
+// A VARIANT the test owns.
+struct Var {
+    Var() { ::VariantInit(&v); }
+    ~Var() { ::VariantClear(&v); }
+    Var(const Var&) = delete;
+    Var& operator=(const Var&) = delete;
+    Var(Var&& other) noexcept : v(other.v) { V_VT(&other.v) = VT_EMPTY; }
+    static Var Long(LONG n);
+    static Var Text(const wchar_t* s);
+    static Var Missing();
+    VARIANT v;
+};
+
+// Calls a member by name with the arguments in declared order (the list is reversed for
+// Invoke); returns the HRESULT and fills the result and exception information.
+HRESULT Call(IDispatch* pDispatch, const wchar_t* sName, WORD wFlags, std::vector<VARIANT*> args,
+             VARIANT* pResult = nullptr, EXCEPINFO* pExcep = nullptr);
+LONG CallLong(IDispatch* pDispatch, const wchar_t* sName, std::vector<VARIANT*> args = {});
+HRESULT PutLong(IDispatch* pDispatch, const wchar_t* sName, LONG nValue,
+                EXCEPINFO* pExcep = nullptr);
+
+std::wstring Wide(std::string_view sUtf8);
+
+}  // namespace qv::com::test

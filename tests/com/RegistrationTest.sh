@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# regsvr32 registers QV_ColorListBox.ocx (class, ProgID, control keys, type library) and
+# unregistering leaves none of it behind.
+#   RegistrationTest.sh WINE OCX
+set -uo pipefail
+wine=$1
+ocx=$2
+clsid='{4A59219E-6CDD-43B9-8A4A-7A6856806ACF}'
+libid='{449C7D49-06CA-42D4-B2AC-9FFC3ED661D9}'
+classes='HKLM\Software\Classes'
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# The value of a key (its default value without a name), or nothing when it is absent.
+value() { # key [name]
+  local args=(/ve)
+  [ $# -gt 1 ] && args=(/v "$2")
+  "$wine" reg query "$1" "${args[@]}" 2>/dev/null | tr -d '\r' |
+    awk -F'    ' 'NF >= 4 { print $4 }'
+}
+
+expect_value() { # key name|"" expected
+  local got
+  if [ -n "$2" ]; then got=$(value "$1" "$2"); else got=$(value "$1"); fi
+  [ "$got" = "$3" ] || fail "$1 ${2:-(default)}: got '$got', expected '$3'"
+}
+
+expect_absent() { # key
+  "$wine" reg query "$1" >/dev/null 2>&1 && fail "$1 is still there"
+}
+
+dir=$(dirname "$ocx")
+name=$(basename "$ocx")
+cd "$dir" || exit 1
+path=$("$wine" winepath -w "$ocx" 2>/dev/null | tr -d '\r')
+
+"$wine" regsvr32 /s "$name" || fail "regsvr32 exited $?"
+expect_value "$classes\\QV_ColorListBox.ColorListBox\\CLSID" "" "$clsid"
+expect_value "$classes\\CLSID\\$clsid\\InprocServer32" "" "$path"
+expect_value "$classes\\CLSID\\$clsid\\InprocServer32" ThreadingModel Apartment
+expect_value "$classes\\CLSID\\$clsid\\ProgID" "" QV_ColorListBox.ColorListBox
+expect_value "$classes\\CLSID\\$clsid\\ToolboxBitmap32" "" "$path, 1"
+expect_value "$classes\\CLSID\\$clsid\\Version" "" 1.0
+expect_value "$classes\\CLSID\\$clsid\\TypeLib" "" "$libid"
+expect_value "$classes\\CLSID\\$clsid\\MiscStatus\\1" "" 131473
+"$wine" reg query "$classes\\CLSID\\$clsid\\Control" >/dev/null 2>&1 || fail "no Control key"
+"$wine" reg query "$classes\\TypeLib\\$libid\\1.0" >/dev/null 2>&1 || fail "type library not registered"
+
+"$wine" regsvr32 /s /u "$name" || fail "regsvr32 /u exited $?"
+for key in "$classes\\CLSID\\$clsid" "$classes\\QV_ColorListBox.ColorListBox" \
+  "$classes\\TypeLib\\$libid" "HKCU\\Software\\Classes\\CLSID\\$clsid"; do
+  expect_absent "$key"
+done
+
+# Unregistering what is not registered is no error.
+"$wine" regsvr32 /s /u "$name" || fail "a second regsvr32 /u exited $?"
+
+[ "$failures" -eq 0 ] && echo "registration: all checks passed"
+exit $((failures > 0))
