@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -61,6 +62,9 @@ class RealizedFont {
     Setup m_setup;
     FontMetrics m_metrics;
     mutable std::unordered_map<char32_t, Glyph> m_glyphs;
+    // ASCII glyphs of m_glyphs, found without hashing: most text is ASCII.
+    static constexpr char32_t kDirectCodes = 128;
+    mutable std::array<const Glyph*, kDirectCodes> m_aDirectGlyphs{};
 };
 
 // FreeType and fontconfig for the drawing platform: faces by file, realized fonts by face
