@@ -51,6 +51,8 @@ class RealizedFont {
         bool bSlant = false;
     };
     explicit RealizedFont(const Setup& setup);
+    RealizedFont(const RealizedFont&) = delete;  // it points into its own glyph map
+    RealizedFont& operator=(const RealizedFont&) = delete;
 
     const FontMetrics& Metrics() const { return m_metrics; }
     // The glyph of a character; the reference holds until the next call.
