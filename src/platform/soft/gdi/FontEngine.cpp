@@ -115,9 +115,14 @@ RealizedFont::RealizedFont(const Setup& setup)
     : m_setup(setup), m_metrics(MetricsOf(setup.pFace, setup.nEm)) {}
 
 const Glyph& RealizedFont::GlyphOf(char32_t cCode) const {
+    const bool bDirect = cCode < kDirectCodes;
+    if (bDirect && m_aDirectGlyphs[cCode]) return *m_aDirectGlyphs[cCode];
     auto it = m_glyphs.find(cCode);
     if (it != m_glyphs.end()) return it->second;
-    if (m_glyphs.size() >= kMaxKeptGlyphs) m_glyphs.clear();
+    if (m_glyphs.size() >= kMaxKeptGlyphs) {
+        m_glyphs.clear();
+        m_aDirectGlyphs.fill(nullptr);
+    }
     FT_Face pFace = m_setup.pFace;
     unsigned nIndex = pFace ? FT_Get_Char_Index(pFace, cCode) : 0;
     if (nIndex == 0 && m_setup.pFallback) {
@@ -126,7 +131,9 @@ const Glyph& RealizedFont::GlyphOf(char32_t cCode) const {
             nIndex = nFallbackIndex;
         }
     }
-    return m_glyphs.emplace(cCode, Render(pFace, nIndex)).first->second;
+    const Glyph& glyph = m_glyphs.emplace(cCode, Render(pFace, nIndex)).first->second;
+    if (bDirect) m_aDirectGlyphs[cCode] = &glyph;  // elements of the map never move
+    return glyph;
 }
 
 Glyph RealizedFont::Render(FT_Face pFace, unsigned nGlyphIndex) const {

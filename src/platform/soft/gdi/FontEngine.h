@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -50,6 +51,8 @@ class RealizedFont {
         bool bSlant = false;
     };
     explicit RealizedFont(const Setup& setup);
+    RealizedFont(const RealizedFont&) = delete;  // it points into its own glyph map
+    RealizedFont& operator=(const RealizedFont&) = delete;
 
     const FontMetrics& Metrics() const { return m_metrics; }
     // The glyph of a character; the reference holds until the next call.
@@ -61,6 +64,9 @@ class RealizedFont {
     Setup m_setup;
     FontMetrics m_metrics;
     mutable std::unordered_map<char32_t, Glyph> m_glyphs;
+    // ASCII glyphs of m_glyphs, found without hashing: most text is ASCII.
+    static constexpr char32_t kDirectCodes = 128;
+    mutable std::array<const Glyph*, kDirectCodes> m_aDirectGlyphs{};
 };
 
 // FreeType and fontconfig for the drawing platform: faces by file, realized fonts by face

@@ -9,9 +9,18 @@ namespace qv::soft {
 
 using win32::RECT;
 
+namespace {
+
+bool SpansWholeRows(const Surface& surface, const RECT& rc) {
+    return rc.left == 0 && rc.right == surface.Width();
+}
+
+}  // namespace
+
 void FillSolid(Surface& surface, const RECT& rc, std::uint32_t nPixel) {
+    const bool bWholeRows = SpansWholeRows(surface, rc);
     for (int nY = rc.top; nY < rc.bottom; ++nY) {
-        std::uint32_t* pRow = surface.Row(nY);
+        std::uint32_t* pRow = bWholeRows ? surface.RowToOverwrite(nY) : surface.Row(nY);
         std::fill(pRow + rc.left, pRow + rc.right, nPixel);
     }
 }
@@ -72,33 +81,62 @@ void CopyPixels(Surface& dest, const RECT& rcDest, const Surface& source, int nS
     const std::size_t nBytes = static_cast<std::size_t>(rcDest.right - rcDest.left) * 4;
     // Rows go bottom-up when the source lies above the destination on the same surface.
     const bool bUpward = &dest == &source && nSrcY < rcDest.top;
+    const bool bWholeRows = &dest != &source && SpansWholeRows(dest, rcDest);
     for (int i = 0; i < nHeight; ++i) {
         const int nRow = bUpward ? nHeight - 1 - i : i;
-        std::memmove(dest.Row(rcDest.top + nRow) + rcDest.left, source.Row(nSrcY + nRow) + nSrcX,
-                     nBytes);
+        const std::uint32_t* pSource = source.Row(nSrcY + nRow) + nSrcX;
+        std::uint32_t* pDest =
+            bWholeRows ? dest.RowToOverwrite(rcDest.top + nRow) : dest.Row(rcDest.top + nRow);
+        std::memmove(pDest + rcDest.left, pSource, nBytes);
     }
 }
 
+namespace {
+
+bool AnySet(const std::uint8_t* pBytes, int nCount) {
+    std::uint8_t nAny = 0;
+    for (int i = 0; i < nCount; ++i) nAny |= pBytes[i];
+    return nAny != 0;
+}
+
+}  // namespace
+
+// Rows without a transparent pixel, the common case, are copied whole (unless the image
+// lies on the destination itself); elsewhere a pixel takes its new value through a mask
+// rather than a branch.
 void CopyMaskedPixels(Surface& dest, const RECT& rcDest, const MaskedImage& source, int nSrcX,
                       int nSrcY) {
     const int nSourceWidth = source.pColor->Width();
+    const int nWidth = rcDest.right - rcDest.left;
+    const bool bMayCopyRows = &dest != source.pColor.get();
     for (int nY = rcDest.top; nY < rcDest.bottom; ++nY) {
         const int nSourceRow = nSrcY + nY - rcDest.top;
         const std::uint32_t* pSource = source.pColor->Row(nSourceRow) + nSrcX;
         const std::uint8_t* pMask =
             source.aMask.data() + static_cast<std::size_t>(nSourceRow) * nSourceWidth + nSrcX;
         std::uint32_t* pDest = dest.Row(nY) + rcDest.left;
-        for (int i = 0; i < rcDest.right - rcDest.left; ++i)
-            if (!pMask[i]) pDest[i] = pSource[i];
+        if (bMayCopyRows && !AnySet(pMask, nWidth)) {
+            std::memcpy(pDest, pSource, static_cast<std::size_t>(nWidth) * 4);
+            continue;
+        }
+        for (int i = 0; i < nWidth; ++i) {
+            const std::uint32_t nKeep = 0u - static_cast<std::uint32_t>(pMask[i] != 0);
+            pDest[i] = (pDest[i] & nKeep) | (pSource[i] & ~nKeep);
+        }
     }
 }
 
+// Ink comes in short rows of no pattern a branch could predict, so a pixel takes its new
+// value through a mask instead.
 void PaintInk(Surface& dest, const RECT& rcDest, const std::uint8_t* pInk, int nInkPitch,
               std::uint32_t nPixel) {
+    const int nWidth = rcDest.right - rcDest.left;
     for (int nY = rcDest.top; nY < rcDest.bottom; ++nY, pInk += nInkPitch) {
         std::uint32_t* pDest = dest.Row(nY) + rcDest.left;
-        for (int i = 0; i < rcDest.right - rcDest.left; ++i)
-            if (pInk[i]) pDest[i] = nPixel;
+        for (int i = 0; i < nWidth; ++i) {
+            const std::uint32_t nMask = 0u - pInk[i];
+            pDest[i] ^= (pDest[i] ^ nPixel) & nMask;
+        }
     }
 }
 

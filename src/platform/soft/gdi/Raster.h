@@ -41,7 +41,7 @@ void CopyMaskedPixels(Surface& dest, const win32::RECT& rcDest, const MaskedImag
                       int nSrcX, int nSrcY);
 
 // Paints nPixel where ink is set. pInk is the ink of rcDest's top-left pixel; its rows
-// lie nInkPitch bytes apart.
+// lie nInkPitch bytes apart, and each of its bytes is 1 for ink and 0 for none.
 void PaintInk(Surface& dest, const win32::RECT& rcDest, const std::uint8_t* pInk, int nInkPitch,
               std::uint32_t nPixel);
 

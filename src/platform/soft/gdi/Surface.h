@@ -10,7 +10,8 @@ namespace qv::soft {
 
 // A picture of 32 bits per pixel, rows top to bottom. Each pixel holds its colour as a
 // COLORREF (0x00BBGGRR); the top byte is always 0. Surfaces are shared: a bitmap handle,
-// a device context and the window system may all refer to one.
+// a device context and the window system may all refer to one. Like the rest of the
+// drawing platform, a surface is used by one thread at a time.
 class Surface {
   public:
     // Sizes above these are refused, so that a mistaken request cannot exhaust memory.
@@ -20,6 +21,15 @@ class Surface {
     // A surface of nWidth x nHeight filled with clrFill; nullptr for a negative size, a
     // size above the limits, or when the memory cannot be had. 0 x 0 is allowed.
     static std::shared_ptr<Surface> Create(int nWidth, int nHeight, win32::COLORREF clrFill = 0);
+    // The same surface, except that each row takes the fill when it is first used: a row
+    // drawn whole before anything reads it is then written once, not twice. For surfaces
+    // drawn over before they are shown, such as off-screen bitmaps; their rows must be
+    // reached through Row one at a time, never as one block from Row(0).
+    static std::shared_ptr<Surface> CreateFilledOnUse(int nWidth, int nHeight,
+                                                      win32::COLORREF clrFill = 0);
+
+    Surface(const Surface& other);
+    Surface& operator=(const Surface&) = delete;
 
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
@@ -30,20 +40,40 @@ class Surface {
 
     // Row nY; the caller keeps within the surface.
     std::uint32_t* Row(int nY) {
-        return m_aPixels.data() + static_cast<std::size_t>(nY) * m_nWidth;
+        if (m_nOwedRows > 0 && m_aRowOwed[nY]) WriteOwedRow(nY);
+        return RowPixels(nY);
     }
     const std::uint32_t* Row(int nY) const {
-        return m_aPixels.data() + static_cast<std::size_t>(nY) * m_nWidth;
+        if (m_nOwedRows > 0 && m_aRowOwed[nY]) WriteOwedRow(nY);
+        return RowPixels(nY);
+    }
+    // Row nY for a caller that writes every pixel of it before anything reads it.
+    std::uint32_t* RowToOverwrite(int nY) {
+        if (m_nOwedRows > 0 && m_aRowOwed[nY]) {
+            m_aRowOwed[nY] = 0;
+            --m_nOwedRows;
+        }
+        return RowPixels(nY);
     }
     win32::RECT Bounds() const { return {0, 0, m_nWidth, m_nHeight}; }
 
   private:
-    Surface(int nWidth, int nHeight, std::vector<std::uint32_t> aPixels)
-        : m_nWidth(nWidth), m_nHeight(nHeight), m_aPixels(std::move(aPixels)) {}
+    Surface(int nWidth, int nHeight, std::uint32_t nFill, bool bFillOnUse);
+    static std::shared_ptr<Surface> Allocate(int nWidth, int nHeight, win32::COLORREF clrFill,
+                                             bool bFillOnUse);
+
+    std::uint32_t* RowPixels(int nY) const {
+        return m_pPixels.get() + static_cast<std::size_t>(nY) * m_nWidth;
+    }
+    void WriteOwedRow(int nY) const;
 
     int m_nWidth = 0;
     int m_nHeight = 0;
-    std::vector<std::uint32_t> m_aPixels;
+    std::unique_ptr<std::uint32_t[]> m_pPixels;
+    // Rows of a surface filled on use owe it the fill colour until they are first used.
+    std::uint32_t m_nFill = 0;
+    mutable std::vector<std::uint8_t> m_aRowOwed;  // 1 for a row that still owes the fill
+    mutable int m_nOwedRows = 0;
 };
 
 using SurfaceRef = std::shared_ptr<Surface>;

@@ -67,7 +67,8 @@ BOOL DeleteDC(HDC hDC) {
 HBITMAP CreateCompatibleBitmap(HDC hDC, int nWidth, int nHeight) {
     if (!FindDC(hDC) || nWidth < 0 || nHeight < 0) return HBITMAP{};
     if (nWidth == 0 || nHeight == 0) return MakeHandle<HBITMAP>(Objects().DefaultBitmap());
-    soft::SurfaceRef pSurface = soft::Surface::Create(nWidth, nHeight);
+    // Black, as a new bitmap is; it is nearly always drawn over before it is read.
+    soft::SurfaceRef pSurface = soft::Surface::CreateFilledOnUse(nWidth, nHeight);
     if (!pSurface) return HBITMAP{};
     return MakeHandle<HBITMAP>(Objects().Add(std::make_unique<BitmapObject>(std::move(pSurface))));
 }

@@ -27,10 +27,14 @@ const RealizedFont* SelectedFont(const soft::DeviceContext& dc) {
     return pFont->pRealized.get();
 }
 
+// ASCII bytes are the same characters in every code page, so ASCII text, the common
+// case, needs no conversion.
 std::u32string CharactersOf(const char* pString, int nCount) {
     if (nCount <= 0) return {};
-    return soft::DecodeUtf8(
-        AnsiToUtf8(std::string_view(pString, static_cast<std::size_t>(nCount)), GetACP()));
+    const std::string_view sAnsi(pString, static_cast<std::size_t>(nCount));
+    if (std::all_of(sAnsi.begin(), sAnsi.end(), [](char c) { return (c & 0x80) == 0; }))
+        return std::u32string(sAnsi.begin(), sAnsi.end());
+    return soft::DecodeUtf8(AnsiToUtf8(sAnsi, GetACP()));
 }
 
 std::int64_t AdvanceOf(const RealizedFont& font, const std::u32string& sText) {
