@@ -3,7 +3,7 @@
 
 #include "control/ColorListBox.h"
 #include "platform/Checked.h"
-#include "properties/mduComProperty.h"
+#include "properties/ChangeRoutines.h"
 
 namespace qv {
 

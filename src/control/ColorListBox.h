@@ -8,12 +8,12 @@
 #include "access/AccessSink.h"
 #include "control/ColorListBoxEvents.h"
 #include "control/ItemStore.h"
+#include "model/Enums.h"
 #include "platform/Variant.h"
 #include "platform/host/EventSource.h"
 #include "platform/host/Picture.h"
 #include "platform/host/UserControl.h"
-#include "properties/Enums.h"
-#include "relay/clsEvents.h"
+#include "relay/RelayEvents.h"
 
 namespace qv {
 

@@ -7,7 +7,7 @@
 #include "platform/win32/User.h"
 #include "render/FontAndBrush.h"
 #include "render/GdiScope.h"
-#include "render/mduImageList.h"
+#include "render/ImageListDrawing.h"
 
 namespace qv {
 

@@ -12,7 +12,7 @@
 #include "control/ColorListBox.h"
 #include "platform/Checked.h"
 #include "platform/win32/User.h"
-#include "render/mduComRect.h"
+#include "render/RectMath.h"
 
 namespace qv {
 

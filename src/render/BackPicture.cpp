@@ -3,7 +3,7 @@
 #include "platform/Checked.h"
 #include "platform/win32/Gdi.h"
 #include "render/GdiScope.h"
-#include "render/mduComRect.h"
+#include "render/RectMath.h"
 
 namespace qv {
 

@@ -6,10 +6,10 @@
 #include "control/ColorListBox.h"
 #include "platform/Checked.h"
 #include "platform/win32/Gdi.h"
-#include "properties/mduComProperty.h"
+#include "properties/ChangeRoutines.h"
 #include "render/BackPicture.h"
-#include "render/mduComFunction.h"
-#include "render/mduComRect.h"
+#include "render/RectMath.h"
+#include "render/SolidFill.h"
 
 namespace qv {
 

@@ -8,12 +8,12 @@
 #include "platform/Checked.h"
 #include "platform/win32/Gdi.h"
 #include "platform/win32/User.h"
-#include "properties/mduComProperty.h"
+#include "properties/ChangeRoutines.h"
 #include "render/FontAndBrush.h"
 #include "render/GdiScope.h"
-#include "render/mduComFunction.h"
-#include "render/mduComRect.h"
-#include "render/mduImageList.h"
+#include "render/ImageListDrawing.h"
+#include "render/RectMath.h"
+#include "render/SolidFill.h"
 
 namespace qv {
 

@@ -5,7 +5,7 @@
 #include "platform/win32/Gdi.h"
 #include "platform/win32/User.h"
 #include "render/GdiScope.h"
-#include "render/mduComRect.h"
+#include "render/RectMath.h"
 
 namespace qv {
 

@@ -2,11 +2,11 @@
 #include "control/ColorListBox.h"
 #include "platform/Checked.h"
 #include "platform/win32/Gdi.h"
-#include "properties/mduComProperty.h"
+#include "properties/ChangeRoutines.h"
 #include "render/FontAndBrush.h"
 #include "render/GdiScope.h"
-#include "render/mduComRect.h"
-#include "render/mduImageList.h"
+#include "render/ImageListDrawing.h"
+#include "render/RectMath.h"
 
 namespace qv {
 

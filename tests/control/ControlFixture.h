@@ -7,9 +7,9 @@
 
 #include "VariantPrinter.h"
 #include "control/ColorListBox.h"
+#include "dispatch/ColorListBoxDispatch.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
-#include "properties/ColorListBoxDispatch.h"
 
 namespace qv {
 

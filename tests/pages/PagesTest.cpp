@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "dispatch/TypeLibrary.h"
 #include "pages/RecordingControl.h"
 #include "pages/ppgCheck.h"
 #include "pages/ppgGeneral.h"
 #include "platform/host/MsgBox.h"
 #include "platform/soft/host/MessageBoxes.h"
 #include "platform/soft/pages/PropertySheet.h"
-#include "properties/TypeLibrary.h"
 
 namespace qv {
 namespace {

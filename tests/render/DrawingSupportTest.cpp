@@ -8,9 +8,10 @@
 #include "platform/soft/gdi/ImageLists.h"
 #include "platform/soft/user/SystemSettings.h"
 #include "platform/win32/ImageList.h"
+#include "render/AnsiTextLength.h"
 #include "render/FontAndBrush.h"
-#include "render/mduComFunction.h"
-#include "render/mduImageList.h"
+#include "render/ImageListDrawing.h"
+#include "render/SolidFill.h"
 
 namespace qv {
 namespace {

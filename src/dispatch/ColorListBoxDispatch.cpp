@@ -1,8 +1,8 @@
-#include "properties/ColorListBoxDispatch.h"
+#include "dispatch/ColorListBoxDispatch.h"
 
 #include "control/ColorListBox.h"
-#include "properties/DispatchBuilders.h"
-#include "properties/PropertyMembers.h"
+#include "dispatch/DispatchBuilders.h"
+#include "dispatch/PropertyMembers.h"
 
 namespace qv {
 

@@ -5,7 +5,7 @@
 
 namespace qv {
 
-// Image-list routines (module mduImageList). Lists are passed as the 32-bit handle values
+// Image-list routines. Lists are passed as the 32-bit handle values
 // the control keeps; 0 means no list.
 
 // The size of the list's images; 0 x 0 for list 0 or a list the platform does not know.

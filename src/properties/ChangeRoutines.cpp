@@ -1,4 +1,4 @@
-#include "properties/mduComProperty.h"
+#include "properties/ChangeRoutines.h"
 
 #include "platform/host/MsgBox.h"
 #include "platform/win32/User.h"

@@ -1,8 +1,8 @@
-#include "render/mduImageList.h"
+#include "render/ImageListDrawing.h"
 
 #include "platform/Checked.h"
 #include "platform/win32/ImageList.h"
-#include "render/mduComRect.h"
+#include "render/RectMath.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "properties/Dispatch.h"
+#include "dispatch/Dispatch.h"
 
 #include <algorithm>
 #include <cctype>

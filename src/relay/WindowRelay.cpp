@@ -1,4 +1,4 @@
-#include "relay/mduAPI.h"
+#include "relay/WindowRelay.h"
 
 #include <map>
 
@@ -52,13 +52,24 @@ void RelayScrollStep(HWND hWnd, int nBar, WPARAM wParam) {
     Long nNew = -1;
     switch (LoWord(nParam)) {
         case SB_LINEUP:
-        case SB_PAGEUP: nNew = nPos - 1; break;
+        case SB_PAGEUP:
+            nNew = nPos - 1;
+            break;
         case SB_LINEDOWN:
-        case SB_PAGEDOWN: nNew = nPos + 1; break;
-        case SB_THUMBPOSITION: nNew = HiWord(nParam); break;
-        case SB_TOP: nNew = nMin; break;
-        case SB_BOTTOM: nNew = nMax; break;
-        default: return;
+        case SB_PAGEDOWN:
+            nNew = nPos + 1;
+            break;
+        case SB_THUMBPOSITION:
+            nNew = HiWord(nParam);
+            break;
+        case SB_TOP:
+            nNew = nMin;
+            break;
+        case SB_BOTTOM:
+            nNew = nMax;
+            break;
+        default:
+            return;
     }
     if (nNew == -1 || nNew == nPos || nNew < nMin || nNew > nMax) return;
     const Long hWindow = static_cast<Long>(HandleValue(hWnd));
@@ -78,10 +89,18 @@ void Relay(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (LoWord(nWParam) == static_cast<Long>(WA_INACTIVE)) g_oEvents->Inactive(hWindow);
             break;
-        case WM_SETFOCUS: g_oEvents->SetFocus(hWindow, nWParam); break;
-        case WM_KILLFOCUS: g_oEvents->KillFocus(hWindow, nWParam); break;
-        case WM_HSCROLL: RelayScrollStep(hWnd, SB_HORZ, wParam); break;
-        case WM_VSCROLL: RelayScrollStep(hWnd, SB_VERT, wParam); break;
+        case WM_SETFOCUS:
+            g_oEvents->SetFocus(hWindow, nWParam);
+            break;
+        case WM_KILLFOCUS:
+            g_oEvents->KillFocus(hWindow, nWParam);
+            break;
+        case WM_HSCROLL:
+            RelayScrollStep(hWnd, SB_HORZ, wParam);
+            break;
+        case WM_VSCROLL:
+            RelayScrollStep(hWnd, SB_VERT, wParam);
+            break;
         case WM_LBUTTONDOWN:
             g_oEvents->LButtonDown(hWindow, nWParam, LoWord(nLParam), HiWord(nLParam));
             break;
@@ -89,9 +108,14 @@ void Relay(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
             g_oEvents->ChangedMouseWheel(hWindow, HiWord(nWParam), LoWord(nLParam),
                                          HiWord(nLParam));
             break;
-        case WM_MOUSEHOVER: g_oEvents->ChangedMouseHover(hWindow); break;
-        case WM_MOUSELEAVE: g_oEvents->ChangedMouseLeave(hWindow); break;
-        default: break;
+        case WM_MOUSEHOVER:
+            g_oEvents->ChangedMouseHover(hWindow);
+            break;
+        case WM_MOUSELEAVE:
+            g_oEvents->ChangedMouseLeave(hWindow);
+            break;
+        default:
+            break;
     }
 }
 

@@ -5,7 +5,7 @@
 
 namespace qv {
 
-// Rectangle routines (module mduComRect). A rectangle is empty when left >= right or
+// Rectangle routines. A rectangle is empty when left >= right or
 // top >= bottom, and an empty result is always (0, 0, 0, 0). Additions and subtractions
 // that leave 32 bits raise overflow (6).
 

@@ -1,8 +1,8 @@
-#include "properties/PropertyMembers.h"
+#include "dispatch/PropertyMembers.h"
 
 #include "control/ColorListBox.h"
+#include "dispatch/DispatchBuilders.h"
 #include "platform/HostError.h"
-#include "properties/DispatchBuilders.h"
 
 namespace qv::dispatch {
 

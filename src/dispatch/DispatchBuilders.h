@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "properties/Dispatch.h"
+#include "dispatch/Dispatch.h"
 
 // Short ways to write the entries of a dispatch table.
 namespace qv::dispatch {

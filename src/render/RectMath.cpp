@@ -1,4 +1,4 @@
-#include "render/mduComRect.h"
+#include "render/RectMath.h"
 
 #include "platform/Checked.h"
 

@@ -1,7 +1,7 @@
 // The control's saved properties: the values a new control starts with.
 #include "control/ColorListBox.h"
 #include "platform/HostError.h"
-#include "properties/mduComProperty.h"
+#include "properties/ChangeRoutines.h"
 
 namespace qv {
 

@@ -1,10 +1,10 @@
-#include "properties/TypeLibrary.h"
+#include "dispatch/TypeLibrary.h"
 
 #include <cstdio>
 #include <sstream>
 
-#include "properties/ColorListBoxDispatch.h"
-#include "properties/Enums.h"
+#include "dispatch/ColorListBoxDispatch.h"
+#include "model/Enums.h"
 
 namespace qv {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "properties/Dispatch.h"
+#include "dispatch/Dispatch.h"
 
 namespace qv::dispatch {
 

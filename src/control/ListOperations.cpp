@@ -2,7 +2,7 @@
 #include "control/ColorListBox.h"
 #include "platform/Checked.h"
 #include "platform/HostError.h"
-#include "relay/mduAPI.h"
+#include "relay/WindowRelay.h"
 
 namespace qv {
 

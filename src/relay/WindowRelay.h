@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/win32/Types.h"
-#include "relay/clsEvents.h"
+#include "relay/RelayEvents.h"
 
 namespace qv {
 

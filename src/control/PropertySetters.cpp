@@ -3,7 +3,7 @@
 // image lists, ends by telling the host which property changed.
 #include "control/ColorListBox.h"
 #include "platform/HostError.h"
-#include "properties/mduComProperty.h"
+#include "properties/ChangeRoutines.h"
 
 namespace qv {
 
