@@ -1,7 +1,5 @@
-// The item store and the list operations of the control.
+// The list operations of the control: the list model changes, the control redraws.
 #include "control/ColorListBox.h"
-#include "platform/Checked.h"
-#include "platform/HostError.h"
 #include "relay/WindowRelay.h"
 
 namespace qv {
@@ -20,91 +18,41 @@ void ColorListBox::UserControl_Initialize() {
     HookWindow(m_userControl.hWnd());
     m_oEvents = RelayEvents();
     m_oEvents->Connect(this);
-    ClearSelList();
-    m_aItems.Clear();
-    m_nListCount = 0;
-    m_bHasFocus = VbFalse;
-    m_nListIndex = 0;
+    m_model.Initialize();
     m_nItemHeight = 0;
-    m_hImageList = 0;
-    m_hCheckBoxImageList = 0;
+    m_looks.m_hImageList = 0;
+    m_looks.m_hCheckBoxImageList = 0;
     m_nAutoScrollDir = 0;
-    ClearCheckList();
 }
 
 void ColorListBox::UserControl_Terminate() {
-    ClearSelList();
     UnhookWindow(m_userControl.hWnd());
     if (m_oEvents) m_oEvents->Disconnect(this);
-    m_aItems.Clear();
-    m_nListCount = 0;
-    ClearCheckList();
-}
-
-bool ColorListBox::IsValidIndex(Long nIndex) const {
-    return nIndex >= 0 && nIndex < m_nListCount;
-}
-
-ListItem& ColorListBox::Item(Long nIndex) {
-    if (!IsValidIndex(nIndex)) throw HostError(err::kSubscriptOutOfRange);
-    return m_aItems[static_cast<std::size_t>(nIndex)];
-}
-
-const ListItem& ColorListBox::Item(Long nIndex) const {
-    if (!IsValidIndex(nIndex)) throw HostError(err::kSubscriptOutOfRange);
-    return m_aItems[static_cast<std::size_t>(nIndex)];
+    m_model.Terminate();
 }
 
 Long ColorListBox::AddItem(const std::string& sText, Long nImageIndex, const Variant& vItemData) {
     return InsertItem(-1, sText, nImageIndex, vItemData);
 }
 
-// An index that names no item appends. Inserting at the current item makes the new
-// item current; inserting before it keeps the current item where it is.
 Long ColorListBox::InsertItem(Long nIndex, const std::string& sText, Long nImageIndex,
                               const Variant& vItemData) {
-    if (m_nListCount >= kMaxListCount) return -1;
-    if (!IsValidIndex(nIndex)) nIndex = m_nListCount;
-    m_aItems.Insert(static_cast<std::size_t>(nIndex),
-                    ListItem{sText, nImageIndex, VbFalse, vItemData});
-    m_nListCount = CheckedAdd(m_nListCount, 1);
-    NotifyAccess(access::AccessEvent::Reorder, nIndex);
-    if (nIndex < m_nListIndex) m_nListIndex = CheckedAdd(m_nListIndex, 1);
-    ClearSelList();
-    ShiftCheckList(nIndex, true);
+    nIndex = m_model.InsertItem(nIndex, ListItem{sText, nImageIndex, VbFalse, vItemData});
+    if (nIndex < 0) return -1;
     UpdateScrollBar();
     RedrawList();
     return nIndex;
 }
 
-// When the removed item was the current one and the last one, the new last item becomes
-// current, so the current index always names an item.
 Boolean ColorListBox::RemoveItem(Long nIndex) {
-    if (!IsValidIndex(nIndex)) return VbFalse;
-    m_aItems.Erase(static_cast<std::size_t>(nIndex));
-    m_nListCount = CheckedSub(m_nListCount, 1);
-    NotifyAccess(access::AccessEvent::Reorder, nIndex);
-    if (m_nListCount == 0) {
-        m_nListIndex = -1;
-    } else {
-        if (m_nListIndex > nIndex) m_nListIndex = CheckedSub(m_nListIndex, 1);
-        if (m_nListIndex >= m_nListCount) m_nListIndex = CheckedSub(m_nListCount, 1);
-        if (m_eMultiSelect == msSingle) SelectSingle(m_nListIndex, false);
-    }
-    ClearSelList();
-    ShiftCheckList(nIndex, false);
+    if (!m_model.RemoveItem(nIndex)) return VbFalse;
     UpdateScrollBar();
     RedrawList();
     return VbTrue;
 }
 
 void ColorListBox::RemoveAll() {
-    m_aItems.Clear();
-    m_nListCount = 0;
-    NotifyAccess(access::AccessEvent::Reorder, -1);
-    ClearSelList();
-    ClearCheckList();
-    m_nListIndex = -1;
+    m_model.RemoveAll();
     UpdateScrollBar();
     RedrawList();
 }
@@ -117,24 +65,20 @@ void ColorListBox::Refresh(Boolean bErase) {
     }
 }
 
-Long ColorListBox::SelCount() const {
-    return static_cast<Long>(m_aItems.SelectedCount());
-}
-
 Boolean ColorListBox::GetText(Long nIndex, std::string& sValue) const {
-    return ReadField(nIndex, &ListItem::sText, sValue);
+    return m_model.ReadField(nIndex, &ListItem::sText, sValue);
 }
 
 Boolean ColorListBox::GetImageIndex(Long nIndex, Long& nValue) const {
-    return ReadField(nIndex, &ListItem::nImageIndex, nValue);
+    return m_model.ReadField(nIndex, &ListItem::nImageIndex, nValue);
 }
 
 Boolean ColorListBox::GetItemData(Long nIndex, Variant& vValue) const {
-    return ReadField(nIndex, &ListItem::vItemData, vValue);
+    return m_model.ReadField(nIndex, &ListItem::vItemData, vValue);
 }
 
 Boolean ColorListBox::GetSelectedItem(Long nIndex, Boolean& bValue) const {
-    return ReadField(nIndex, &ListItem::bSelected, bValue);
+    return m_model.ReadField(nIndex, &ListItem::bSelected, bValue);
 }
 
 Boolean ColorListBox::SetText(Long nIndex, const std::string& sValue) {
@@ -145,10 +89,52 @@ Boolean ColorListBox::SetImageIndex(Long nIndex, Long nValue) {
     return ChangeShownField(nIndex, &ListItem::nImageIndex, nValue);
 }
 
+// Item data is not drawn; a valid index always takes the value.
 Boolean ColorListBox::SetItemData(Long nIndex, const Variant& vValue) {
-    if (!IsValidIndex(nIndex)) return VbFalse;
-    Item(nIndex).vItemData = vValue;
+    if (!m_model.IsValidIndex(nIndex)) return VbFalse;
+    m_model.ChangeField(nIndex, &ListItem::vItemData, vValue);
     return VbTrue;
+}
+
+// A flag set in multi or extended selection redraws only when its row is in view.
+Boolean ColorListBox::SetSelectedItem(Long nIndex, Boolean bValue) {
+    switch (m_model.SetSelectedItem(nIndex, bValue)) {
+        case ListModel::FlagChange::None:
+            return VbFalse;
+        case ListModel::FlagChange::Item:
+            if (GetItemVisibility(nIndex) != 0) RedrawList();
+            return VbTrue;
+        case ListModel::FlagChange::List:
+        default:
+            RedrawList();
+            return VbTrue;
+    }
+}
+
+// The list model moves the current item and the flags; the control redraws.
+void ColorListBox::SelectByInput(Long nIndex, Integer nShift, bool bToggleCheck) {
+    if (m_model.SelectByInput(nIndex, nShift, bToggleCheck)) RedrawList();
+}
+
+// A value outside -1 .. ListCount - 1 is ignored without an error; the host is told of
+// the property either way. The row is scrolled into view when it is not wholly visible,
+// and the list is redrawn in every case, also when there was nothing to scroll.
+void ColorListBox::SetListIndex(Long nValue) {
+    RequireRunTime();
+    if (m_model.SetListIndex(nValue)) {
+        if (nValue != -1 && GetItemVisibility(nValue) != 1)
+            ScrollToIndex(nValue, m_nTopIndex >= nValue ? 0 : 2);
+        RedrawList();
+    }
+    m_userControl.PropertyChanged("ListIndex");
+}
+
+// A check toggled by the user: the host hears of it once the list is up to date.
+void ColorListBox::OnItemCheck(Long nIndex) {
+    m_events.Raise([nIndex](ColorListBoxEvents& sink) {
+        Long nArgument = nIndex;
+        sink.ItemCheck(nArgument);
+    });
 }
 
 }  // namespace qv

@@ -1,64 +1,12 @@
-// The control's saved properties: the values a new control starts with.
+// The control's saved properties: one walk over the table of saved keys for a new
+// control, for reading and for writing.
 #include "control/ColorListBox.h"
 #include "platform/HostError.h"
-#include "properties/ChangeRoutines.h"
+#include "properties/SavedProperties.h"
 
 namespace qv {
 
 namespace {
-constexpr OLE_COLOR kWhite = 0xFFFFFF;
-constexpr OLE_COLOR kBlack = 0x000000;
-constexpr OLE_COLOR kActiveCaptionColor = 0x80000002;
-constexpr OLE_COLOR kButtonFaceColor = 0x8000000F;
-}  // namespace
-
-// No setter runs: nothing is validated, the host is told of no change and no redraw is
-// asked for (the host paints the new control when it shows it).
-void ColorListBox::UserControl_InitProperties() {
-    m_eFrameStyle = fsSunken;
-    m_clrBackColor = ResolveSystemColor(kWhite);
-    m_clrSelBackColor = ResolveSystemColor(kActiveCaptionColor);
-    m_eSelBackStyle = sbFill;
-    m_eStyle = lsNormal;
-    m_eMultiSelect = msSingle;
-    m_oBackPicture.reset();
-    m_clrForeColor = ResolveSystemColor(kBlack);
-    m_clrSelForeColor = ResolveSystemColor(kWhite);
-    m_eBackStyle = bsNormal;
-    m_clrAlternateBackColor = ResolveSystemColor(kButtonFaceColor);
-    m_eCheckBoxImage = ciCheck;
-    m_userControl.SetFont(m_userControl.Ambient().Font());
-    m_hImageList = 0;
-    m_nListIndex = -1;
-    m_hCheckBoxImageList = 0;
-    m_bShowImage = VbTrue;
-    m_nMaxCheck = 0;
-    m_nCheckImageIndex = 0;
-    m_nNoCheckImageIndex = 0;
-    ApplyFrameStyle();
-    UpdateItemHeight();
-}
-
-}  // namespace qv
-
-namespace qv {
-
-namespace {
-
-constexpr Long kDefaultFrameStyle = fsSunken;
-
-Variant ColorValue(OLE_COLOR clrValue) {
-    return Variant(static_cast<Long>(clrValue));
-}
-
-OLE_COLOR ReadColor(host::IPropertyBag& propBag, std::string_view sKey, OLE_COLOR clrDefault) {
-    return static_cast<OLE_COLOR>(CLng(propBag.ReadProperty(sKey, ColorValue(clrDefault))));
-}
-
-template <typename TEnum>
-void ReadEnum(host::IPropertyBag& propBag, std::string_view sKey, Long nDefault, TEnum& eMember) {
-    eMember = static_cast<TEnum>(CLng(propBag.ReadProperty(sKey, Variant(nDefault))));
-}
 
 // An object of the wanted kind, Nothing, or a type mismatch.
 template <typename TObject>
@@ -76,70 +24,160 @@ host::FontRef CastFont(const Variant& vValue) {
     return CastObject<host::StdFont>(vValue);
 }
 
-Variant ObjectValue(ObjectRef oObject) {
-    return Variant(std::move(oObject));
-}
-
 }  // namespace
 
-// Values are stored as they are read: no range check, no colour resolution and no
-// notification. A value that does not convert stops the reading at its key; what was
-// read before it stays.
+// The value of a saved property as the bag holds it.
+Variant ColorListBox::SavedValue(SavedKey eKey) const {
+    switch (eKey) {
+        case SavedKey::FrameStyle:
+            return Variant(Long{m_looks.m_eFrameStyle});
+        case SavedKey::MultiSelect:
+            return Variant(Long{m_model.MultiSelect()});
+        case SavedKey::BackColor:
+            return Variant(static_cast<Long>(m_looks.m_clrBackColor));
+        case SavedKey::SelBackColor:
+            return Variant(static_cast<Long>(m_looks.m_clrSelBackColor));
+        case SavedKey::SelBackStyle:
+            return Variant(Long{m_looks.m_eSelBackStyle});
+        case SavedKey::Style:
+            return Variant(Long{m_model.Style()});
+        case SavedKey::BackPicture:
+            return Variant(ObjectRef(m_looks.m_oBackPicture));
+        case SavedKey::BackStyle:
+            return Variant(Long{m_looks.m_eBackStyle});
+        case SavedKey::AlternateBackColor:
+            return Variant(static_cast<Long>(m_looks.m_clrAlternateBackColor));
+        case SavedKey::ForeColor:
+            return Variant(static_cast<Long>(m_looks.m_clrForeColor));
+        case SavedKey::SelForeColor:
+            return Variant(static_cast<Long>(m_looks.m_clrSelForeColor));
+        case SavedKey::Font:
+            return Variant(ObjectRef(m_userControl.Font()));
+        case SavedKey::Enabled:
+            return Variant(m_userControl.Enabled());
+        case SavedKey::CheckBoxImage:
+            return Variant(Long{m_looks.m_eCheckBoxImage});
+        case SavedKey::ShowImage:
+            return Variant(m_looks.m_bShowImage);
+        case SavedKey::MaxCheck:
+            return Variant(m_model.MaxCheck());
+        case SavedKey::CheckImageIndex:
+            return Variant(m_looks.m_nCheckImageIndex);
+        case SavedKey::NoCheckImageIndex:
+            return Variant(m_looks.m_nNoCheckImageIndex);
+    }
+    return Variant();
+}
+
+// Stores a value as it comes: no range check, no colour resolution, no notification. A
+// value that does not convert raises type mismatch (13) and stores nothing.
+void ColorListBox::StoreSavedValue(SavedKey eKey, const Variant& vValue) {
+    const auto color = [&] { return static_cast<OLE_COLOR>(CLng(vValue)); };
+    switch (eKey) {
+        case SavedKey::FrameStyle:
+            m_looks.m_eFrameStyle = enmFrameStyle(CLng(vValue));
+            break;
+        case SavedKey::MultiSelect:
+            m_model.LoadMultiSelect(enmMultiSelect(CLng(vValue)));
+            break;
+        case SavedKey::BackColor:
+            m_looks.m_clrBackColor = color();
+            break;
+        case SavedKey::SelBackColor:
+            m_looks.m_clrSelBackColor = color();
+            break;
+        case SavedKey::SelBackStyle:
+            m_looks.m_eSelBackStyle = enmSelBackStyle(CLng(vValue));
+            break;
+        case SavedKey::Style:
+            m_model.LoadStyle(enmStyle(CLng(vValue)));
+            break;
+        case SavedKey::BackPicture:
+            m_looks.m_oBackPicture = CastObject<host::IPicture>(vValue);
+            break;
+        case SavedKey::BackStyle:
+            m_looks.m_eBackStyle = enmBackStyle(CLng(vValue));
+            break;
+        case SavedKey::AlternateBackColor:
+            m_looks.m_clrAlternateBackColor = color();
+            break;
+        case SavedKey::ForeColor:
+            m_looks.m_clrForeColor = color();
+            break;
+        case SavedKey::SelForeColor:
+            m_looks.m_clrSelForeColor = color();
+            break;
+        case SavedKey::Font:
+            m_userControl.SetFont(CastFont(vValue));
+            break;
+        case SavedKey::Enabled:
+            m_userControl.SetEnabled(CBool(vValue));
+            break;
+        case SavedKey::CheckBoxImage:
+            m_looks.m_eCheckBoxImage = enmCheckBoxImage(CLng(vValue));
+            break;
+        case SavedKey::ShowImage:
+            m_looks.m_bShowImage = CBool(vValue);
+            break;
+        case SavedKey::MaxCheck:
+            m_model.LoadMaxCheck(CLng(vValue));
+            break;
+        case SavedKey::CheckImageIndex:
+            m_looks.m_nCheckImageIndex = CLng(vValue);
+            break;
+        case SavedKey::NoCheckImageIndex:
+            m_looks.m_nNoCheckImageIndex = CLng(vValue);
+            break;
+    }
+}
+
+// The default the bag is given for a key: the table's, or the host's ambient font.
+Variant ColorListBox::SavedDefaultOf(const SavedProperty& property) const {
+    switch (property.eKind) {
+        case SavedKind::Font:
+            return Variant(ObjectRef(m_userControl.Ambient().Font()));
+        case SavedKind::Picture:
+            return Variant::Nothing();
+        default:
+            return SavedDefault(property);
+    }
+}
+
+// No setter runs: nothing is validated, the host is told of no change and no redraw is
+// asked for (the host paints the new control when it shows it). Enabled stays as the
+// host made it.
+void ColorListBox::UserControl_InitProperties() {
+    for (const SavedProperty& property : kSavedProperties) {
+        if (property.eKind == SavedKind::Font) {
+            m_userControl.SetFont(m_userControl.Ambient().Font());
+        } else if (property.eKey != SavedKey::Enabled) {
+            const bool bPicture = property.eKind == SavedKind::Picture;
+            StoreSavedValue(property.eKey,
+                            bPicture ? Variant::Nothing() : Variant(InitialValue(property)));
+        }
+    }
+    m_looks.m_hImageList = 0;
+    m_looks.m_hCheckBoxImageList = 0;
+    m_model.ForgetListIndex();
+    ApplyFrameStyle();
+    UpdateItemHeight();
+}
+
+// A value that does not convert stops the reading at its key; what was read before it
+// stays.
 void ColorListBox::UserControl_ReadProperties(host::IPropertyBag& propBag) {
-    ReadEnum(propBag, "FrameStyle", kDefaultFrameStyle, m_eFrameStyle);
-    ReadEnum(propBag, "MultiSelect", msSingle, m_eMultiSelect);
-    m_clrBackColor = ReadColor(propBag, "BackColor", kWhite);
-    m_clrSelBackColor = ReadColor(propBag, "SelBackColor", kActiveCaptionColor);
-    ReadEnum(propBag, "SelBackStyle", sbFill, m_eSelBackStyle);
-    ReadEnum(propBag, "Style", lsNormal, m_eStyle);
-    m_oBackPicture =
-        CastObject<host::IPicture>(propBag.ReadProperty("BackPicture", Variant::Nothing()));
-    ReadEnum(propBag, "BackStyle", bsNormal, m_eBackStyle);
-    m_clrAlternateBackColor = ReadColor(propBag, "AlternateBackColor", kButtonFaceColor);
-    m_clrForeColor = ReadColor(propBag, "ForeColor", kBlack);
-    m_clrSelForeColor = ReadColor(propBag, "SelForeColor", kWhite);
-    const Variant vAmbientFont = ObjectValue(m_userControl.Ambient().Font());
-    m_userControl.SetFont(CastFont(propBag.ReadProperty("Font", vAmbientFont)));
-    m_userControl.SetEnabled(CBool(propBag.ReadProperty("Enabled", VbTrue)));
-    ReadEnum(propBag, "CheckBoxImage", ciCheck, m_eCheckBoxImage);
-    m_nListIndex = -1;
-    m_bShowImage = CBool(propBag.ReadProperty("ShowImage", VbTrue));
-    const Variant vZero(Integer{0});
-    m_nMaxCheck = CLng(propBag.ReadProperty("MaxCheck", vZero));
-    m_nCheckImageIndex = CLng(propBag.ReadProperty("CheckImageIndex", vZero));
-    m_nNoCheckImageIndex = CLng(propBag.ReadProperty("NoCheckImageIndex", vZero));
+    m_model.ForgetListIndex();
+    for (const SavedProperty& property : kSavedProperties)
+        StoreSavedValue(property.eKey,
+                        propBag.ReadProperty(property.sName, SavedDefaultOf(property)));
     ApplyFrameStyle();
     UpdateItemHeight();
 }
 
 // Every value is written with its default, in the order the reader reads them.
 void ColorListBox::UserControl_WriteProperties(host::IPropertyBag& propBag) {
-    const auto WriteLong = [&](std::string_view sKey, Long nValue, const Variant& vDefault) {
-        propBag.WriteProperty(sKey, Variant(nValue), vDefault);
-    };
-    const auto WriteColor = [&](std::string_view sKey, OLE_COLOR clrValue, OLE_COLOR clrDefault) {
-        propBag.WriteProperty(sKey, ColorValue(clrValue), ColorValue(clrDefault));
-    };
-    const Variant vZero(Integer{0});
-    WriteLong("FrameStyle", m_eFrameStyle, Long{kDefaultFrameStyle});
-    WriteLong("MultiSelect", m_eMultiSelect, Long{msSingle});
-    WriteColor("BackColor", m_clrBackColor, kWhite);
-    WriteColor("SelBackColor", m_clrSelBackColor, kActiveCaptionColor);
-    WriteLong("SelBackStyle", m_eSelBackStyle, Long{sbFill});
-    WriteLong("Style", m_eStyle, Long{lsNormal});
-    propBag.WriteProperty("BackPicture", ObjectValue(m_oBackPicture), Variant::Nothing());
-    WriteLong("BackStyle", m_eBackStyle, Long{bsNormal});
-    WriteColor("AlternateBackColor", m_clrAlternateBackColor, kButtonFaceColor);
-    WriteColor("ForeColor", m_clrForeColor, kBlack);
-    WriteColor("SelForeColor", m_clrSelForeColor, kWhite);
-    propBag.WriteProperty("Font", ObjectValue(m_userControl.Font()),
-                          ObjectValue(m_userControl.Ambient().Font()));
-    propBag.WriteProperty("Enabled", m_userControl.Enabled(), VbTrue);
-    WriteLong("CheckBoxImage", m_eCheckBoxImage, Long{ciCheck});
-    propBag.WriteProperty("ShowImage", m_bShowImage, VbTrue);
-    WriteLong("MaxCheck", m_nMaxCheck, vZero);
-    WriteLong("CheckImageIndex", m_nCheckImageIndex, vZero);
-    WriteLong("NoCheckImageIndex", m_nNoCheckImageIndex, vZero);
+    for (const SavedProperty& property : kSavedProperties)
+        propBag.WriteProperty(property.sName, SavedValue(property.eKey), SavedDefaultOf(property));
 }
 
 }  // namespace qv

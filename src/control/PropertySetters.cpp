@@ -22,20 +22,20 @@ bool ColorListBox::ChangeEnumInRange(TEnum& eMember, Long nValue, Long nMin, Lon
 // The image lists are handles the host owns; they are not saved and the host is not told.
 void ColorListBox::SetImageList(Long hImageList) {
     RequireRunTime();
-    m_hImageList = hImageList;
+    m_looks.m_hImageList = hImageList;
     UpdateItemHeight();
     RedrawList();
 }
 
 void ColorListBox::SetCheckBoxImageList(Long hImageList) {
     RequireRunTime();
-    m_hCheckBoxImageList = hImageList;
+    m_looks.m_hCheckBoxImageList = hImageList;
     UpdateItemHeight();
     RedrawList();
 }
 
 void ColorListBox::SetFrameStyle(Long nValue) {
-    if (!ChangeEnumInRange(m_eFrameStyle, nValue, fsNone, fsBorder)) return;
+    if (!ChangeEnumInRange(m_looks.m_eFrameStyle, nValue, fsNone, fsBorder)) return;
     ApplyFrameStyle();
     RedrawList();
     m_userControl.PropertyChanged("FrameStyle");
@@ -43,17 +43,16 @@ void ColorListBox::SetFrameStyle(Long nValue) {
 
 // A new style starts from a clean list: no selection, no check marks, no current item.
 void ColorListBox::SetStyle(Long nValue) {
-    if (!ChangeEnumInRange(m_eStyle, nValue, lsNormal, lsCheck)) return;
-    ClearSelList();
-    ClearCheckList();
-    ResetFlagsAndCurrentItem();
+    enmStyle eStyle = m_model.Style();
+    if (!ChangeEnumInRange(eStyle, nValue, lsNormal, lsCheck)) return;
+    m_model.SetStyle(eStyle);
     UpdateItemHeight();
     RedrawList();
     m_userControl.PropertyChanged("Style");
 }
 
 void ColorListBox::SetCheckBoxImage(Long nValue) {
-    if (!ChangeEnumInRange(m_eCheckBoxImage, nValue, ciCheck, ciImage)) return;
+    if (!ChangeEnumInRange(m_looks.m_eCheckBoxImage, nValue, ciCheck, ciImage)) return;
     UpdateItemHeight();
     RedrawList();
     m_userControl.PropertyChanged("CheckBoxImage");
@@ -67,59 +66,59 @@ void ColorListBox::SetColorProperty(OLE_COLOR& clrMember, OLE_COLOR clrValue,
 }
 
 void ColorListBox::SetBackColor(OLE_COLOR clrValue) {
-    SetColorProperty(m_clrBackColor, clrValue, "BackColor");
+    SetColorProperty(m_looks.m_clrBackColor, clrValue, "BackColor");
 }
 
 void ColorListBox::SetSelBackColor(OLE_COLOR clrValue) {
-    SetColorProperty(m_clrSelBackColor, clrValue, "SelBackColor");
+    SetColorProperty(m_looks.m_clrSelBackColor, clrValue, "SelBackColor");
 }
 
 void ColorListBox::SetAlternateBackColor(OLE_COLOR clrValue) {
-    SetColorProperty(m_clrAlternateBackColor, clrValue, "AlternateBackColor");
+    SetColorProperty(m_looks.m_clrAlternateBackColor, clrValue, "AlternateBackColor");
 }
 
 void ColorListBox::SetForeColor(OLE_COLOR clrValue) {
-    SetColorProperty(m_clrForeColor, clrValue, "ForeColor");
+    SetColorProperty(m_looks.m_clrForeColor, clrValue, "ForeColor");
 }
 
 void ColorListBox::SetSelForeColor(OLE_COLOR clrValue) {
-    SetColorProperty(m_clrSelForeColor, clrValue, "SelForeColor");
+    SetColorProperty(m_looks.m_clrSelForeColor, clrValue, "SelForeColor");
 }
 
 void ColorListBox::SetSelBackStyle(Long nValue) {
-    if (!ChangeEnumInRange(m_eSelBackStyle, nValue, sbFill, sbHatch)) return;
+    if (!ChangeEnumInRange(m_looks.m_eSelBackStyle, nValue, sbFill, sbHatch)) return;
     RedrawList();
     m_userControl.PropertyChanged("SelBackStyle");
 }
 
 void ColorListBox::SetBackPicture(host::PictureRef oPicture) {
-    m_oBackPicture = std::move(oPicture);
+    m_looks.m_oBackPicture = std::move(oPicture);
     RedrawList();
     m_userControl.PropertyChanged("BackPicture");
 }
 
 void ColorListBox::SetBackStyle(Long nValue) {
-    if (!ChangeEnumInRange(m_eBackStyle, nValue, bsNormal, bsPictureRepeat)) return;
+    if (!ChangeEnumInRange(m_looks.m_eBackStyle, nValue, bsNormal, bsPictureRepeat)) return;
     RedrawList();
     m_userControl.PropertyChanged("BackStyle");
 }
 
 // In normal style a new selection mode drops the selection; check marks stay.
 void ColorListBox::SetMultiSelect(Long nValue) {
-    if (!ChangeEnumInRange(m_eMultiSelect, nValue, msSingle, msExtend)) return;
-    if (m_eStyle == lsNormal) {
-        ClearSelList();
-        ResetFlagsAndCurrentItem();
-    }
+    enmMultiSelect eMode = m_model.MultiSelect();
+    if (!ChangeEnumInRange(eMode, nValue, msSingle, msExtend)) return;
+    m_model.SetMultiSelect(eMode);
     RedrawList();
     m_userControl.PropertyChanged("MultiSelect");
 }
 
-void ColorListBox::ResetFlagsAndCurrentItem() {
-    ClearAllFlags();
-    const bool bMoved = m_nListIndex != -1;
-    m_nListIndex = -1;
-    if (bMoved) NotifyAccessFocus();
+// A lower cap unchecks the oldest marks until the rest fit, without events.
+void ColorListBox::SetMaxCheck(Long nValue) {
+    Long nMaxCheck = m_model.MaxCheck();
+    if (!ChangeLongInRange(nMaxCheck, nValue, 0, 30000)) return;
+    m_model.SetMaxCheck(nMaxCheck);
+    RedrawList();
+    m_userControl.PropertyChanged("MaxCheck");
 }
 
 host::FontRef ColorListBox::Font() const {
@@ -144,7 +143,7 @@ void ColorListBox::SetEnabled(Boolean bValue) {
 }
 
 void ColorListBox::SetShowImage(Boolean bValue) {
-    if (!ChangeBoolean(m_bShowImage, bValue)) return;
+    if (!ChangeBoolean(m_looks.m_bShowImage, bValue)) return;
     UpdateItemHeight();
     RedrawList();
     m_userControl.PropertyChanged("ShowImage");
@@ -153,17 +152,18 @@ void ColorListBox::SetShowImage(Boolean bValue) {
 // The check images show only in check style with image glyphs and a check image list.
 void ColorListBox::SetCheckImageProperty(Long& nMember, Long nValue, std::string_view sName) {
     if (!ChangeLongInRange(nMember, nValue, 0, 50)) return;
-    if (m_eStyle == lsCheck && m_eCheckBoxImage == ciImage && m_hCheckBoxImageList != 0)
+    if (m_model.Style() == lsCheck && m_looks.m_eCheckBoxImage == ciImage &&
+        m_looks.m_hCheckBoxImageList != 0)
         RedrawList();
     m_userControl.PropertyChanged(sName);
 }
 
 void ColorListBox::SetCheckImageIndex(Long nValue) {
-    SetCheckImageProperty(m_nCheckImageIndex, nValue, "CheckImageIndex");
+    SetCheckImageProperty(m_looks.m_nCheckImageIndex, nValue, "CheckImageIndex");
 }
 
 void ColorListBox::SetNoCheckImageIndex(Long nValue) {
-    SetCheckImageProperty(m_nNoCheckImageIndex, nValue, "NoCheckImageIndex");
+    SetCheckImageProperty(m_looks.m_nNoCheckImageIndex, nValue, "NoCheckImageIndex");
 }
 
 }  // namespace qv

@@ -1,20 +1,13 @@
 #include "dispatch/Dispatch.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/HostError.h"
+#include "platform/TextCase.h"
 
 namespace qv {
 
 namespace {
-
-bool EqualNoCase(std::string_view sA, std::string_view sB) {
-    return std::ranges::equal(sA, sB, [](char cA, char cB) {
-        return std::tolower(static_cast<unsigned char>(cA)) ==
-               std::tolower(static_cast<unsigned char>(cB));
-    });
-}
 
 Variant ConvertTo(ParamType eType, const Variant& vValue) {
     switch (eType) {
@@ -100,8 +93,9 @@ void Arguments::SetByRef(std::size_t nIndex, const Variant& vValue) {
 }
 
 const MemberInfo* DispatchTable::FindByName(std::string_view sName) const {
-    auto it = std::ranges::find_if(
-        m_members, [sName](const MemberInfo& member) { return EqualNoCase(member.sName, sName); });
+    auto it = std::ranges::find_if(m_members, [sName](const MemberInfo& member) {
+        return EqualsIgnoringCase(member.sName, sName);
+    });
     return it == m_members.end() ? nullptr : &*it;
 }
 

@@ -23,8 +23,8 @@ void DrawImageCentered(win32::HDC hDC, Long hImageList, const win32::RECT& rect,
     Long nWidth = 0;
     Long nHeight = 0;
     GetImageSize(hImageList, nWidth, nHeight);
-    const Long nX = RoundToLong(RectWidth(rect) / 2.0 + rect.left - nWidth / 2.0);
-    const Long nY = RoundToLong(RectHeight(rect) / 2.0 + rect.top - nHeight / 2.0);
+    const Long nX = CentredStart(rect.left, RectWidth(rect), nWidth);
+    const Long nY = CentredStart(rect.top, RectHeight(rect), nHeight);
     win32::ImageList_Draw(ListOf(hImageList), nIndex, hDC, nX, nY, win32::ILD_TRANSPARENT);
 }
 

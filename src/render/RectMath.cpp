@@ -41,4 +41,8 @@ Boolean RectContainsPoint(const win32::RECT& rect, Long nX, Long nY) {
                              nY <= rect.bottom);
 }
 
+Long CentredStart(Long nStart, Long nSpan, Long nSize, Long nNudge) {
+    return RoundToLong(nSpan / 2.0 + nStart - nSize / 2.0 + nNudge);
+}
+
 }  // namespace qv

@@ -18,4 +18,8 @@ Long RectHeight(const win32::RECT& rect);
 // All four edges count as inside; an empty rectangle contains no point.
 Boolean RectContainsPoint(const win32::RECT& rect, Long nX, Long nY);
 
+// Where something of nSize starts when it is centred on the span of nSpan that starts at
+// nStart, moved on by nNudge; halves round to even after the nudge.
+Long CentredStart(Long nStart, Long nSpan, Long nSize, Long nNudge = 0);
+
 }  // namespace qv

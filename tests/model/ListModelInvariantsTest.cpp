@@ -245,8 +245,8 @@ TEST_F(ListModelInvariants, HoldWhenAClickHandlerEditsTheList) {
         Inspect::SelectByInput(control, 1, 0, false);
         Inspect::SelectByInput(control, 4, 1, false);
         handler.edit = [&] { edit.apply(control); };
-        form.Windows().MouseDown({40, 40}, soft::kLeftButton, 0);
-        form.Windows().MouseUp({40, 40}, soft::kLeftButton, 0);
+        form.Windows().MouseDown({40, 40}, win32::kLeftButton, 0);
+        form.Windows().MouseUp({40, 40}, win32::kLeftButton, 0);
         form.RunUntilIdle();
         ExpectConsistent();
         handler.edit = [] {};

@@ -2,18 +2,18 @@
 // only; the current item and the redraw belong to their callers.
 #include <algorithm>
 
-#include "control/ColorListBox.h"
+#include "model/ListModel.h"
 #include "platform/Checked.h"
 #include "platform/HostError.h"
 
 namespace qv {
 
-void ColorListBox::SetItemSelected(Long nIndex, Boolean bValue) {
+void ListModel::SetItemSelected(Long nIndex, Boolean bValue) {
     if (!IsValidIndex(nIndex)) throw HostError(err::kSubscriptOutOfRange);
     m_aItems.SetSelected(static_cast<std::size_t>(nIndex), bValue);
 }
 
-void ColorListBox::ClearSelList() {
+void ListModel::ClearSelList() {
     m_aSelList.clear();
     m_nSelListCount = 0;
 }
@@ -21,7 +21,7 @@ void ColorListBox::ClearSelList() {
 // Normal style: nIndex becomes the only selected item (an index outside the list
 // deselects every item). Check style: no flag but nIndex's mark may change, and that one
 // only when asked to toggle it.
-bool ColorListBox::SelectSingle(Long nIndex, bool bToggle) {
+bool ListModel::SelectSingle(Long nIndex, bool bToggle) {
     if (m_eStyle == lsCheck) return bToggle && ToggleItemCheck(nIndex);
     const std::size_t nOnly =
         IsValidIndex(nIndex) ? static_cast<std::size_t>(nIndex) : m_aItems.Size();
@@ -34,7 +34,7 @@ bool ColorListBox::SelectSingle(Long nIndex, bool bToggle) {
 
 // Inverts the item's flag by its meaning, so an odd stored value such as 5 (selected)
 // becomes False rather than another selected value.
-bool ColorListBox::ToggleSelected(Long nIndex) {
+bool ListModel::ToggleSelected(Long nIndex) {
     if (!IsValidIndex(nIndex)) return false;
     const bool bNow = !Item(nIndex).bSelected.IsTrue();
     SetItemSelected(nIndex, Boolean::FromBool(bNow));
@@ -46,7 +46,7 @@ bool ColorListBox::ToggleSelected(Long nIndex) {
 // newly selects are remembered, so undoing it later leaves alone what was selected before.
 // Undoing counts as a change: a range that shrinks to items already selected must still be
 // redrawn.
-bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
+bool ListModel::SelectRange(Long nIndex, Long nOther) {
     bool bChanged = false;
     std::vector<Long> aUndone;  // kept only for a listener, which hears the net change
     for (Long nEntry : m_aSelList) {
@@ -74,7 +74,7 @@ bool ColorListBox::SelectRange(Long nIndex, Long nOther) {
 
 // Normal style only (Ctrl+A in extended selection): the current item and the anchor stay,
 // and the caller redraws.
-void ColorListBox::SelectAll() {
+void ListModel::SelectAll() {
     ClearSelList();
     if (m_pAccessSink) {
         for (Long i = 0; i < m_nListCount; ++i)
@@ -83,7 +83,7 @@ void ColorListBox::SelectAll() {
     m_aItems.SetAllSelected(VbTrue);
 }
 
-void ColorListBox::ClearAllFlags() {
+void ListModel::ClearAllFlags() {
     if (m_pAccessSink)
         for (Long nWas : SelectedItems()) NotifyAccessMark(nWas, false);
     m_aItems.SetAllSelected(VbFalse);
@@ -94,15 +94,14 @@ void ColorListBox::ClearAllFlags() {
 // here raise no ItemCheck and obey no cap, but the checking order is rebuilt to match them
 // (at most one mark is left), so a later check still lets the oldest give way.
 // Neither the current item nor the anchor moves.
-Boolean ColorListBox::SetSelectedItem(Long nIndex, Boolean bValue) {
-    if (!IsValidIndex(nIndex) || Item(nIndex).bSelected == bValue) return VbFalse;
+ListModel::FlagChange ListModel::SetSelectedItem(Long nIndex, Boolean bValue) {
+    if (!IsValidIndex(nIndex) || Item(nIndex).bSelected == bValue) return FlagChange::None;
     if (m_eStyle == lsNormal && (m_eMultiSelect == msMulti || m_eMultiSelect == msExtend)) {
         ClearSelList();
         const bool bHeard = m_pAccessSink && Item(nIndex).bSelected.IsTrue() != bValue.IsTrue();
         m_aItems.SetSelected(static_cast<std::size_t>(nIndex), bValue);
         if (bHeard) NotifyAccessMark(nIndex, bValue.IsTrue());
-        if (GetItemVisibility(nIndex) != 0) RedrawList();
-        return VbTrue;
+        return FlagChange::Item;
     }
     ClearAllFlags();
     m_aItems.SetSelected(static_cast<std::size_t>(nIndex), bValue);
@@ -111,8 +110,7 @@ Boolean ColorListBox::SetSelectedItem(Long nIndex, Boolean bValue) {
         ClearCheckList();
         if (bValue.IsTrue()) AddCheckIndex(nIndex);
     }
-    RedrawList();
-    return VbTrue;
+    return FlagChange::List;
 }
 
 }  // namespace qv

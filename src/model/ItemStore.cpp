@@ -1,4 +1,4 @@
-#include "control/ItemStore.h"
+#include "model/ItemStore.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,20 +1,19 @@
 // Check marks and the order in which they were made, oldest first.
 #include <algorithm>
 
-#include "control/ColorListBox.h"
+#include "model/ListModel.h"
 #include "platform/Checked.h"
-#include "properties/ChangeRoutines.h"
 
 namespace qv {
 
-void ColorListBox::ClearCheckList() {
+void ListModel::ClearCheckList() {
     m_aCheckList.clear();
     m_nCheckListCount = 0;
 }
 
 // The mark and the checking order are both up to date when the host hears of the toggle;
 // the caller redraws.
-bool ColorListBox::ToggleItemCheck(Long nIndex) {
+bool ListModel::ToggleItemCheck(Long nIndex) {
     if (m_eStyle == lsNormal || !IsValidIndex(nIndex)) return false;
     if (Item(nIndex).bSelected.IsTrue()) {
         SetItemSelected(nIndex, VbFalse);
@@ -25,13 +24,13 @@ bool ColorListBox::ToggleItemCheck(Long nIndex) {
         NotifyAccess(access::AccessEvent::StateChange, nIndex);  // heard before what gives way
         AddCheckIndex(nIndex);
     }
-    RaiseItemCheck(nIndex);
+    m_events.OnItemCheck(nIndex);
     return true;
 }
 
 // When the list is at its cap the oldest check gives way, silently. A cap below 1 can
 // only come from saved properties and, as for trimming, means no cap.
-void ColorListBox::AddCheckIndex(Long nIndex) {
+void ListModel::AddCheckIndex(Long nIndex) {
     if (m_nMaxCheck > 0 && m_nCheckListCount >= m_nMaxCheck) {
         const Long nOldest = m_aCheckList.front();
         if (IsValidIndex(nOldest)) SetItemSelected(nOldest, VbFalse);
@@ -42,12 +41,12 @@ void ColorListBox::AddCheckIndex(Long nIndex) {
     m_nCheckListCount = CheckedAdd(m_nCheckListCount, 1);
 }
 
-void ColorListBox::RemoveCheckIndex(Long nIndex) {
+void ListModel::RemoveCheckIndex(Long nIndex) {
     auto it = std::find(m_aCheckList.begin(), m_aCheckList.end(), nIndex);
     if (it != m_aCheckList.end()) RemoveCheckEntry(static_cast<Long>(it - m_aCheckList.begin()));
 }
 
-void ColorListBox::RemoveCheckEntry(Long nPos) {
+void ListModel::RemoveCheckEntry(Long nPos) {
     if (nPos < 0 || nPos >= m_nCheckListCount) return;
     m_aCheckList.erase(m_aCheckList.begin() + nPos);
     m_nCheckListCount = CheckedSub(m_nCheckListCount, 1);
@@ -55,7 +54,7 @@ void ColorListBox::RemoveCheckEntry(Long nPos) {
 }
 
 // Keeps the entries naming the same items when an item is inserted or removed at nIndex.
-void ColorListBox::ShiftCheckList(Long nIndex, bool bInsert) {
+void ListModel::ShiftCheckList(Long nIndex, bool bInsert) {
     if (m_nCheckListCount == 0) return;
     if (bInsert) {
         for (Long& nEntry : m_aCheckList) {
@@ -70,7 +69,7 @@ void ColorListBox::ShiftCheckList(Long nIndex, bool bInsert) {
 }
 
 // A lower cap unchecks the oldest marks until the rest fit, without events.
-void ColorListBox::TrimCheckList() {
+void ListModel::TrimCheckList() {
     if (m_nMaxCheck <= 0 || m_nCheckListCount <= m_nMaxCheck) return;
     const Long nExcess = CheckedSub(m_nCheckListCount, m_nMaxCheck);
     for (Long nPos = 0; nPos < nExcess; ++nPos) {
@@ -80,21 +79,6 @@ void ColorListBox::TrimCheckList() {
     }
     m_aCheckList.erase(m_aCheckList.begin(), m_aCheckList.begin() + nExcess);
     m_nCheckListCount = m_nMaxCheck;
-}
-
-// Raising the cap, or removing it with 0, unchecks nothing.
-void ColorListBox::SetMaxCheck(Long nValue) {
-    if (!ChangeLongInRange(m_nMaxCheck, nValue, 0, 30000)) return;
-    TrimCheckList();
-    RedrawList();
-    m_userControl.PropertyChanged("MaxCheck");
-}
-
-void ColorListBox::RaiseItemCheck(Long nItemIndex) {
-    m_events.Raise([nItemIndex](ColorListBoxEvents& sink) {
-        Long nArgument = nItemIndex;
-        sink.ItemCheck(nArgument);
-    });
 }
 
 }  // namespace qv

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "control/ListItem.h"
+#include "model/ListItem.h"
 
 namespace qv {
 

@@ -1,15 +1,9 @@
-// The current item: moving it by user input, by the host's ListIndex, and the Click event.
-#include "control/ColorListBox.h"
+// The current item: moving it by user input and by the host's ListIndex.
+#include "model/ListModel.h"
 #include "platform/Checked.h"
+#include "platform/win32/Input.h"
 
 namespace qv {
-
-namespace {
-
-constexpr Integer kShiftBit = 1;
-constexpr Integer kCtrlBit = 2;
-
-}  // namespace
 
 // The one way a click, a drag step, a hover step or a navigation key moves the current
 // item. The index is clamped into the list (-1 only for an empty list). In extended
@@ -29,31 +23,31 @@ constexpr Integer kCtrlBit = 2;
 //
 // The current item moves before the flags change, so that a host handling the ItemCheck
 // this raises sees the whole new state, and list edits it makes there carry the current
-// item along. Redraws when the current item or a flag changed; never scrolls and raises no
-// event of its own.
-void ColorListBox::SelectByInput(Long nIndex, Integer nShift, bool bToggleCheck) {
+// item along. Answers whether the current item or a flag changed; raises no event of its
+// own.
+bool ListModel::SelectByInput(Long nIndex, Integer nShift, bool bToggleCheck) {
     if (nIndex < 0) nIndex = 0;
     if (nIndex >= m_nListCount) nIndex = CheckedSub(m_nListCount, 1);
-    if (m_eMultiSelect == msExtend && m_eStyle == lsNormal && (nShift & kShiftBit) == 0)
+    if (m_eMultiSelect == msExtend && m_eStyle == lsNormal && (nShift & win32::kShiftMask) == 0)
         m_nAnchorIndex = nIndex;
     const bool bMoved = nIndex != m_nListIndex;
     m_nListIndex = nIndex;
     if (bMoved) NotifyAccessFocus();
     const bool bChanged = ApplySelectionRule(nIndex, nShift, bToggleCheck);
-    if (bMoved || bChanged) RedrawList();
+    return bMoved || bChanged;
 }
 
-bool ColorListBox::ApplySelectionRule(Long nIndex, Integer nShift, bool bToggleCheck) {
+bool ListModel::ApplySelectionRule(Long nIndex, Integer nShift, bool bToggleCheck) {
     if (m_eStyle == lsCheck) return SelectSingle(nIndex, bToggleCheck);
     switch (m_eMultiSelect) {
         case msMulti:
             return ToggleSelected(nIndex);
         case msExtend:
-            if ((nShift & kCtrlBit) != 0) {
+            if ((nShift & win32::kCtrlMask) != 0) {
                 ClearSelList();
                 return ToggleSelected(nIndex);
             }
-            if ((nShift & kShiftBit) != 0) return SelectRange(nIndex, m_nAnchorIndex);
+            if ((nShift & win32::kShiftMask) != 0) return SelectRange(nIndex, m_nAnchorIndex);
             ClearSelList();
             return SelectSingle(nIndex, false);
         case msSingle:
@@ -65,7 +59,7 @@ bool ColorListBox::ApplySelectionRule(Long nIndex, Integer nShift, bool bToggleC
 // Moves the current item without touching a flag. Out-of-list indices become no item when
 // that is allowed, else the nearest end. True when the current item changed; the caller
 // redraws.
-bool ColorListBox::SetCurrentIndex(Long nIndex, bool bAllowNone) {
+bool ListModel::SetCurrentIndex(Long nIndex, bool bAllowNone) {
     if (nIndex < 0) nIndex = bAllowNone ? -1 : 0;
     if (nIndex >= m_nListCount) nIndex = bAllowNone ? -1 : CheckedSub(m_nListCount, 1);
     if (nIndex == m_nListIndex) return false;
@@ -74,28 +68,13 @@ bool ColorListBox::SetCurrentIndex(Long nIndex, bool bAllowNone) {
     return true;
 }
 
-// A value outside -1 .. ListCount - 1 is ignored without an error; the host is told of
-// the property either way. In single selection the selection follows the current item.
-// The row is scrolled into view when it is not wholly visible, and the list is redrawn in
-// every case, also when there was nothing to scroll.
-void ColorListBox::SetListIndex(Long nValue) {
-    RequireRunTime();
-    if (nValue >= -1 && nValue < m_nListCount) {
-        const bool bMoved = nValue != m_nListIndex;
-        m_nListIndex = nValue;
-        if (bMoved) NotifyAccessFocus();
-        if (m_eStyle == lsNormal && m_eMultiSelect == msSingle) SelectSingle(nValue, false);
-        if (nValue != -1 && GetItemVisibility(nValue) != 1)
-            ScrollToIndex(nValue, m_nTopIndex >= nValue ? 0 : 2);
-        RedrawList();
-    }
-    m_userControl.PropertyChanged("ListIndex");
-}
-
-// The host reports a click on the window; by then a press has already applied its
-// selection. Nothing else raises Click.
-void ColorListBox::UserControl_Click() {
-    m_events.Raise([](ColorListBoxEvents& sink) { sink.Click(); });
+bool ListModel::SetListIndex(Long nValue) {
+    if (nValue < -1 || nValue >= m_nListCount) return false;
+    const bool bMoved = nValue != m_nListIndex;
+    m_nListIndex = nValue;
+    if (bMoved) NotifyAccessFocus();
+    if (m_eStyle == lsNormal && m_eMultiSelect == msSingle) SelectSingle(nValue, false);
+    return true;
 }
 
 }  // namespace qv
