@@ -52,7 +52,7 @@ struct ColorListBoxInspector {
         c.m_nItemHeight = nHeight;
         c.UpdateScrollBar();
     }
-    static Long TopIndex(const ColorListBox& c) { return c.m_nTopIndex; }
+    static Long TopIndex(const ColorListBox& c) { return c.TopIndex(); }
     static Long ScrollCount(const ColorListBox& c) { return c.m_nScrollCount; }
     static Integer VisibleCount(const ColorListBox& c) { return c.m_nVisibleCount; }
     static Long ItemHeight(const ColorListBox& c) { return c.m_nItemHeight; }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <set>
 #include <sstream>
 
 #include "model/ModelFixture.h"
@@ -11,39 +10,6 @@
 
 namespace qv {
 namespace {
-
-void ExpectConsistent(const ListModel& model) {
-    EXPECT_GE(model.ListIndex(), -1);
-    EXPECT_LT(model.ListIndex(), std::max<Long>(model.ListCount(), 1));
-    const std::vector<Long> flagged = FlaggedItems(model);
-    EXPECT_EQ(model.SelCount(), static_cast<Long>(flagged.size()));
-    const std::set<Long> flaggedSet(flagged.begin(), flagged.end());
-
-    const std::vector<Long>& order = model.CheckList();
-    EXPECT_EQ(model.CheckListCount(), static_cast<Long>(order.size()));
-    const std::set<Long> orderSet(order.begin(), order.end());
-    EXPECT_EQ(orderSet.size(), order.size()) << "an item is in the checking order twice";
-    if (model.Style() == lsCheck) {
-        EXPECT_EQ(orderSet, flaggedSet);
-    } else {
-        EXPECT_TRUE(order.empty());
-    }
-    if (model.MaxCheck() > 0) {
-        EXPECT_LE(static_cast<Long>(order.size()), model.MaxCheck());
-    }
-
-    const std::vector<Long>& range = model.SelList();
-    EXPECT_EQ(model.SelListCount(), static_cast<Long>(range.size()));
-    for (std::size_t i = 0; i < range.size(); ++i) {
-        EXPECT_TRUE(flaggedSet.contains(range[i])) << "range entry " << range[i];
-        if (i > 0) {
-            EXPECT_LT(range[i - 1], range[i]);
-        }
-    }
-    if (model.Style() == lsNormal && model.MultiSelect() == msSingle) {
-        EXPECT_LE(flagged.size(), 1u);
-    }
-}
 
 class RandomSteps {
   public:
@@ -124,7 +90,7 @@ TEST(ListModel, KeepsItsRulesThroughRandomSequences) {
             const std::string sStep = steps.Next();
             SCOPED_TRACE("seed " + std::to_string(nSeed) + " step " + std::to_string(nStep) + ": " +
                          sStep);
-            ExpectConsistent(model);
+            ExpectModelConsistent(model);
             if (::testing::Test::HasFailure()) return;
         }
     }
@@ -162,9 +128,9 @@ TEST(ListModel, KeepsItsRulesWhenTheCheckListenerEditsTheList) {
         events.edit = [&] { edit.apply(model); };
         model.SelectByInput(4, 0, true);  // 1 gives way, then the listener edits
         events.edit = nullptr;
-        ExpectConsistent(model);
+        ExpectModelConsistent(model);
         for (Long nIndex : {0, 1, 2, 3}) model.SelectByInput(nIndex, 0, true);
-        ExpectConsistent(model);
+        ExpectModelConsistent(model);
         EXPECT_EQ(events.checks.front(), 1);
     }
 }

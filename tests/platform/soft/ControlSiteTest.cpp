@@ -71,21 +71,21 @@ TEST_F(ControlSiteTest, AClickNeedsThePressAndTheReleaseOnTheControl) {
     };
     for (const Case& c : cases) {
         log.lines.clear();
-        Windows().MouseDown(c.ptDown, win32::kLeftButton, 0);
-        Windows().MouseUp(c.ptUp, win32::kLeftButton, 0);
+        Windows().MouseDown(c.ptDown, kLeftButton, 0);
+        Windows().MouseUp(c.ptUp, kLeftButton, 0);
         const bool bClicked = !log.lines.empty() && log.lines.back() == "Click";
         EXPECT_EQ(bClicked, c.bClick) << c.ptDown.x << "," << c.ptDown.y;
     }
     log.lines.clear();
-    Windows().MouseDown({20, 20}, win32::kRightButton, 0);
-    Windows().MouseUp({20, 20}, win32::kRightButton, 0);
+    Windows().MouseDown({20, 20}, kRightButton, 0);
+    Windows().MouseUp({20, 20}, kRightButton, 0);
     EXPECT_EQ(log.lines, (std::vector<std::string>{"MouseDown 2 0 8,8", "MouseUp 2 0 8,8"}));
 }
 
 TEST_F(ControlSiteTest, MouseNotificationsCarryButtonsShiftAndClientPoints) {
-    Windows().MouseDown({20, 30}, win32::kLeftButton, win32::kShiftMask | win32::kCtrlMask);
+    Windows().MouseDown({20, 30}, kLeftButton, win32::kShiftMask | win32::kCtrlMask);
     Windows().MouseMove({-5, 300}, win32::kShiftMask);
-    Windows().MouseUp({-5, 300}, win32::kLeftButton, 0);
+    Windows().MouseUp({-5, 300}, kLeftButton, 0);
     const std::vector<std::string> expected = {"GotFocus", "MouseDown 1 3 8,18",
                                                "MouseMove 1 1 -17,288", "MouseUp 1 0 -17,288"};
     EXPECT_EQ(log.lines, expected);
@@ -133,8 +133,8 @@ TEST_F(ControlSiteTest, KeysReachTheControlOnlyWithTheFocus) {
 
 TEST_F(ControlSiteTest, ADisabledControlHearsNoInput) {
     site.SetEnabled(VbFalse);
-    Windows().MouseDown({20, 20}, win32::kLeftButton, 0);
-    Windows().MouseUp({20, 20}, win32::kLeftButton, 0);
+    Windows().MouseDown({20, 20}, kLeftButton, 0);
+    Windows().MouseUp({20, 20}, kLeftButton, 0);
     Windows().SetFocus(site.hWnd());
     EXPECT_TRUE(log.lines.empty());
 }

@@ -34,9 +34,9 @@ class WindowInputTest : public ::testing::Test {
 };
 
 TEST_F(WindowInputTest, APressCapturesTheMouseUntilItsRelease) {
-    windows.MouseDown({22, 32}, win32::kLeftButton, 0);  // client 10,20 of A
-    windows.MouseMove({400, 5}, 0);                      // far outside A, over nothing of A
-    windows.MouseUp({-30, 200}, win32::kLeftButton, 0);
+    windows.MouseDown({22, 32}, kLeftButton, 0);  // client 10,20 of A
+    windows.MouseMove({400, 5}, 0);               // far outside A, over nothing of A
+    windows.MouseUp({-30, 200}, kLeftButton, 0);
     windows.MouseMove({160, 20}, 0);  // no capture any more: B
     const std::vector<std::string> expected = {
         A("SETFOCUS from=0"),   A("LBUTTONDOWN 10,20"),      A("MOUSEMOVE 388,-7 keys=1"),
@@ -46,10 +46,10 @@ TEST_F(WindowInputTest, APressCapturesTheMouseUntilItsRelease) {
 }
 
 TEST_F(WindowInputTest, OnlyALeftPressMovesTheFocus) {
-    windows.MouseDown({160, 20}, win32::kRightButton, 0);
-    windows.MouseUp({160, 20}, win32::kRightButton, 0);
+    windows.MouseDown({160, 20}, kRightButton, 0);
+    windows.MouseUp({160, 20}, kRightButton, 0);
     EXPECT_EQ(windows.Focus(), HWND{});
-    windows.MouseDown({160, 20}, win32::kLeftButton, 0);
+    windows.MouseDown({160, 20}, kLeftButton, 0);
     EXPECT_EQ(windows.Focus(), hB);
 }
 
@@ -71,8 +71,8 @@ TEST_F(WindowInputTest, FocusMovesWithKillThenSetAndKeysFollowIt) {
 TEST_F(WindowInputTest, DisabledWindowsTakeNeitherFocusNorMouse) {
     windows.EnableWindow(hB, false);
     windows.SetFocus(hB);
-    windows.MouseDown({160, 20}, win32::kLeftButton, 0);  // lands on the form instead
-    windows.MouseUp({160, 20}, win32::kLeftButton, 0);
+    windows.MouseDown({160, 20}, kLeftButton, 0);  // lands on the form instead
+    windows.MouseUp({160, 20}, kLeftButton, 0);
     EXPECT_NE(windows.Focus(), hB);
     for (const std::string& sLine : MessageLog::Take())
         EXPECT_EQ(sLine.rfind(std::to_string(HandleValue(hB)), 0), std::string::npos) << sLine;
@@ -103,8 +103,8 @@ TEST_F(ScrollBarInputTest, ArrowAndTrackPressesAskForOneStepEach) {
     // Thumb: 48 * 1 / 10 = 4 pixels, raised to 8; its top at 16 + 40 * 5 / 9 = 38.
     for (const Case& c :
          {Case{3, SB_LINEUP}, Case{75, SB_LINEDOWN}, Case{20, SB_PAGEUP}, Case{60, SB_PAGEDOWN}}) {
-        windows.MouseDown(Bar(c.nY), win32::kLeftButton, 0);
-        windows.MouseUp(Bar(c.nY), win32::kLeftButton, 0);
+        windows.MouseDown(Bar(c.nY), kLeftButton, 0);
+        windows.MouseUp(Bar(c.nY), kLeftButton, 0);
         const std::vector<std::string> expected = {
             B("VSCROLL " + std::to_string(c.nRequest) + " pos=0"), B("VSCROLL 8 pos=0")};
         EXPECT_EQ(MessageLog::Take(), expected) << "y " << c.nY;
@@ -114,11 +114,11 @@ TEST_F(ScrollBarInputTest, ArrowAndTrackPressesAskForOneStepEach) {
 }
 
 TEST_F(ScrollBarInputTest, DraggingTheThumbTracksThenReleasesAtTheLastPosition) {
-    windows.MouseDown(Bar(18), win32::kLeftButton, 0);  // thumb at 16..23, grabbed 2 below its top
-    windows.MouseMove(Bar(19), 0);                      // less than half a step: no request
-    windows.MouseMove(Bar(40), 0);                      // top 38: position 5
-    windows.MouseMove(Bar(500), 0);                     // far below: the last position
-    windows.MouseUp(Bar(500), win32::kLeftButton, 0);
+    windows.MouseDown(Bar(18), kLeftButton, 0);  // thumb at 16..23, grabbed 2 below its top
+    windows.MouseMove(Bar(19), 0);               // less than half a step: no request
+    windows.MouseMove(Bar(40), 0);               // top 38: position 5
+    windows.MouseMove(Bar(500), 0);              // far below: the last position
+    windows.MouseUp(Bar(500), kLeftButton, 0);
     const std::vector<std::string> expected = {B("VSCROLL 5 pos=5"), B("VSCROLL 5 pos=9"),
                                                B("VSCROLL 4 pos=9"), B("VSCROLL 8 pos=0")};
     EXPECT_EQ(MessageLog::Take(), expected);
@@ -154,7 +154,7 @@ TEST_F(HoverTest, HoverOutsideTheWindowOnlyWithTheCapture) {
     Track(hB);
     windows.AdvanceTime(500);
     EXPECT_TRUE(MessageLog::Take().empty());
-    windows.MouseDown({160, 20}, win32::kLeftButton, 0);
+    windows.MouseDown({160, 20}, kLeftButton, 0);
     windows.MouseMove({160, 250}, 0);
     Track(hB);
     windows.AdvanceTime(100);

@@ -199,11 +199,11 @@ class FarPointTest : public ::testing::Test {
 };
 
 TEST_F(FarPointTest, PressesAndCapturedMovesAtTheEdgesOfThirtyTwoBits) {
-    windows.MouseDown({kLongMax, kLongMax}, win32::kLeftButton, 0);  // client 4,4 of F
-    windows.MouseUp({kLongMin, kLongMin}, win32::kLeftButton, 0);
-    windows.MouseDown({20, 20}, win32::kLeftButton, 0);  // client 6,6 of N
+    windows.MouseDown({kLongMax, kLongMax}, kLeftButton, 0);  // client 4,4 of F
+    windows.MouseUp({kLongMin, kLongMin}, kLeftButton, 0);
+    windows.MouseDown({20, 20}, kLeftButton, 0);  // client 6,6 of N
     windows.MouseMove({kLongMin, kLongMax}, 0);
-    windows.MouseUp({kLongMax, kLongMin}, win32::kLeftButton, 0);
+    windows.MouseUp({kLongMax, kLongMin}, kLeftButton, 0);
     const std::vector<std::string> expected = {
         In(hFar, "SETFOCUS from=0"),
         In(hFar, "LBUTTONDOWN 4,4"),
@@ -220,10 +220,10 @@ TEST_F(FarPointTest, PressesAndCapturedMovesAtTheEdgesOfThirtyTwoBits) {
 TEST_F(FarPointTest, ADraggedThumbFollowsThePointerToTheEndsOfItsTrack) {
     SetScrollRange(hNear, SB_VERT, 0, 100, FALSE);
     ShowScrollBar(hNear, SB_VERT, TRUE);
-    windows.MouseDown({106, 32}, win32::kLeftButton, 0);  // on the thumb, 2 pixels below its top
+    windows.MouseDown({106, 32}, kLeftButton, 0);  // on the thumb, 2 pixels below its top
     windows.MouseMove({106, kLongMax}, 0);
     windows.MouseMove({106, kLongMin}, 0);
-    windows.MouseUp({kLongMin, kLongMin}, win32::kLeftButton, 0);
+    windows.MouseUp({kLongMin, kLongMin}, kLeftButton, 0);
     const std::vector<std::string> expected = {
         In(hNear, "VSCROLL 5 pos=100"),
         In(hNear, "VSCROLL 5 pos=0"),
@@ -242,8 +242,8 @@ TEST(FarOriginTest, AClientOriginBeyondThirtyTwoBitsIsPinnedAndNoPointReachesIt)
     MessageLog::Take();
     EXPECT_EQ(windows.ClientOrigin(hBeyond).x, kLongMax);
     for (const POINT pt : {POINT{kLongMax, 5}, POINT{kLongMax - 5, 5}, POINT{kLongMin, 5}}) {
-        windows.MouseDown(pt, win32::kLeftButton, 0);
-        windows.MouseUp(pt, win32::kLeftButton, 0);
+        windows.MouseDown(pt, kLeftButton, 0);
+        windows.MouseUp(pt, kLeftButton, 0);
     }
     EXPECT_TRUE(MessageLog::Take().empty());
 }

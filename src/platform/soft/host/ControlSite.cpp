@@ -179,14 +179,14 @@ void ControlSite::DeliverButton(int nButton, bool bDown, LPARAM lParam) {
     const float fY = static_cast<float>(static_cast<std::int16_t>((lParam >> 16) & 0xFFFF));
     const Integer nButtonArg = static_cast<Integer>(nButton);
     if (bDown) {
-        if (nButton == win32::kLeftButton) m_bLeftPressedHere = true;
+        if (nButton == kLeftButton) m_bLeftPressedHere = true;
         Notify([&](auto& control) { control.UserControl_MouseDown(nButtonArg, nShift, fX, fY); });
         return;
     }
     Notify([&](auto& control) { control.UserControl_MouseUp(nButtonArg, nShift, fX, fY); });
-    const bool bClick = nButton == win32::kLeftButton && m_bLeftPressedHere && fX >= 0 && fY >= 0 &&
+    const bool bClick = nButton == kLeftButton && m_bLeftPressedHere && fX >= 0 && fY >= 0 &&
                         fX < ScaleWidth() && fY < ScaleHeight();
-    if (nButton == win32::kLeftButton) m_bLeftPressedHere = false;
+    if (nButton == kLeftButton) m_bLeftPressedHere = false;
     if (bClick) Notify([](auto& control) { control.UserControl_Click(); });
 }
 
@@ -218,22 +218,22 @@ LRESULT ControlSite::SiteWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM 
             site.DeliverPaint();
             break;
         case WM_LBUTTONDOWN:
-            site.DeliverButton(win32::kLeftButton, true, lParam);
+            site.DeliverButton(kLeftButton, true, lParam);
             break;
         case WM_LBUTTONUP:
-            site.DeliverButton(win32::kLeftButton, false, lParam);
+            site.DeliverButton(kLeftButton, false, lParam);
             break;
         case WM_RBUTTONDOWN:
-            site.DeliverButton(win32::kRightButton, true, lParam);
+            site.DeliverButton(kRightButton, true, lParam);
             break;
         case WM_RBUTTONUP:
-            site.DeliverButton(win32::kRightButton, false, lParam);
+            site.DeliverButton(kRightButton, false, lParam);
             break;
         case WM_MBUTTONDOWN:
-            site.DeliverButton(win32::kMiddleButton, true, lParam);
+            site.DeliverButton(kMiddleButton, true, lParam);
             break;
         case WM_MBUTTONUP:
-            site.DeliverButton(win32::kMiddleButton, false, lParam);
+            site.DeliverButton(kMiddleButton, false, lParam);
             break;
         case WM_MOUSEMOVE:
             site.DeliverMove(lParam);

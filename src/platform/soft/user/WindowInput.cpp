@@ -11,9 +11,9 @@ namespace {
 
 UINT ButtonMessage(int nButton, bool bDown) {
     switch (nButton) {
-        case win32::kRightButton:
+        case kRightButton:
             return bDown ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-        case win32::kMiddleButton:
+        case kMiddleButton:
             return bDown ? WM_MBUTTONDOWN : WM_MBUTTONUP;
         default:
             return bDown ? WM_LBUTTONDOWN : WM_LBUTTONUP;
@@ -87,9 +87,9 @@ LPARAM WindowSystem::ClientPoint(HWND hWnd, POINT ptScreen) {
 
 WPARAM WindowSystem::MouseKeyFlags() const {
     WPARAM nFlags = 0;
-    if (m_nButtons & win32::kLeftButton) nFlags |= MK_LBUTTON;
-    if (m_nButtons & win32::kRightButton) nFlags |= MK_RBUTTON;
-    if (m_nButtons & win32::kMiddleButton) nFlags |= MK_MBUTTON;
+    if (m_nButtons & kLeftButton) nFlags |= MK_LBUTTON;
+    if (m_nButtons & kRightButton) nFlags |= MK_RBUTTON;
+    if (m_nButtons & kMiddleButton) nFlags |= MK_MBUTTON;
     if (m_nModifiers & win32::kShiftMask) nFlags |= MK_SHIFT;
     if (m_nModifiers & win32::kCtrlMask) nFlags |= MK_CONTROL;
     return nFlags;
@@ -105,13 +105,13 @@ void WindowSystem::MouseDown(POINT ptScreen, int nButton, int nModifiers) {
     const HWND hTarget = m_hCapture != HWND{} ? m_hCapture : WindowAt(ptScreen);
     ScrollBarLayout layout;
     int nBarY = 0;
-    if (m_hCapture == HWND{} && nButton == win32::kLeftButton && !m_scrollTracker.IsTracking() &&
+    if (m_hCapture == HWND{} && nButton == kLeftButton && !m_scrollTracker.IsTracking() &&
         OnScrollBar(hTarget, ptScreen, layout, nBarY)) {
         m_scrollTracker.Press(hTarget, Find(hTarget)->vertical, layout, nBarY);
         return;
     }
     if (hTarget == HWND{} || m_scrollTracker.IsTracking()) return;
-    if (nButton == win32::kLeftButton && m_hFocus != hTarget) SetFocus(hTarget);
+    if (nButton == kLeftButton && m_hFocus != hTarget) SetFocus(hTarget);
     if (!Find(hTarget)) return;
     m_nButtons |= nButton;
     m_hCapture = hTarget;
@@ -122,7 +122,7 @@ void WindowSystem::MouseUp(POINT ptScreen, int nButton, int nModifiers) {
     m_ptPointer = ptScreen;
     m_nModifiers = nModifiers;
     if (m_scrollTracker.IsTracking()) {
-        if (nButton == win32::kLeftButton) m_scrollTracker.Release();
+        if (nButton == kLeftButton) m_scrollTracker.Release();
         return;
     }
     if (!(m_nButtons & nButton)) return;  // a release without its press
