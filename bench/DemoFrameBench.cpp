@@ -15,8 +15,8 @@ constexpr int kRowHeight = 17;
 // A click on row nRow of the list at rcList, the paints it causes, and the form composed.
 void ClickAndCompose(DemoForm& form, const win32::RECT& rcList, int nRow) {
     const win32::POINT pt{rcList.left + 40, rcList.top + 2 + nRow * kRowHeight + 4};
-    form.Windows().MouseDown(pt, soft::kLeftButton, 0);
-    form.Windows().MouseUp(pt, soft::kLeftButton, 0);
+    form.Windows().MouseDown(pt, win32::kLeftButton, 0);
+    form.Windows().MouseUp(pt, win32::kLeftButton, 0);
     form.HostForm().RunUntilIdle();
     benchmark::DoNotOptimize(form.Compose());
 }

@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/soft/gdi/SoftGdi.h"
-#include "platform/soft/gdi/UniqueHandle.h"
 #include "platform/win32/Gdi.h"
+#include "platform/win32/GdiOwners.h"
 
 namespace qv {
 namespace {
@@ -21,14 +21,14 @@ struct Target {
         : dc(CreateCompatibleDC(HDC{})),
           bitmap(CreateCompatibleBitmap(dc.Get(), kWidth, kHeight)),
           selection(dc.Get(), bitmap.Get()) {}
-    soft::UniqueDC dc;
-    soft::UniqueGdiObject bitmap;
-    soft::ScopedSelection selection;
+    win32::UniqueDC dc;
+    win32::UniqueGdiObject bitmap;
+    win32::ScopedSelection selection;
 };
 
 void Fill(HDC hDC) {
     const LOGBRUSH logBrush{BS_SOLID, 0x00FFFFFF, 0};
-    soft::UniqueGdiObject brush(CreateBrushIndirect(&logBrush));
+    win32::UniqueGdiObject brush(CreateBrushIndirect(&logBrush));
     const RECT rcAll{0, 0, kWidth, kHeight};
     FillRect(hDC, &rcAll, brush.Get());
 }
@@ -45,9 +45,9 @@ BENCHMARK(BM_GdiPlainFill);
 void BM_GdiPaintRows(benchmark::State& state) {
     Target target;
     const HDC hDC = target.dc.Get();
-    soft::UniqueGdiObject font(CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0,
-                                           0, 0, "MS UI Gothic"));
-    soft::ScopedSelection fontSelection(hDC, font.Get());
+    win32::UniqueGdiObject font(CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0,
+                                            0, 0, 0, "MS UI Gothic"));
+    win32::ScopedSelection fontSelection(hDC, font.Get());
     SetBkMode(hDC, TRANSPARENT);
     const char kText[] = "Item text 0123456789";  // 20 characters
     for (auto _ : state) {

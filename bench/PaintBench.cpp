@@ -12,11 +12,11 @@
 #include "control/ColorListBox.h"
 #include "platform/soft/gdi/ImageLists.h"
 #include "platform/soft/gdi/Pictures.h"
-#include "platform/soft/gdi/UniqueHandle.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
 #include "platform/soft/user/WindowSystem.h"
 #include "platform/win32/Gdi.h"
+#include "platform/win32/GdiOwners.h"
 #include "platform/win32/ImageList.h"
 
 namespace qv {
@@ -61,11 +61,11 @@ struct PaintedList {
 
 // The mean time of one solid fill of a bitmap of that size, over enough fills to be steady.
 double PlainFillSeconds(int nWidth, int nHeight) {
-    const soft::UniqueDC dc(CreateCompatibleDC(HDC{}));
-    const soft::UniqueGdiObject bitmap(CreateCompatibleBitmap(dc.Get(), nWidth, nHeight));
-    const soft::ScopedSelection selection(dc.Get(), bitmap.Get());
+    const win32::UniqueDC dc(CreateCompatibleDC(HDC{}));
+    const win32::UniqueGdiObject bitmap(CreateCompatibleBitmap(dc.Get(), nWidth, nHeight));
+    const win32::ScopedSelection selection(dc.Get(), bitmap.Get());
     const LOGBRUSH logBrush{BS_SOLID, 0x00FFFFFF, 0};
-    const soft::UniqueGdiObject brush(CreateBrushIndirect(&logBrush));
+    const win32::UniqueGdiObject brush(CreateBrushIndirect(&logBrush));
     const RECT rcAll{0, 0, nWidth, nHeight};
     constexpr int kFills = 2000;
     const Clock::time_point start = Clock::now();

@@ -31,17 +31,17 @@ int VirtualKeyOf(SDL_Keycode nKey) {
 
 int ModifiersOf(Uint16 nModState) {
     int nModifiers = 0;
-    if (nModState & KMOD_SHIFT) nModifiers |= soft::kShiftKey;
-    if (nModState & KMOD_CTRL) nModifiers |= soft::kCtrlKey;
-    if (nModState & KMOD_ALT) nModifiers |= soft::kAltKey;
+    if (nModState & KMOD_SHIFT) nModifiers |= win32::kShiftMask;
+    if (nModState & KMOD_CTRL) nModifiers |= win32::kCtrlMask;
+    if (nModState & KMOD_ALT) nModifiers |= win32::kAltMask;
     return nModifiers;
 }
 
 // Text input brings printable characters; with Ctrl held it brings none, and these keys
 // never bring any.
 int ControlCharacterOf(SDL_Keycode nKey, int nModifiers) {
-    if (nModifiers & soft::kAltKey) return 0;
-    if (nModifiers & soft::kCtrlKey) {
+    if (nModifiers & win32::kAltMask) return 0;
+    if (nModifiers & win32::kCtrlMask) {
         if (nKey >= SDLK_a && nKey <= SDLK_z) return 1 + (nKey - SDLK_a);
         if (nKey == SDLK_SPACE) return ' ';
     }

@@ -13,8 +13,8 @@ void PlayFirstSteps(DemoForm& form) {
     const win32::RECT rcList = DemoLayout::ListRect(0);
     const win32::POINT pt{rcList.left + 40, rcList.top + kBorder + 2 * kRowHeight + 8};
     soft::WindowSystem& windows = form.Windows();
-    windows.MouseDown(pt, soft::kLeftButton, 0);
-    windows.MouseUp(pt, soft::kLeftButton, 0);
+    windows.MouseDown(pt, win32::kLeftButton, 0);
+    windows.MouseUp(pt, win32::kLeftButton, 0);
     windows.Key(win32::WM_KEYDOWN, 40, 0);
     windows.Key(win32::WM_KEYUP, 40, 0);
     form.HostForm().RunUntilIdle();

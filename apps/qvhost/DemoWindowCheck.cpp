@@ -56,8 +56,8 @@ HandPoints PointsOf(DemoForm& form) {
 void PlayHand(DemoForm& form, const HandPoints& points) {
     soft::WindowSystem& windows = form.Windows();
     windows.MouseMove(points.ptRow, 0);
-    windows.MouseDown(points.ptRow, soft::kLeftButton, 0);
-    windows.MouseUp(points.ptRow, soft::kLeftButton, 0);
+    windows.MouseDown(points.ptRow, win32::kLeftButton, 0);
+    windows.MouseUp(points.ptRow, win32::kLeftButton, 0);
     form.HostForm().RunUntilIdle();
     windows.Key(win32::WM_KEYDOWN, 40, 0);
     windows.Key(win32::WM_KEYUP, 40, 0);
@@ -66,17 +66,17 @@ void PlayHand(DemoForm& form, const HandPoints& points) {
     windows.Key(win32::WM_KEYUP, 32, 0);
     form.HostForm().RunUntilIdle();
     windows.MouseMove(points.ptDragFrom, 0);
-    windows.MouseDown(points.ptDragFrom, soft::kLeftButton, 0);
+    windows.MouseDown(points.ptDragFrom, win32::kLeftButton, 0);
     windows.MouseMove(points.ptDragTo, 0);
     form.HostForm().RunUntilIdle();
     windows.AdvanceTime(kRestMilliseconds);
-    windows.MouseUp(points.ptDragTo, soft::kLeftButton, 0);
+    windows.MouseUp(points.ptDragTo, win32::kLeftButton, 0);
     form.HostForm().RunUntilIdle();
     form.ToggleDesignMode();
     form.OpenPropertyPages();
-    form.PagesKeyDown(soft::vk::kUp, 0);
+    form.PagesKeyDown(win32::VK_UP, 0);
     form.PagesMouseDown(points.ptApply);
-    form.PagesKeyDown(soft::vk::kEscape, 0);
+    form.PagesKeyDown(win32::VK_ESCAPE, 0);
 }
 
 bool Inside(const win32::RECT& rc, int nX, int nY) {

@@ -42,11 +42,11 @@ class SdlVideo {
 int ButtonOf(Uint8 nButton) {
     switch (nButton) {
         case SDL_BUTTON_LEFT:
-            return soft::kLeftButton;
+            return win32::kLeftButton;
         case SDL_BUTTON_RIGHT:
-            return soft::kRightButton;
+            return win32::kRightButton;
         case SDL_BUTTON_MIDDLE:
-            return soft::kMiddleButton;
+            return win32::kMiddleButton;
         default:
             return 0;
     }
@@ -157,7 +157,7 @@ void DemoWindow::HandleMouseButton(const SDL_MouseButtonEvent& button, int nModi
     const bool bDown = button.type == SDL_MOUSEBUTTONDOWN;
     if (nButton == 0) return;
     if (m_form.PagesOpen() || (!bDown && m_bSwallowRelease)) {
-        if (bDown && nButton == soft::kLeftButton) m_form.PagesMouseDown({button.x, button.y});
+        if (bDown && nButton == win32::kLeftButton) m_form.PagesMouseDown({button.x, button.y});
         m_bSwallowRelease = bDown;
         return;
     }
@@ -167,7 +167,7 @@ void DemoWindow::HandleMouseButton(const SDL_MouseButtonEvent& button, int nModi
         return;
     }
     windows.MouseUp({button.x, button.y}, nButton, nModifiers);
-    if (nButton == soft::kLeftButton && button.clicks >= 2) {
+    if (nButton == win32::kLeftButton && button.clicks >= 2) {
         m_form.HostForm().RunUntilIdle();
         m_form.OpenPropertyPagesAt({button.x, button.y});
     }
@@ -209,8 +209,8 @@ void DemoWindow::HandlePageKey(const SDL_KeyboardEvent& key) {
     const SDL_Keycode nKey = key.keysym.sym;
     const int nModifiers = ModifiersOf(key.keysym.mod);
     int nVirtualKey = VirtualKeyOf(nKey);
-    if (nKey == SDLK_ESCAPE) nVirtualKey = soft::vk::kEscape;
-    if (nKey == SDLK_F4) nVirtualKey = soft::vk::kF4;
+    if (nKey == SDLK_ESCAPE) nVirtualKey = win32::VK_ESCAPE;
+    if (nKey == SDLK_F4) nVirtualKey = win32::VK_F4;
     if (nVirtualKey == 0) return;
     m_form.PagesKeyDown(nVirtualKey, nModifiers);
     if (const int nChar = ControlCharacterOf(nKey, nModifiers))

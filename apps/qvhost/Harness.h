@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "control/ColorListBox.h"
+#include "dispatch/ColorListBoxDispatch.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
 #include "platform/soft/host/MessageBoxes.h"
-#include "properties/ColorListBoxDispatch.h"
 #include "qvhost/HarnessAccess.h"
 #include "qvhost/Script.h"
 

@@ -8,29 +8,23 @@ using namespace win32;
 
 namespace {
 
-constexpr int kVkSpace = 32;
-constexpr int kVkBack = 8;
-constexpr int kVkTab = 9;
-constexpr int kVkReturn = 13;
-constexpr int kVkEscape = 27;
-
 // The character a key stroke types, or 0 when the key types none. Letters follow Shift,
 // and Ctrl turns a letter into its control code; with Alt no character arrives.
 int CharacterOfKey(int nCode, int nModifiers) {
-    if (nModifiers & soft::kAltKey) return 0;
-    const bool bCtrl = nModifiers & soft::kCtrlKey;
+    if (nModifiers & win32::kAltMask) return 0;
+    const bool bCtrl = nModifiers & win32::kCtrlMask;
     if (nCode >= 'A' && nCode <= 'Z') {
         if (bCtrl) return nCode - 'A' + 1;
-        return (nModifiers & soft::kShiftKey) ? nCode : nCode - 'A' + 'a';
+        return (nModifiers & win32::kShiftMask) ? nCode : nCode - 'A' + 'a';
     }
-    if (bCtrl) return nCode == kVkSpace ? kVkSpace : 0;
+    if (bCtrl) return nCode == VK_SPACE ? VK_SPACE : 0;
     if (nCode >= '0' && nCode <= '9') return nCode;
     switch (nCode) {
-        case kVkSpace:
-        case kVkBack:
-        case kVkTab:
-        case kVkReturn:
-        case kVkEscape:
+        case VK_SPACE:
+        case VK_BACK:
+        case VK_TAB:
+        case VK_RETURN:
+        case VK_ESCAPE:
             return nCode;
         default:
             return 0;
@@ -87,8 +81,8 @@ void Harness::Run(const MouseCommand& command) {
 
 void Harness::Run(const ClickCommand& command) {
     const POINT pt = ScreenPoint(command.sName, command.nX, command.nY);
-    m_form.Windows().MouseDown(pt, soft::kLeftButton, command.nModifiers);
-    m_form.Windows().MouseUp(pt, soft::kLeftButton, command.nModifiers);
+    m_form.Windows().MouseDown(pt, win32::kLeftButton, command.nModifiers);
+    m_form.Windows().MouseUp(pt, win32::kLeftButton, command.nModifiers);
 }
 
 void Harness::Run(const WheelCommand& command) {

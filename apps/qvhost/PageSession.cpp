@@ -1,8 +1,8 @@
 #include "qvhost/PageSession.h"
 
+#include "dispatch/ColorListBoxDispatch.h"
 #include "pages/ppgCheck.h"
 #include "pages/ppgGeneral.h"
-#include "properties/ColorListBoxDispatch.h"
 
 namespace qv::qvhost {
 

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <limits>
 
+#include "platform/TextCase.h"
 #include "qvhost/ScriptCommands.h"
 #include "qvhost/ValueFormat.h"
 
@@ -13,9 +14,7 @@ bool HasPngExtension(std::string_view sFile) {
     constexpr std::string_view kExtension = ".png";
     if (sFile.size() <= kExtension.size()) return false;
     std::string_view sTail = sFile.substr(sFile.size() - kExtension.size());
-    return std::equal(sTail.begin(), sTail.end(), kExtension.begin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == b;
-    });
+    return EqualsIgnoringCase(sTail, kExtension);
 }
 
 PageCommand ParsePageOpen(ArgumentReader& args) {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "dispatch/TypeLibrary.h"
 #include "platform/AnsiText.h"
 #include "platform/soft/user/SystemSettings.h"
-#include "properties/TypeLibrary.h"
 #include "qvhost/DemoForm.h"
 #include "qvhost/DemoWindow.h"
 #include "qvhost/Harness.h"

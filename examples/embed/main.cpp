@@ -32,8 +32,8 @@ class FruitHandlers : public qv::ColorListBoxEvents {
 void ClickAt(qv::soft::Form& form, qv::win32::HWND hList, int nX, int nY) {
     const qv::win32::POINT ptOrigin = form.Windows().ClientOrigin(hList);
     const qv::win32::POINT ptScreen{ptOrigin.x + nX, ptOrigin.y + nY};
-    form.Windows().MouseDown(ptScreen, qv::soft::kLeftButton, 0);
-    form.Windows().MouseUp(ptScreen, qv::soft::kLeftButton, 0);
+    form.Windows().MouseDown(ptScreen, qv::win32::kLeftButton, 0);
+    form.Windows().MouseUp(ptScreen, qv::win32::kLeftButton, 0);
     form.RunUntilIdle();
 }
 

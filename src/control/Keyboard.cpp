@@ -15,49 +15,37 @@
 
 #include "control/ColorListBox.h"
 #include "platform/Checked.h"
+#include "platform/win32/Input.h"
 
 namespace qv {
 
-namespace {
-
-constexpr Integer kVkSpace = 32;
-constexpr Integer kVkPageUp = 33;
-constexpr Integer kVkPageDown = 34;
-constexpr Integer kVkEnd = 35;
-constexpr Integer kVkHome = 36;
-constexpr Integer kVkLeft = 37;
-constexpr Integer kVkUp = 38;
-constexpr Integer kVkRight = 39;
-constexpr Integer kVkDown = 40;
-constexpr Integer kVkA = 65;
-constexpr Integer kCtrlHeld = 2;
-
-}  // namespace
+using namespace win32;
 
 std::optional<ColorListBox::KeyMove> ColorListBox::NavigationMove(Integer nKeyCode) const {
     switch (nKeyCode) {
-        case kVkHome:
+        case VK_HOME:
             return KeyMove{0, 0, true};
-        case kVkEnd:
-            return KeyMove{CheckedSub(m_nListCount, 1), 0, true};
-        case kVkPageDown: {
-            Long nTarget = CheckedSub(CheckedAdd(m_nListIndex, m_nVisibleCount), 1);
+        case VK_END:
+            return KeyMove{CheckedSub(m_model.ListCount(), 1), 0, true};
+        case VK_NEXT: {
+            Long nTarget = CheckedSub(CheckedAdd(m_model.ListIndex(), m_nVisibleCount), 1);
             if (!IsLastRowWhole().IsTrue()) nTarget = CheckedSub(nTarget, 1);
             return KeyMove{nTarget, 2, true};
         }
-        case kVkPageUp: {
-            const Long nTarget = m_nListIndex != m_nTopIndex
+        case VK_PRIOR: {
+            const Long nTarget = m_model.ListIndex() != m_nTopIndex
                                      ? m_nTopIndex
                                      : CheckedAdd(CheckedSub(m_nTopIndex, m_nVisibleCount), 1);
             return KeyMove{nTarget, 0, true};
         }
-        case kVkUp:
-        case kVkLeft:
-            return KeyMove{CheckedSub(m_nListIndex, 1), 0, false};
-        case kVkDown:
-        case kVkRight: {
-            const Long nTarget = CheckedAdd(m_nListIndex, 1);
-            return KeyMove{nTarget, static_cast<Integer>(nTarget >= m_nListCount ? 2 : 1), false};
+        case VK_UP:
+        case VK_LEFT:
+            return KeyMove{CheckedSub(m_model.ListIndex(), 1), 0, false};
+        case VK_DOWN:
+        case VK_RIGHT: {
+            const Long nTarget = CheckedAdd(m_model.ListIndex(), 1);
+            return KeyMove{nTarget, static_cast<Integer>(nTarget >= m_model.ListCount() ? 2 : 1),
+                           false};
         }
         default:
             return std::nullopt;
@@ -66,15 +54,15 @@ std::optional<ColorListBox::KeyMove> ColorListBox::NavigationMove(Integer nKeyCo
 
 void ColorListBox::UserControl_KeyDown(Integer& nKeyCode, Integer& nShift) {
     Integer nShiftCopy = nShift;
-    if (nKeyCode == kVkSpace) {
+    if (nKeyCode == VK_SPACE) {
         ToggleByKeyboard(nShiftCopy);
         return;  // Space is never reported as a key going down
     }
     if (const std::optional<KeyMove> move = NavigationMove(nKeyCode)) {
         MoveByKeyboard(*move, nShiftCopy);
-    } else if (nKeyCode == kVkA && (nShift & kCtrlHeld) && m_eMultiSelect == msExtend &&
-               m_eStyle == lsNormal) {
-        SelectAll();
+    } else if (nKeyCode == 'A' && (nShift & kCtrlMask) && m_model.MultiSelect() == msExtend &&
+               m_model.Style() == lsNormal) {
+        m_model.SelectAll();
         RedrawList();
     }
     m_events.Raise([&](ColorListBoxEvents& sink) {
@@ -85,24 +73,25 @@ void ColorListBox::UserControl_KeyDown(Integer& nKeyCode, Integer& nShift) {
 
 void ColorListBox::MoveByKeyboard(const KeyMove& move, Integer nShift) {
     Long nTarget = move.nTarget < 0 ? 0 : move.nTarget;
-    if (nTarget >= m_nListCount) nTarget = CheckedSub(m_nListCount, 1);
+    if (nTarget >= m_model.ListCount()) nTarget = CheckedSub(m_model.ListCount(), 1);
     // Ctrl with a navigation key in extended selection moves like the plain key.
-    if (m_eMultiSelect == msExtend && m_eStyle == lsNormal && (nShift & kCtrlHeld)) nShift = 0;
-    if (m_eStyle == lsNormal && m_eMultiSelect == msMulti) {
-        if (SetCurrentIndex(nTarget, false)) RedrawList();
+    if (m_model.MultiSelect() == msExtend && m_model.Style() == lsNormal && (nShift & kCtrlMask))
+        nShift = 0;
+    if (m_model.Style() == lsNormal && m_model.MultiSelect() == msMulti) {
+        if (m_model.SetCurrentIndex(nTarget, false)) RedrawList();
     } else {
         SelectByInput(nTarget, nShift, false);
     }
-    if (GetItemVisibility(m_nListIndex) != 1 || move.bScrollAlways)
-        ScrollToIndex(m_nListIndex, move.nScrollMode);
+    if (GetItemVisibility(m_model.ListIndex()) != 1 || move.bScrollAlways)
+        ScrollToIndex(m_model.ListIndex(), move.nScrollMode);
 }
 
 // Space toggles the current check mark, or the current item in multi selection.
 void ColorListBox::ToggleByKeyboard(Integer nShift) {
-    if (m_eStyle == lsCheck) {
-        SelectByInput(m_nListIndex, nShift, true);
-    } else if (m_eMultiSelect == msMulti) {
-        SelectByInput(m_nListIndex, nShift, false);
+    if (m_model.Style() == lsCheck) {
+        SelectByInput(m_model.ListIndex(), nShift, true);
+    } else if (m_model.MultiSelect() == msMulti) {
+        SelectByInput(m_model.ListIndex(), nShift, false);
     }
 }
 
@@ -121,15 +110,14 @@ void ColorListBox::UserControl_KeyUp(Integer& nKeyCode, Integer& nShift) {
 }
 
 void ColorListBox::UserControl_GotFocus() {
-    m_bHasFocus = VbTrue;
-    NotifyAccessFocus();
+    m_model.SetHasFocus(VbTrue);
     RedrawList();
 }
 
 // Losing the focus also ends a drag.
 void ColorListBox::UserControl_LostFocus() {
     m_bMouseDown = VbFalse;
-    m_bHasFocus = VbFalse;
+    m_model.SetHasFocus(VbFalse);
     RedrawList();
 }
 

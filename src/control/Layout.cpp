@@ -5,9 +5,8 @@
 #include "platform/Checked.h"
 #include "platform/win32/Gdi.h"
 #include "platform/win32/User.h"
-#include "render/FontAndBrush.h"
-#include "render/GdiScope.h"
-#include "render/mduImageList.h"
+#include "render/ImageListDrawing.h"
+#include "render/ListPainting.h"
 
 namespace qv {
 
@@ -37,27 +36,20 @@ host::FontRef ColorListBox::TextFont() const {
 // The height of "A" in the control's font on the control's device context.
 Integer ColorListBox::GetTextHeight() const {
     const HDC hDC = m_userControl.hDC();
-    const host::FontRef oFont = TextFont();
-    SIZE size;
-    if (oFont) {
-        const OwnedGdiObject font(CreateFontHandle(hDC, *oFont));
-        const SelectedObject selection(hDC, font.Get());
-        GetTextExtentPoint32A(hDC, "A", 1, &size);
-    }
-    return ToInteger(size.cy);
+    return MeasureTextHeight(hDC, TextFont());
 }
 
 // The row fits the text, the check glyph in check style (or the check images when they
 // are the glyphs), and the item images when they are shown, with 4 pixels to spare.
 void ColorListBox::UpdateItemHeight() {
     Long nHeight = GetTextHeight();
-    if (m_eStyle == lsCheck) {
+    if (m_model.Style() == lsCheck) {
         nHeight = std::max(nHeight, kCheckGlyphSize);
-        if (m_hCheckBoxImageList != 0 && m_eCheckBoxImage == ciImage)
-            nHeight = std::max(nHeight, ImageHeight(m_hCheckBoxImageList));
+        if (m_looks.m_hCheckBoxImageList != 0 && m_looks.m_eCheckBoxImage == ciImage)
+            nHeight = std::max(nHeight, ImageHeight(m_looks.m_hCheckBoxImageList));
     }
-    if (m_hImageList != 0 && m_bShowImage.IsTrue())
-        nHeight = std::max(nHeight, ImageHeight(m_hImageList));
+    if (m_looks.m_hImageList != 0 && m_looks.m_bShowImage.IsTrue())
+        nHeight = std::max(nHeight, ImageHeight(m_looks.m_hImageList));
     nHeight = CheckedAdd(nHeight, kRowPadding);
     if (nHeight == m_nItemHeight) return;
     m_nItemHeight = nHeight;
@@ -71,16 +63,16 @@ void ColorListBox::UpdateItemHeight() {
 void ColorListBox::UpdateScrollBar() {
     const HWND hWindow = m_userControl.hWnd();
     ShowScrollBar(hWindow, SB_VERT, FALSE);
-    if (m_nListCount == 0 || m_nItemHeight <= 0) return;
+    if (m_model.ListCount() == 0 || m_nItemHeight <= 0) return;
 
     const double dScaleHeight = m_userControl.ScaleHeight();
     m_nVisibleCount = RoundToInteger(dScaleHeight / m_nItemHeight + 0.5);
-    m_nScrollCount = CheckedAdd(CheckedSub(m_nListCount, m_nVisibleCount), 1);
+    m_nScrollCount = CheckedAdd(CheckedSub(m_model.ListCount(), m_nVisibleCount), 1);
     if (dScaleHeight < static_cast<double>(CheckedMul(m_nVisibleCount, m_nItemHeight)))
         m_nScrollCount = CheckedAdd(m_nScrollCount, 1);
     if (m_nScrollCount < 1) {
         m_nScrollCount = 1;
-        m_nVisibleCount = ToInteger(m_nListCount);
+        m_nVisibleCount = ToInteger(m_model.ListCount());
     }
     if (m_nTopIndex < 0) m_nTopIndex = 0;
     if (m_nTopIndex > m_nScrollCount - 1) m_nTopIndex = m_nScrollCount - 1;
@@ -127,7 +119,7 @@ void ColorListBox::ScrollToIndex(Long nIndex, Integer nMode) {
     if (nTop == m_nTopIndex) return;
     SetScrollPos(m_userControl.hWnd(), SB_VERT, nTop, TRUE);
     m_nTopIndex = nTop;
-    NotifyAccess(access::AccessEvent::Scroll, nTop);
+    m_model.NotifyAccess(access::AccessEvent::Scroll, nTop);
     RedrawList();
     m_events.Raise([](ColorListBoxEvents& sink) { sink.Scroll(); });
 }
@@ -148,7 +140,7 @@ void ColorListBox::OnVScroll(Long hWnd, Long nNewPos) {
     if (hWnd != this->hWnd()) return;
     SetScrollPos(m_userControl.hWnd(), SB_VERT, nNewPos, TRUE);
     m_nTopIndex = nNewPos;
-    NotifyAccess(access::AccessEvent::Scroll, nNewPos);
+    m_model.NotifyAccess(access::AccessEvent::Scroll, nNewPos);
     RedrawList();
     m_events.Raise([](ColorListBoxEvents& sink) { sink.Scroll(); });
 }

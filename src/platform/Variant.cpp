@@ -8,6 +8,7 @@
 
 #include "platform/Checked.h"
 #include "platform/HostError.h"
+#include "platform/TextCase.h"
 
 namespace qv {
 
@@ -29,21 +30,11 @@ bool IsDigit(char c) {
 bool IsSign(char c) {
     return c == '+' || c == '-';
 }
-char ToLowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::string_view TrimBlanks(std::string_view sText) {
     while (!sText.empty() && IsBlank(sText.front())) sText.remove_prefix(1);
     while (!sText.empty() && IsBlank(sText.back())) sText.remove_suffix(1);
     return sText;
-}
-
-bool EqualsIgnoringCase(std::string_view sA, std::string_view sB) {
-    if (sA.size() != sB.size()) return false;
-    for (size_t i = 0; i < sA.size(); ++i)
-        if (ToLowerAscii(sA[i]) != ToLowerAscii(sB[i])) return false;
-    return true;
 }
 
 size_t SkipDigits(std::string_view sText, size_t nPos) {

@@ -2,8 +2,8 @@
 
 #include "platform/Checked.h"
 #include "platform/win32/Gdi.h"
-#include "render/GdiScope.h"
-#include "render/mduComRect.h"
+#include "platform/win32/GdiOwners.h"
+#include "render/RectMath.h"
 
 namespace qv {
 
@@ -47,17 +47,17 @@ void DrawPicture(HDC hDC, const host::PictureRef& oPicture, const RECT& rcDest,
                  const RECT& rcSource) {
     if (!IsDrawablePicture(oPicture)) return;
     const auto nHandle = static_cast<std::uint32_t>(oPicture->Handle());
-    const OwnedDC memDC(CreateCompatibleDC(hDC));
+    const UniqueDC memDC(CreateCompatibleDC(hDC));
     if (oPicture->Type() == host::vbPicTypeBitmap) {
-        const SelectedObject selection(memDC.Get(), MakeHandle<HBITMAP>(nHandle));
+        const ScopedSelection selection(memDC.Get(), MakeHandle<HBITMAP>(nHandle));
         CopyStretched(hDC, memDC.Get(), rcDest, rcSource);
         return;
     }
     Long nWidth = 0;
     Long nHeight = 0;
     GetPictureSize(hDC, oPicture, nWidth, nHeight);
-    const OwnedGdiObject iconBitmap(CreateCompatibleBitmap(hDC, nWidth, nHeight));
-    const SelectedObject selection(memDC.Get(), iconBitmap.Get());
+    const UniqueGdiObject iconBitmap(CreateCompatibleBitmap(hDC, nWidth, nHeight));
+    const ScopedSelection selection(memDC.Get(), iconBitmap.Get());
     DrawIcon(memDC.Get(), 0, 0, MakeHandle<HICON>(nHandle));
     CopyStretched(hDC, memDC.Get(), rcDest, rcSource);
 }

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "control/ColorListBox.h"
 #include "platform/Checked.h"
 #include "platform/win32/Gdi.h"
-#include "properties/mduComProperty.h"
+#include "properties/ChangeRoutines.h"
 #include "render/BackPicture.h"
-#include "render/mduComFunction.h"
-#include "render/mduComRect.h"
+#include "render/ListPainting.h"
+#include "render/RectMath.h"
+#include "render/SolidFill.h"
 
 namespace qv {
 
@@ -22,8 +22,8 @@ namespace {
 void DrawPictureCentred(HDC hDC, const host::PictureRef& oPicture, const RECT& rect, Long nWidth,
                         Long nHeight) {
     RECT rcDest;
-    rcDest.left = RoundToLong(RectWidth(rect) / 2.0 + rect.left - nWidth / 2.0);
-    rcDest.top = RoundToLong(RectHeight(rect) / 2.0 + rect.top - nHeight / 2.0);
+    rcDest.left = CentredStart(rect.left, RectWidth(rect), nWidth);
+    rcDest.top = CentredStart(rect.top, RectHeight(rect), nHeight);
     rcDest.right = CheckedAdd(rcDest.left, nWidth);
     rcDest.bottom = CheckedAdd(rcDest.top, nHeight);
     DrawPicture(hDC, oPicture, rcDest, MakeRect(0, 0, nWidth, nHeight));
@@ -120,35 +120,37 @@ void FillBesideAlternateRows(HDC hDC, const RECT& rect, OLE_COLOR clrBack, Long 
 // The alternate row colour of bsAlternate is painted row by row with the items. Where no
 // picture covers the client area (a picture that cannot be drawn, or any style without a
 // picture), the background colour is the off-screen bitmap's starting content.
-void ColorListBox::DrawBackground(HDC hDC, const RECT& rect) const {
-    const bool bPictureStyle =
-        m_oBackPicture && (m_eBackStyle == bsPictureStretch || m_eBackStyle == bsPictureReal ||
-                           m_eBackStyle == bsPictureRepeat);
+void DrawBackground(HDC hDC, const RECT& rect, const ListPaintView& view) {
+    const ListLooks& looks = view.looks;
+    const Long nListCount = view.model.ListCount();
+    const bool bPictureStyle = looks.m_oBackPicture && (looks.m_eBackStyle == bsPictureStretch ||
+                                                        looks.m_eBackStyle == bsPictureReal ||
+                                                        looks.m_eBackStyle == bsPictureRepeat);
     Long nWidth = 0;
     Long nHeight = 0;
-    if (bPictureStyle) GetPictureSize(hDC, m_oBackPicture, nWidth, nHeight);
-    const bool bCovered = bPictureStyle && m_eBackStyle != bsPictureReal &&
-                          IsDrawablePicture(m_oBackPicture) && nWidth > 0 && nHeight > 0;
+    if (bPictureStyle) GetPictureSize(hDC, looks.m_oBackPicture, nWidth, nHeight);
+    const bool bCovered = bPictureStyle && looks.m_eBackStyle != bsPictureReal &&
+                          IsDrawablePicture(looks.m_oBackPicture) && nWidth > 0 && nHeight > 0;
     const bool bAlternateRows =
-        m_eBackStyle == bsAlternate && m_nListCount > 0 && m_nItemHeight > 0;
+        looks.m_eBackStyle == bsAlternate && nListCount > 0 && view.nItemHeight > 0;
     if (bAlternateRows) {
-        const Long nLast =
-            std::min<Long>(CheckedAdd(m_nTopIndex, m_nVisibleCount), CheckedSub(m_nListCount, 1));
-        FillBesideAlternateRows(hDC, rect, ResolveSystemColor(m_clrBackColor), m_nTopIndex, nLast,
-                                m_nItemHeight);
+        const Long nLast = std::min<Long>(CheckedAdd(view.nTopIndex, view.nVisibleCount),
+                                          CheckedSub(nListCount, 1));
+        FillBesideAlternateRows(hDC, rect, ResolveSystemColor(looks.m_clrBackColor), view.nTopIndex,
+                                nLast, view.nItemHeight);
     } else if (!bCovered) {
-        FillRectColor(hDC, rect, ResolveSystemColor(m_clrBackColor));
+        FillRectColor(hDC, rect, ResolveSystemColor(looks.m_clrBackColor));
     }
     if (!bPictureStyle) return;
-    switch (m_eBackStyle) {
+    switch (looks.m_eBackStyle) {
         case bsPictureStretch:
-            DrawPicture(hDC, m_oBackPicture, rect, MakeRect(0, 0, nWidth, nHeight));
+            DrawPicture(hDC, looks.m_oBackPicture, rect, MakeRect(0, 0, nWidth, nHeight));
             break;
         case bsPictureReal:
-            DrawPictureCentred(hDC, m_oBackPicture, rect, nWidth, nHeight);
+            DrawPictureCentred(hDC, looks.m_oBackPicture, rect, nWidth, nHeight);
             break;
         default:
-            DrawPictureTiles(hDC, m_oBackPicture, rect, nWidth, nHeight);
+            DrawPictureTiles(hDC, looks.m_oBackPicture, rect, nWidth, nHeight);
             break;
     }
 }

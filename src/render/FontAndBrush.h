@@ -6,7 +6,7 @@
 
 namespace qv {
 
-// Creating GDI fonts and brushes (module mduAPI). The caller owns the handle and deletes it
+// Creating GDI fonts and brushes. The caller owns the handle and deletes it
 // with DeleteObject after selecting the previous object back.
 
 // A GDI font matching a font object: its size in points at the device's vertical

@@ -1,12 +1,12 @@
 // The check glyph of a row in check style, and the hatched selection look.
-#include "control/ColorListBox.h"
 #include "platform/Checked.h"
 #include "platform/win32/Gdi.h"
-#include "properties/mduComProperty.h"
+#include "platform/win32/GdiOwners.h"
+#include "properties/ChangeRoutines.h"
 #include "render/FontAndBrush.h"
-#include "render/GdiScope.h"
-#include "render/mduComRect.h"
-#include "render/mduImageList.h"
+#include "render/ImageListDrawing.h"
+#include "render/ListPainting.h"
+#include "render/RectMath.h"
 
 namespace qv {
 
@@ -19,7 +19,7 @@ constexpr Long kGlyphSize = 13;
 
 // The top of a box of nHeight centred on the row, one pixel lower (halves to even).
 Long GlyphTop(const RECT& rcFullRow, Long nHeight) {
-    return RoundToLong(RectHeight(rcFullRow) / 2.0 + rcFullRow.top - nHeight / 2.0 + 1);
+    return CentredStart(rcFullRow.top, RectHeight(rcFullRow), nHeight, 1);
 }
 
 // The check image of the row, at its own size from the glyph's left edge; false when the
@@ -41,10 +41,10 @@ bool DrawCheckImage(HDC hDC, Long hImageList, const RECT& rcFullRow, Long nImage
 }  // namespace
 
 // A disabled control draws its glyphs inactive; an unknown glyph kind draws nothing.
-void ColorListBox::DrawCheckGlyph(HDC hDC, const RECT& rcFullRow, Boolean bChecked) const {
-    if (m_eStyle == lsNormal) return;
+void DrawCheckGlyph(HDC hDC, const RECT& rcFullRow, Boolean bChecked, const ListLooks& looks,
+                    bool bEnabled) {
     UINT uState = DFCS_BUTTONCHECK;
-    switch (m_eCheckBoxImage) {
+    switch (looks.m_eCheckBoxImage) {
         case ciCheck:
             break;
         case ciRadio:
@@ -54,15 +54,16 @@ void ColorListBox::DrawCheckGlyph(HDC hDC, const RECT& rcFullRow, Boolean bCheck
             uState = DFCS_BUTTONPUSH;
             break;
         case ciImage: {
-            const Long nImageIndex = bChecked.IsTrue() ? m_nCheckImageIndex : m_nNoCheckImageIndex;
-            if (DrawCheckImage(hDC, m_hCheckBoxImageList, rcFullRow, nImageIndex)) return;
+            const Long nImageIndex =
+                bChecked.IsTrue() ? looks.m_nCheckImageIndex : looks.m_nNoCheckImageIndex;
+            if (DrawCheckImage(hDC, looks.m_hCheckBoxImageList, rcFullRow, nImageIndex)) return;
             break;
         }
         default:
             return;
     }
     if (bChecked.IsTrue()) uState |= DFCS_CHECKED;
-    if (!Enabled().IsTrue()) uState |= DFCS_INACTIVE;
+    if (!bEnabled) uState |= DFCS_INACTIVE;
     RECT rcBox;
     rcBox.left = CheckedAdd(rcFullRow.left, kGlyphLeft);
     rcBox.right = CheckedAdd(rcBox.left, kGlyphSize);
@@ -73,12 +74,12 @@ void ColorListBox::DrawCheckGlyph(HDC hDC, const RECT& rcFullRow, Boolean bCheck
 
 // Diagonal cross-hatching in the selection colour, without an outline; the gaps between
 // the lines leave the row's background showing.
-void ColorListBox::DrawHatchSelection(HDC hDC, const RECT& rcItem) const {
+void DrawHatchSelection(HDC hDC, const RECT& rcItem, OLE_COLOR clrSelBackColor) {
     const ScopedBkMode bkMode(hDC, TRANSPARENT);
-    const OwnedGdiObject brush(
-        CreateBrushHandle(ResolveSystemColor(m_clrSelBackColor), BS_HATCHED, HS_DIAGCROSS));
-    const SelectedObject pen(hDC, GetStockObject(NULL_PEN));
-    const SelectedObject brushSelection(hDC, brush.Get());
+    const UniqueGdiObject brush(
+        CreateBrushHandle(ResolveSystemColor(clrSelBackColor), BS_HATCHED, HS_DIAGCROSS));
+    const ScopedSelection pen(hDC, GetStockObject(NULL_PEN));
+    const ScopedSelection brushSelection(hDC, brush.Get());
     Rectangle(hDC, rcItem.left, rcItem.top, rcItem.right, rcItem.bottom);
 }
 

@@ -40,8 +40,8 @@ class DemoFormTest : public ::testing::Test {
         const win32::RECT rc = OuterOf(Form().ListWindow(sList));
         const win32::POINT pt{rc.left + 40, rc.top + kBorder + nRow * kRowHeight + 8};
         Form().Windows().MouseMove(pt, 0);
-        Form().Windows().MouseDown(pt, soft::kLeftButton, 0);
-        Form().Windows().MouseUp(pt, soft::kLeftButton, 0);
+        Form().Windows().MouseDown(pt, win32::kLeftButton, 0);
+        Form().Windows().MouseUp(pt, win32::kLeftButton, 0);
         Form().HostForm().RunUntilIdle();
     }
 
@@ -110,7 +110,7 @@ TEST_F(DemoFormTest, DesignModeTurnsUserModeOffAndOnlyThereAsksForThePages) {
     Form().OpenPropertyPages();
     EXPECT_EQ(Log(), "design mode\nPlain: property pages\n");
     ASSERT_TRUE(Form().PagesOpen());
-    Form().PagesKeyDown(soft::vk::kEscape, 0);
+    Form().PagesKeyDown(win32::VK_ESCAPE, 0);
     EXPECT_FALSE(Form().PagesOpen());
     Form().ToggleDesignMode();
     EXPECT_TRUE(Form().HostForm().AmbientProperties().UserMode().IsTrue());
@@ -137,7 +137,7 @@ TEST_F(DemoFormTest, ADoubleClickOpensThePagesOnlyOnTheFocusedListInDesignMode) 
         if (Form().DesignMode() != c.bDesignMode) Form().ToggleDesignMode();
         Form().OpenPropertyPagesAt(c.pt);
         EXPECT_EQ(Form().PagesOpen(), c.bOpens) << c.pt.x << "," << c.pt.y;
-        if (Form().PagesOpen()) Form().PagesKeyDown(soft::vk::kEscape, 0);
+        if (Form().PagesOpen()) Form().PagesKeyDown(win32::VK_ESCAPE, 0);
     }
     Form().ToggleDesignMode();
     EXPECT_FALSE(Form().DesignMode());
@@ -156,7 +156,7 @@ class DemoPagesTest : public DemoFormTest {
         s_pLog->str("");
     }
     void TearDown() override {
-        if (Form().PagesOpen()) Form().PagesKeyDown(soft::vk::kEscape, 0);
+        if (Form().PagesOpen()) Form().PagesKeyDown(win32::VK_ESCAPE, 0);
         Form().ToggleDesignMode();
         Plain().SetFrameStyle(enmFrameStyle::fsSunken);
         Plain().SetMaxCheck(0);
@@ -186,7 +186,7 @@ TEST_F(DemoPagesTest, ApplyChangesTheListWhichRepaintsAndThePanelSaysSo) {
     const win32::RECT rcList = OuterOf(Form().ListWindow("Plain"));
     const soft::SurfaceRef pBefore = Form().Compose();
     ASSERT_EQ(Sheet().Host().Focused()->Name(), "cmbFrameStyle");
-    Form().PagesKeyDown(soft::vk::kUp, 0);
+    Form().PagesKeyDown(win32::VK_UP, 0);
     EXPECT_EQ(Plain().FrameStyle(), enmFrameStyle::fsSunken);  // nothing written yet
     Press(Sheet().ButtonBounds(soft::PropertySheet::Button::Apply));
     EXPECT_EQ(Plain().FrameStyle(), enmFrameStyle::fsNone);
@@ -215,14 +215,14 @@ TEST_F(DemoPagesTest, TheSheetIsDrawnCentredOverTheFormWhileOpen) {
     }
     EXPECT_EQ(pFrame->Pixel(rc.right - 1, rc.bottom - 1), 0x404040u);  // the frame's dark edge
     const win32::POINT ptMiddle = OnForm(150, 100);
-    Form().PagesKeyDown(soft::vk::kEscape, 0);
+    Form().PagesKeyDown(win32::VK_ESCAPE, 0);
     const soft::SurfaceRef pClosed = Form().Compose();
     EXPECT_NE(pClosed->Pixel(ptMiddle.x, ptMiddle.y), pFrame->Pixel(ptMiddle.x, ptMiddle.y));
 }
 
 // Presses outside the sheet and Cancel change nothing; a press on the other tab shows it.
 TEST_F(DemoPagesTest, TheSheetIsModalAndCancelWritesNothing) {
-    Form().PagesKeyDown(soft::vk::kUp, 0);
+    Form().PagesKeyDown(win32::VK_UP, 0);
     Form().PagesMouseDown({2, 2});
     EXPECT_TRUE(Form().PagesOpen());
     Press(Sheet().TabBounds(1));

@@ -21,10 +21,11 @@ TEST(DemoKeysTest, KeysBecomeTheVirtualKeysOfTheLists) {
 TEST(DemoKeysTest, ModifiersBecomeTheHostsBits) {
     const std::pair<Uint16, int> kStates[] = {
         {KMOD_NONE, 0},
-        {KMOD_LSHIFT, soft::kShiftKey},
-        {KMOD_RCTRL, soft::kCtrlKey},
-        {KMOD_LALT, soft::kAltKey},
-        {KMOD_LSHIFT | KMOD_RCTRL | KMOD_RALT, soft::kShiftKey | soft::kCtrlKey | soft::kAltKey},
+        {KMOD_LSHIFT, win32::kShiftMask},
+        {KMOD_RCTRL, win32::kCtrlMask},
+        {KMOD_LALT, win32::kAltMask},
+        {KMOD_LSHIFT | KMOD_RCTRL | KMOD_RALT,
+         win32::kShiftMask | win32::kCtrlMask | win32::kAltMask},
         {KMOD_NUM | KMOD_CAPS, 0},
     };
     for (const auto& [nState, nModifiers] : kStates) EXPECT_EQ(ModifiersOf(nState), nModifiers);
@@ -37,16 +38,16 @@ TEST(DemoKeysTest, ControlCharactersComeFromTheKeysThatTypeNoText) {
         int nChar;
     };
     const Case kCases[] = {
-        {SDLK_a, soft::kCtrlKey, 1},
-        {SDLK_z, soft::kCtrlKey | soft::kShiftKey, 26},
-        {SDLK_SPACE, soft::kCtrlKey, ' '},
+        {SDLK_a, win32::kCtrlMask, 1},
+        {SDLK_z, win32::kCtrlMask | win32::kShiftMask, 26},
+        {SDLK_SPACE, win32::kCtrlMask, ' '},
         {SDLK_RETURN, 0, 13},
         {SDLK_BACKSPACE, 0, 8},
-        {SDLK_TAB, soft::kShiftKey, 9},
+        {SDLK_TAB, win32::kShiftMask, 9},
         {SDLK_a, 0, 0},  // typed as text
         {SDLK_SPACE, 0, 0},
-        {SDLK_a, soft::kAltKey | soft::kCtrlKey, 0},
-        {SDLK_DOWN, soft::kCtrlKey, 0},
+        {SDLK_a, win32::kAltMask | win32::kCtrlMask, 0},
+        {SDLK_DOWN, win32::kCtrlMask, 0},
     };
     for (const Case& row : kCases)
         EXPECT_EQ(ControlCharacterOf(row.nKey, row.nModifiers), row.nChar)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/win32/Input.h"
+
 #include <string>
 #include <vector>
 
@@ -15,7 +17,9 @@ using ScrollRequest = ScrollCommand::Request;
 using PageAction = PageCommand::Action;
 using AccessAction = AccessCommand::Action;
 
-constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
+constexpr int kShift = win32::kShiftMask;
+constexpr int kCtrl = win32::kCtrlMask;
+constexpr int kAlt = win32::kAltMask;
 
 ScriptValue Literal(Variant vValue) {
     return {std::move(vValue), {}};

@@ -7,42 +7,55 @@
 
 #include "VariantPrinter.h"
 #include "control/ColorListBox.h"
+#include "dispatch/ColorListBoxDispatch.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
-#include "properties/ColorListBoxDispatch.h"
 
 namespace qv {
 
-// Reads and sets the control's member state for tests.
+// Reads the list model through the control's read-only view, and reaches the layout and
+// the rule settings that only the control's own routines change.
 struct ColorListBoxInspector {
-    static Long ListIndex(const ColorListBox& c) { return c.m_nListIndex; }
-    static void SetListIndex(ColorListBox& c, Long nIndex) { c.m_nListIndex = nIndex; }
-    static void SetStyle(ColorListBox& c, enmStyle eStyle) { c.m_eStyle = eStyle; }
-    static void SetMultiSelect(ColorListBox& c, enmMultiSelect eMode) { c.m_eMultiSelect = eMode; }
-    static void SetMaxCheck(ColorListBox& c, Long nMax) { c.m_nMaxCheck = nMax; }
-    static bool ToggleItemCheck(ColorListBox& c, Long nIndex) { return c.ToggleItemCheck(nIndex); }
-    static const std::vector<Long>& CheckList(const ColorListBox& c) { return c.m_aCheckList; }
-    static Long CheckListCount(const ColorListBox& c) { return c.m_nCheckListCount; }
+    static const ListModel& Model(const ColorListBox& c) { return c.Model(); }
+    static Long ListIndex(const ColorListBox& c) { return c.Model().ListIndex(); }
+    static const std::vector<Long>& CheckList(const ColorListBox& c) {
+        return c.Model().CheckList();
+    }
+    static Long CheckListCount(const ColorListBox& c) { return c.Model().CheckListCount(); }
+    static Long AnchorIndex(const ColorListBox& c) { return c.Model().AnchorIndex(); }
+    static const std::vector<Long>& SelList(const ColorListBox& c) { return c.Model().SelList(); }
+    static Long SelListCount(const ColorListBox& c) { return c.Model().SelListCount(); }
+
+    // The current item moved without touching a flag, as SetCurrentIndex does.
+    static void SetListIndex(ColorListBox& c, Long nIndex) {
+        c.m_model.SetCurrentIndex(nIndex, true);
+    }
+    // Rule settings stored as saved properties are: without the setters' side effects.
+    static void SetStyle(ColorListBox& c, enmStyle eStyle) { c.m_model.LoadStyle(eStyle); }
+    static void SetMultiSelect(ColorListBox& c, enmMultiSelect eMode) {
+        c.m_model.LoadMultiSelect(eMode);
+    }
+    static void SetMaxCheck(ColorListBox& c, Long nMax) { c.m_model.LoadMaxCheck(nMax); }
+    static bool ToggleItemCheck(ColorListBox& c, Long nIndex) {
+        return c.m_model.ToggleItemCheck(nIndex);
+    }
     static void SelectByInput(ColorListBox& c, Long nIndex, Integer nShift, bool bToggleCheck) {
         c.SelectByInput(nIndex, nShift, bToggleCheck);
     }
     static bool SetCurrentIndex(ColorListBox& c, Long nIndex, bool bAllowNone) {
-        return c.SetCurrentIndex(nIndex, bAllowNone);
+        return c.m_model.SetCurrentIndex(nIndex, bAllowNone);
     }
-    static void SelectAll(ColorListBox& c) { c.SelectAll(); }
-    static Long AnchorIndex(const ColorListBox& c) { return c.m_nAnchorIndex; }
-    static void SetAnchorIndex(ColorListBox& c, Long nIndex) { c.m_nAnchorIndex = nIndex; }
-    static const std::vector<Long>& SelList(const ColorListBox& c) { return c.m_aSelList; }
-    static Long SelListCount(const ColorListBox& c) { return c.m_nSelListCount; }
+    static void SelectAll(ColorListBox& c) { c.m_model.SelectAll(); }
+    static void SetHasFocus(ColorListBox& c, Boolean bFocus) { c.m_model.SetHasFocus(bFocus); }
+
     static void SetItemHeight(ColorListBox& c, Long nHeight) {
         c.m_nItemHeight = nHeight;
         c.UpdateScrollBar();
     }
-    static Long TopIndex(const ColorListBox& c) { return c.m_nTopIndex; }
+    static Long TopIndex(const ColorListBox& c) { return c.TopIndex(); }
     static Long ScrollCount(const ColorListBox& c) { return c.m_nScrollCount; }
     static Integer VisibleCount(const ColorListBox& c) { return c.m_nVisibleCount; }
     static Long ItemHeight(const ColorListBox& c) { return c.m_nItemHeight; }
-    static void SetHasFocus(ColorListBox& c, Boolean bFocus) { c.m_bHasFocus = bFocus; }
     static Integer GetItemVisibility(const ColorListBox& c, Long nIndex) {
         return c.GetItemVisibility(nIndex);
     }

@@ -91,10 +91,10 @@ TEST_F(KeyboardInputTest, ShiftExtendsAndCtrlMovesLikeThePlainKeyInExtendedSelec
     Layout(10);
     Press(kDown);  // item 0
     Press(kDown);  // item 1, the anchor
-    Press(kDown, soft::kShiftKey);
-    Press(kDown, soft::kShiftKey);
+    Press(kDown, win32::kShiftMask);
+    Press(kDown, win32::kShiftMask);
     EXPECT_EQ(SelectedIndices(), (std::vector<Long>{1, 2, 3}));
-    Press(kDown, soft::kCtrlKey);
+    Press(kDown, win32::kCtrlMask);
     EXPECT_EQ(SelectedIndices(), std::vector<Long>{4});
 }
 
@@ -130,7 +130,7 @@ TEST_F(KeyboardInputTest, CtrlASelectsEverythingOnlyInExtendedSelection) {
         control.Events().Disconnect(&keys);
         Layout(4);
         keys.lines.clear();
-        Press(kA, soft::kCtrlKey);
+        Press(kA, win32::kCtrlMask);
         EXPECT_EQ(control.SelCount(), eMode == msExtend ? 4 : 0);
         EXPECT_EQ(keys.lines, std::vector<std::string>{"KeyDown 65 2"});
     }

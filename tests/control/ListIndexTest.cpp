@@ -127,10 +127,10 @@ TEST_F(ListIndexTest, ClickComesOnlyFromTheHostsClick) {
     control.SetListIndex(4);
     control.RemoveItem(0);
     EXPECT_EQ(std::count(recorder.log.begin(), recorder.log.end(), "Click"), 0);
-    form.Windows().MouseDown({40, 40}, soft::kLeftButton, 0);
-    form.Windows().MouseUp({40, 40}, soft::kLeftButton, 0);
-    form.Windows().MouseDown({40, 40}, soft::kRightButton, 0);
-    form.Windows().MouseUp({40, 40}, soft::kRightButton, 0);
+    form.Windows().MouseDown({40, 40}, win32::kLeftButton, 0);
+    form.Windows().MouseUp({40, 40}, win32::kLeftButton, 0);
+    form.Windows().MouseDown({40, 40}, win32::kRightButton, 0);
+    form.Windows().MouseUp({40, 40}, win32::kRightButton, 0);
     EXPECT_EQ(std::count(recorder.log.begin(), recorder.log.end(), "Click"), 1);
 }
 

@@ -20,11 +20,11 @@ class MouseInputTest : public ControlTest {
         const win32::POINT ptOrigin = form.Windows().ClientOrigin(site.hWnd());
         return {ptOrigin.x + nX, ptOrigin.y + nY};
     }
-    void Press(int nX, int nY, int nButton = soft::kLeftButton, int nShift = 0) {
+    void Press(int nX, int nY, int nButton = win32::kLeftButton, int nShift = 0) {
         form.Windows().MouseDown(At(nX, nY), nButton, nShift);
         form.RunUntilIdle();
     }
-    void Release(int nX, int nY, int nButton = soft::kLeftButton) {
+    void Release(int nX, int nY, int nButton = win32::kLeftButton) {
         form.Windows().MouseUp(At(nX, nY), nButton, 0);
         form.RunUntilIdle();
     }
@@ -43,10 +43,10 @@ TEST_F(MouseInputTest, APressSelectsTheRowUnderItOrNothingBelowTheItems) {
         Long nExpectedListIndex;
     };
     const Case cases[] = {
-        {60, soft::kLeftButton, -1},   // below the third item
-        {51, soft::kLeftButton, 2},    // the bottom edge of the third row counts as on it
-        {20, soft::kRightButton, -1},  // other buttons never select
-        {20, soft::kMiddleButton, -1}, {0, soft::kLeftButton, 0},
+        {60, win32::kLeftButton, -1},   // below the third item
+        {51, win32::kLeftButton, 2},    // the bottom edge of the third row counts as on it
+        {20, win32::kRightButton, -1},  // other buttons never select
+        {20, win32::kMiddleButton, -1}, {0, win32::kLeftButton, 0},
     };
     for (const Case& c : cases) {
         control.RemoveAll();
@@ -148,9 +148,9 @@ TEST_F(MouseInputTest, EveryPressMoveAndReleaseReachesTheHost) {
         }
     } log;
     control.Events().Connect(&log);
-    Press(5, 50, soft::kRightButton, soft::kShiftKey);  // on an empty list
+    Press(5, 50, win32::kRightButton, win32::kShiftMask);  // on an empty list
     Move(300, -5);
-    Release(300, -5, soft::kRightButton);
+    Release(300, -5, win32::kRightButton);
     control.Events().Disconnect(&log);
     const std::vector<std::string> expected = {"Down 2 1 5 50", "Move 2 0 300 -5", "Up 2 0 300 -5"};
     EXPECT_EQ(log.lines, expected);

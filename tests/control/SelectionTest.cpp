@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "platform/win32/Input.h"
+
 #include "control/ControlFixture.h"
+#include "model/ModelFixture.h"
 
 namespace qv {
 namespace {
 
-constexpr Integer kShift = 1;
-constexpr Integer kCtrl = 2;
-constexpr Integer kAlt = 4;
+constexpr Integer kShift = win32::kShiftMask;
+constexpr Integer kCtrl = win32::kCtrlMask;
+constexpr Integer kAlt = win32::kAltMask;
 
 struct Step {
     Long nIndex;
@@ -28,20 +31,22 @@ struct InputCase {
 
 class SelectByInputTest : public ControlTest {
   protected:
+    // The rules are the list model's: each case runs on a new model, without a window.
     void Run(enmStyle eStyle, enmMultiSelect eMode, const InputCase& c, int nItems = 10) {
         SCOPED_TRACE(c.sName);
-        control.RemoveAll();
-        Inspect::SetAnchorIndex(control, 0);  // as a new control starts
-        Inspect::SetStyle(control, eStyle);
-        Inspect::SetMultiSelect(control, eMode);
-        Fill(nItems);
+        RecordedChecks events;
+        ListModel model(events);
+        model.RemoveAll();  // no current item, as in a list the host emptied
+        model.LoadStyle(eStyle);
+        model.LoadMultiSelect(eMode);
+        FillModel(model, nItems);
         for (const Step& step : c.steps)
-            Inspect::SelectByInput(control, step.nIndex, step.nShift, step.bToggleCheck);
-        EXPECT_EQ(SelectedIndices(), c.selected);
-        EXPECT_EQ(Inspect::AnchorIndex(control), c.nAnchor);
-        EXPECT_EQ(Inspect::ListIndex(control), c.nListIndex);
-        EXPECT_EQ(Inspect::SelList(control), c.selList);
-        EXPECT_EQ(Inspect::SelListCount(control), static_cast<Long>(c.selList.size()));
+            model.SelectByInput(step.nIndex, step.nShift, step.bToggleCheck);
+        EXPECT_EQ(FlaggedItems(model), c.selected);
+        EXPECT_EQ(model.AnchorIndex(), c.nAnchor);
+        EXPECT_EQ(model.ListIndex(), c.nListIndex);
+        EXPECT_EQ(model.SelList(), c.selList);
+        EXPECT_EQ(model.SelListCount(), static_cast<Long>(c.selList.size()));
     }
 };
 

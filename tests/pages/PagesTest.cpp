@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "dispatch/TypeLibrary.h"
 #include "pages/RecordingControl.h"
 #include "pages/ppgCheck.h"
 #include "pages/ppgGeneral.h"
 #include "platform/host/MsgBox.h"
 #include "platform/soft/host/MessageBoxes.h"
 #include "platform/soft/pages/PropertySheet.h"
-#include "properties/TypeLibrary.h"
 
 namespace qv {
 namespace {
@@ -251,7 +251,7 @@ TEST(ppgCheck, CancelClosesTheSheetWithoutValidating) {
     ASSERT_TRUE(page.Host().SetFocus(&box));
     EXPECT_FALSE(page.Host().LeaveFocus());
     page.messages.clear();
-    page.Sheet().KeyDown(soft::vk::kEscape, 0);
+    page.Sheet().KeyDown(win32::VK_ESCAPE, 0);
     EXPECT_FALSE(page.Sheet().IsOpen());
     EXPECT_TRUE(page.messages.empty());
     EXPECT_TRUE(control.Writes().empty());
@@ -298,7 +298,7 @@ TEST(PageLayout, TabOrderAndPositionsFollowTheTables) {
                                : PageFixture::Open<ppgCheck>({&control});
         Strings order;
         for (std::size_t i = 0; i < c.tabOrder.size(); ++i) {
-            page.Host().KeyDown(soft::vk::kTab, 0);
+            page.Host().KeyDown(win32::VK_TAB, 0);
             order.push_back(page.Host().Focused()->Name());
         }
         EXPECT_EQ(order, c.tabOrder);

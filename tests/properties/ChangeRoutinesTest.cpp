@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/soft/user/SystemSettings.h"
+#include "properties/ChangeRoutines.h"
 #include "properties/MessageBoxLog.h"
-#include "properties/mduComProperty.h"
 
 namespace qv {
 namespace {

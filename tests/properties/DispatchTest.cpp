@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "control/ControlFixture.h"
+#include "dispatch/ColorListBoxDispatch.h"
 #include "platform/HostError.h"
-#include "properties/ColorListBoxDispatch.h"
 
 namespace qv {
 namespace {

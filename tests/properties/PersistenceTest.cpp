@@ -4,11 +4,11 @@
 #include <fstream>
 
 #include "control/ControlFixture.h"
+#include "dispatch/ColorListBoxDispatch.h"
 #include "platform/HostError.h"
 #include "platform/soft/gdi/GdiState.h"
 #include "platform/soft/gdi/Pictures.h"
 #include "platform/soft/host/PropertyBagFile.h"
-#include "properties/ColorListBoxDispatch.h"
 #include "properties/MessageBoxLog.h"
 #include "properties/TempFolder.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "control/ControlFixture.h"
+#include "dispatch/ColorListBoxDispatch.h"
 #include "platform/HostError.h"
 #include "platform/soft/gdi/Pictures.h"
-#include "properties/ColorListBoxDispatch.h"
 #include "properties/MessageBoxLog.h"
 
 namespace qv {

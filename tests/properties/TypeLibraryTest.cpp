@@ -1,4 +1,4 @@
-#include "properties/TypeLibrary.h"
+#include "dispatch/TypeLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <regex>
 #include <set>
 
-#include "properties/ColorListBoxDispatch.h"
+#include "dispatch/ColorListBoxDispatch.h"
 
 namespace qv {
 namespace {

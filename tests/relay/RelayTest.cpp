@@ -4,7 +4,7 @@
 
 #include "platform/soft/user/WindowSystem.h"
 #include "platform/win32/User.h"
-#include "relay/mduAPI.h"
+#include "relay/WindowRelay.h"
 
 namespace qv {
 namespace {

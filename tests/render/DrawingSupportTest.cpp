@@ -8,9 +8,10 @@
 #include "platform/soft/gdi/ImageLists.h"
 #include "platform/soft/user/SystemSettings.h"
 #include "platform/win32/ImageList.h"
+#include "render/AnsiTextLength.h"
 #include "render/FontAndBrush.h"
-#include "render/mduComFunction.h"
-#include "render/mduImageList.h"
+#include "render/ImageListDrawing.h"
+#include "render/SolidFill.h"
 
 namespace qv {
 namespace {
@@ -34,7 +35,7 @@ TEST(DrawingSupport, CreateFontHandleAsksForTheCharacterHeightInPixels) {
                                      {12, -16}, {72, -96},   {0, 0}};
     for (const Case& c : cases) {
         host::StdFont font("MS UI Gothic", c.dPoints);
-        soft::UniqueGdiObject hFont(CreateFontHandle(dc.Get(), font));
+        win32::UniqueGdiObject hFont(CreateFontHandle(dc.Get(), font));
         const std::optional<soft::FontRequest> request = soft::FontRequestOf(hFont.Get());
         ASSERT_TRUE(request);
         EXPECT_EQ(request->nHeight, c.nHeight) << c.dPoints << " points";
@@ -51,7 +52,7 @@ TEST(DrawingSupport, CreateFontHandlePassesTheFontsProperties) {
     font.SetItalic(true);
     font.SetStrikethrough(true);
     font.SetCharset(128);
-    soft::UniqueGdiObject hFont(CreateFontHandle(dc.Get(), font));
+    win32::UniqueGdiObject hFont(CreateFontHandle(dc.Get(), font));
     const std::optional<soft::FontRequest> request = soft::FontRequestOf(hFont.Get());
     ASSERT_TRUE(request);
     EXPECT_EQ(request->sFace, "ＭＳ ゴシック");
@@ -85,17 +86,17 @@ TEST(DrawingSupport, FillRectColorFillsAndKeepsNoBrush) {
 
 TEST(DrawingSupport, CreateBrushHandleMakesSolidAndHatchedBrushes) {
     BitmapDC dc(8, 8, kBackground);
-    soft::UniqueGdiObject hatch(CreateBrushHandle(0x00FF0000, BS_HATCHED, HS_DIAGCROSS));
+    win32::UniqueGdiObject hatch(CreateBrushHandle(0x00FF0000, BS_HATCHED, HS_DIAGCROSS));
     SetBkMode(dc.Get(), TRANSPARENT);
     const RECT rc{0, 0, 8, 8};
     FillRect(dc.Get(), &rc, hatch.Get());
     EXPECT_EQ(dc.Pixel(2, 2), 0x00FF0000u);
     EXPECT_EQ(dc.Pixel(2, 3), kBackground);
-    EXPECT_FALSE(soft::UniqueGdiObject(CreateBrushHandle(0, BS_HATCHED, -1)));
+    EXPECT_FALSE(win32::UniqueGdiObject(CreateBrushHandle(0, BS_HATCHED, -1)));
 }
 
 TEST(DrawingSupport, ImageSizesOfListsAndOfNoList) {
-    soft::UniqueImageList list(soft::CreateGeneratedImageList(16, 12, 2));
+    win32::UniqueImageList list(soft::CreateGeneratedImageList(16, 12, 2));
     Long nWidth = -1, nHeight = -1;
     GetImageSize(HandleOf(list.Get()), nWidth, nHeight);
     EXPECT_EQ(nWidth, 16);
@@ -106,7 +107,7 @@ TEST(DrawingSupport, ImageSizesOfListsAndOfNoList) {
 }
 
 TEST(DrawingSupport, DrawImageCenteredRoundsHalvesToEven) {
-    soft::UniqueImageList list(soft::CreateGeneratedImageList(16, 16, 3));
+    win32::UniqueImageList list(soft::CreateGeneratedImageList(16, 16, 3));
     struct Case {
         RECT rect;
         Long nIndex;

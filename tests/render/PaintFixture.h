@@ -83,8 +83,8 @@ class PaintTest : public ControlTest {
                                                         const std::string& sText,
                                                         win32::COLORREF clrText) {
         auto pDC = std::make_unique<soft::test::BitmapDC>(nWidth, nHeight, kBack);
-        const soft::UniqueGdiObject font(CreateFontHandle(pDC->Get(), *control.Font()));
-        const soft::ScopedSelection selection(pDC->Get(), font.Get());
+        const win32::UniqueGdiObject font(CreateFontHandle(pDC->Get(), *control.Font()));
+        const win32::ScopedSelection selection(pDC->Get(), font.Get());
         win32::SetBkMode(pDC->Get(), win32::TRANSPARENT);
         win32::SetTextColor(pDC->Get(), clrText);
         win32::TextOutA(pDC->Get(), nX, nY, sText.data(), static_cast<int>(sText.size()));

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/HostError.h"
-#include "render/mduComRect.h"
+#include "render/RectMath.h"
 
 namespace qv {
 namespace {

@@ -83,8 +83,8 @@ TEST_F(ControlSiteTest, AClickNeedsThePressAndTheReleaseOnTheControl) {
 }
 
 TEST_F(ControlSiteTest, MouseNotificationsCarryButtonsShiftAndClientPoints) {
-    Windows().MouseDown({20, 30}, kLeftButton, kShiftKey | kCtrlKey);
-    Windows().MouseMove({-5, 300}, kShiftKey);
+    Windows().MouseDown({20, 30}, kLeftButton, win32::kShiftMask | win32::kCtrlMask);
+    Windows().MouseMove({-5, 300}, win32::kShiftMask);
     Windows().MouseUp({-5, 300}, kLeftButton, 0);
     const std::vector<std::string> expected = {"GotFocus", "MouseDown 1 3 8,18",
                                                "MouseMove 1 1 -17,288", "MouseUp 1 0 -17,288"};
@@ -123,7 +123,7 @@ TEST_F(ControlSiteTest, ScaleConvertsBetweenTwipsHimetricAndPixels) {
 TEST_F(ControlSiteTest, KeysReachTheControlOnlyWithTheFocus) {
     Windows().Key(WM_KEYDOWN, 40, 0);
     Windows().SetFocus(site.hWnd());
-    Windows().Key(WM_KEYDOWN, 40, kShiftKey);
+    Windows().Key(WM_KEYDOWN, 40, win32::kShiftMask);
     Windows().Key(WM_CHAR, 32, 0);
     Windows().SetFocus(HWND{});
     const std::vector<std::string> expected = {"GotFocus", "KeyDown 40 1", "KeyPress 32",

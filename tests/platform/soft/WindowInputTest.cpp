@@ -56,7 +56,7 @@ TEST_F(WindowInputTest, OnlyALeftPressMovesTheFocus) {
 TEST_F(WindowInputTest, FocusMovesWithKillThenSetAndKeysFollowIt) {
     windows.SetFocus(hA);
     windows.SetFocus(hB);
-    windows.Key(WM_KEYDOWN, 40, kShiftKey);
+    windows.Key(WM_KEYDOWN, 40, win32::kShiftMask);
     windows.SetFocus(HWND{});
     windows.Key(WM_KEYDOWN, 40, 0);  // no focus: nobody hears it
     const std::string sA = std::to_string(HandleValue(hA));

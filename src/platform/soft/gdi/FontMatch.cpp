@@ -8,6 +8,7 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/TextCase.h"
 #include "platform/win32/Gdi.h"
 #include "platform/win32/User.h"
 
@@ -68,13 +69,6 @@ constexpr std::array<FixedFile, 4> kFixedFiles = {{
     {kWesternSans, true, "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"},
 }};
 
-bool SameName(std::string_view sA, std::string_view sB) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return sA.size() == sB.size() &&
-           std::equal(sA.begin(), sA.end(), sB.begin(),
-                      [&](char a, char b) { return lower(a) == lower(b); });
-}
-
 struct PatternDeleter {
     void operator()(FcPattern* pPattern) const { FcPatternDestroy(pPattern); }
 };
@@ -83,7 +77,7 @@ using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
 bool HasFamily(FcPattern* pPattern, std::string_view sFamily) {
     FcChar8* pName = nullptr;
     for (int i = 0; FcPatternGetString(pPattern, FC_FAMILY, i, &pName) == FcResultMatch; ++i)
-        if (SameName(reinterpret_cast<const char*>(pName), sFamily)) return true;
+        if (EqualsIgnoringCase(reinterpret_cast<const char*>(pName), sFamily)) return true;
     return false;
 }
 
@@ -125,7 +119,7 @@ std::optional<FaceChoice> FindFixedFile(std::string_view sFamily, bool bBold) {
     for (bool bWantBold : {bBold, false}) {
         for (const FixedFile& file : kFixedFiles) {
             std::error_code error;
-            if (SameName(file.sFamily, sFamily) && file.bBold == bWantBold &&
+            if (EqualsIgnoringCase(file.sFamily, sFamily) && file.bBold == bWantBold &&
                 std::filesystem::exists(file.sPath, error))
                 return FaceChoice{std::string(file.sPath), 0, file.bBold};
         }
@@ -149,7 +143,7 @@ std::string_view DefaultFamily(unsigned nCharSet) {
 
 std::string AliasFamily(const std::string& sFace) {
     for (const Alias& alias : kAliases)
-        if (SameName(alias.sFace, sFace)) return std::string(alias.sFamily);
+        if (EqualsIgnoringCase(alias.sFace, sFace)) return std::string(alias.sFamily);
     return sFace;
 }
 

@@ -110,7 +110,7 @@ void PageHost::TabFocus(bool bBackward) {
 
 void PageHost::KeyDown(int nKeyCode, int nShift) {
     if (m_pFocused && m_pFocused->KeyDown(nKeyCode, nShift)) return;
-    if (nKeyCode == vk::kTab) TabFocus((nShift & kShiftMask) != 0);
+    if (nKeyCode == win32::VK_TAB) TabFocus((nShift & win32::kShiftMask) != 0);
 }
 
 void PageHost::Char(char32_t cChar) {

@@ -83,12 +83,12 @@ void SoftComboBox::Pick(Integer nIndex) {
 }
 
 bool SoftComboBox::KeyDown(int nKeyCode, int nShift) {
-    const bool bAlt = (nShift & kAltMask) != 0;
-    if (nKeyCode == vk::kF4 || (bAlt && nKeyCode == vk::kDown)) {
+    const bool bAlt = (nShift & win32::kAltMask) != 0;
+    if (nKeyCode == win32::VK_F4 || (bAlt && nKeyCode == win32::VK_DOWN)) {
         m_bDropped ? CloseList() : OpenList();
         return true;
     }
-    const int nStep = nKeyCode == vk::kDown ? 1 : nKeyCode == vk::kUp ? -1 : 0;
+    const int nStep = nKeyCode == win32::VK_DOWN ? 1 : nKeyCode == win32::VK_UP ? -1 : 0;
     if (m_bDropped) return DroppedKeyDown(nKeyCode, nStep);
     if (nStep == 0) return false;
     const int nNext = m_nListIndex < 0 ? 0 : m_nListIndex + nStep;
@@ -101,9 +101,9 @@ bool SoftComboBox::DroppedKeyDown(int nKeyCode, int nStep) {
     if (nStep != 0) {
         const int nHot = m_nHotItem + nStep;
         if (nHot >= 0 && nHot < ListCount()) m_nHotItem = static_cast<Integer>(nHot);
-    } else if (nKeyCode == vk::kReturn) {
+    } else if (nKeyCode == win32::VK_RETURN) {
         Pick(m_nHotItem);
-    } else if (nKeyCode == vk::kEscape) {
+    } else if (nKeyCode == win32::VK_ESCAPE) {
         CloseList();
     } else {
         return false;
@@ -160,19 +160,19 @@ bool SoftTextBox::Validate() {
 
 bool SoftTextBox::KeyDown(int nKeyCode, int) {
     switch (nKeyCode) {
-        case vk::kLeft:
+        case win32::VK_LEFT:
             m_nCaret = PreviousBoundary(m_sText, m_nCaret);
             return true;
-        case vk::kRight:
+        case win32::VK_RIGHT:
             m_nCaret = NextBoundary(m_sText, m_nCaret);
             return true;
-        case vk::kHome:
+        case win32::VK_HOME:
             m_nCaret = 0;
             return true;
-        case vk::kEnd:
+        case win32::VK_END:
             m_nCaret = m_sText.size();
             return true;
-        case vk::kDelete: {
+        case win32::VK_DELETE: {
             const std::size_t nEnd = NextBoundary(m_sText, m_nCaret);
             Edit(m_sText.substr(0, m_nCaret) + m_sText.substr(nEnd), m_nCaret);
             return true;
@@ -185,7 +185,7 @@ bool SoftTextBox::KeyDown(int nKeyCode, int) {
 // Backspace arrives as its character, as in a classic edit control; other control
 // characters are not text.
 bool SoftTextBox::Char(char32_t cChar) {
-    if (cChar == vk::kBack) {
+    if (cChar == win32::VK_BACK) {
         const std::size_t nStart = PreviousBoundary(m_sText, m_nCaret);
         Edit(m_sText.substr(0, nStart) + m_sText.substr(m_nCaret), nStart);
         return true;

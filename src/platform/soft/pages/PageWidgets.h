@@ -6,31 +6,10 @@
 #include <vector>
 
 #include "platform/host/PageControls.h"
+#include "platform/win32/Input.h"
 #include "platform/win32/Types.h"
 
 namespace qv::soft {
-
-// Virtual-key codes the page widgets answer to.
-namespace vk {
-inline constexpr int kBack = 8;
-inline constexpr int kTab = 9;
-inline constexpr int kReturn = 13;
-inline constexpr int kEscape = 27;
-inline constexpr int kSpace = 32;
-inline constexpr int kEnd = 35;
-inline constexpr int kHome = 36;
-inline constexpr int kLeft = 37;
-inline constexpr int kUp = 38;
-inline constexpr int kRight = 39;
-inline constexpr int kDown = 40;
-inline constexpr int kDelete = 46;
-inline constexpr int kF4 = 115;
-}  // namespace vk
-
-// Shift argument bits of key input.
-inline constexpr int kShiftMask = 1;
-inline constexpr int kCtrlMask = 2;
-inline constexpr int kAltMask = 4;
 
 enum class WidgetKind { Label, Frame, ComboBox, CheckBox, TextBox };
 

@@ -134,10 +134,10 @@ void PropertySheet::MouseDown(int nX, int nY) {
 
 void PropertySheet::KeyDown(int nKeyCode, int nShift) {
     const bool bListOpen = m_pHost->DroppedCombo() != nullptr;
-    if (nKeyCode == vk::kEscape && !bListOpen) return Cancel();
-    if (nKeyCode == vk::kTab && (nShift & kCtrlMask) && !m_tabs.empty()) {
+    if (nKeyCode == win32::VK_ESCAPE && !bListOpen) return Cancel();
+    if (nKeyCode == win32::VK_TAB && (nShift & win32::kCtrlMask) && !m_tabs.empty()) {
         const std::size_t nCount = m_tabs.size();
-        const std::size_t nStep = (nShift & kShiftMask) ? nCount - 1 : 1;
+        const std::size_t nStep = (nShift & win32::kShiftMask) ? nCount - 1 : 1;
         for (std::size_t nTab = (m_nActiveTab + nStep) % nCount; nTab != m_nActiveTab;
              nTab = (nTab + nStep) % nCount) {
             if (ShowTab(nTab)) return;

@@ -90,8 +90,8 @@ WPARAM WindowSystem::MouseKeyFlags() const {
     if (m_nButtons & kLeftButton) nFlags |= MK_LBUTTON;
     if (m_nButtons & kRightButton) nFlags |= MK_RBUTTON;
     if (m_nButtons & kMiddleButton) nFlags |= MK_MBUTTON;
-    if (m_nModifiers & kShiftKey) nFlags |= MK_SHIFT;
-    if (m_nModifiers & kCtrlKey) nFlags |= MK_CONTROL;
+    if (m_nModifiers & win32::kShiftMask) nFlags |= MK_SHIFT;
+    if (m_nModifiers & win32::kCtrlMask) nFlags |= MK_CONTROL;
     return nFlags;
 }
 

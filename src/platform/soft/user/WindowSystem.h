@@ -8,6 +8,7 @@
 #include "platform/soft/user/ClientPixels.h"
 #include "platform/soft/user/ScrollBar.h"
 #include "platform/soft/user/WindowLimits.h"
+#include "platform/win32/Input.h"
 #include "platform/win32/Types.h"
 
 namespace qv::soft {
@@ -44,16 +45,6 @@ struct Window {
 
 // A point as mouse messages carry it: two signed 16-bit halves, x in the low one.
 win32::LPARAM PackPoint(win32::LONG nX, win32::LONG nY);
-
-// Modifier keys held, as hosts report them: 1 Shift, 2 Ctrl, 4 Alt.
-inline constexpr int kShiftKey = 1;
-inline constexpr int kCtrlKey = 2;
-inline constexpr int kAltKey = 4;
-
-// Mouse buttons, as hosts report them.
-inline constexpr int kLeftButton = 1;
-inline constexpr int kRightButton = 2;
-inline constexpr int kMiddleButton = 4;
 
 // The windows of one thread and their message queue. The newest WindowSystem of a
 // thread is its current one; the Win32-shaped functions act on it.

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "platform/soft/gdi/SoftGdi.h"
-#include "platform/soft/gdi/UniqueHandle.h"
 #include "platform/win32/Gdi.h"
+#include "platform/win32/GdiOwners.h"
 
 namespace qv::soft::test {
 
@@ -24,7 +24,7 @@ class BitmapDC {
           m_bitmap(win32::CreateCompatibleBitmap(m_dc.Get(), nWidth, nHeight)),
           m_hPrevious(win32::SelectObject(m_dc.Get(), m_bitmap.Get())) {
         const win32::RECT rcAll{0, 0, nWidth, nHeight};
-        UniqueGdiObject brush(Brush(clrFill));
+        win32::UniqueGdiObject brush(Brush(clrFill));
         win32::FillRect(m_dc.Get(), &rcAll, brush.Get());
     }
     ~BitmapDC() { win32::SelectObject(m_dc.Get(), m_hPrevious); }
@@ -42,8 +42,8 @@ class BitmapDC {
     }
 
   private:
-    UniqueDC m_dc;
-    UniqueGdiObject m_bitmap;
+    win32::UniqueDC m_dc;
+    win32::UniqueGdiObject m_bitmap;
     win32::HGDIOBJ m_hPrevious;
 };
 

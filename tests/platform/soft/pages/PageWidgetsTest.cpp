@@ -43,18 +43,26 @@ TEST(SoftTextBox, EditingKeysTable) {
     };
     const Case cases[] = {
         {"", {Ch('4'), Ch('2')}, "42", 2, 2},
-        {"12", {Ch(vk::kBack)}, "1", 1, 1},
-        {"12", {Key(vk::kHome), Ch(vk::kBack)}, "12", 0, 0},
-        {"12", {Key(vk::kHome), Key(vk::kDelete)}, "2", 0, 1},
-        {"12", {Key(vk::kDelete)}, "12", 2, 0},
-        {"123", {Key(vk::kLeft), Ch('x')}, "12x3", 3, 1},
-        {"123", {Key(vk::kHome), Key(vk::kRight), Ch('x'), Key(vk::kEnd), Ch('y')}, "1x23y", 5, 2},
-        {"1", {Key(vk::kLeft), Key(vk::kLeft), Key(vk::kRight), Key(vk::kRight)}, "1", 1, 0},
-        {"あい", {Key(vk::kLeft), Ch(vk::kBack)}, "い", 0, 1},
-        {"あい", {Key(vk::kHome), Key(vk::kDelete)}, "い", 0, 1},
+        {"12", {Ch(win32::VK_BACK)}, "1", 1, 1},
+        {"12", {Key(win32::VK_HOME), Ch(win32::VK_BACK)}, "12", 0, 0},
+        {"12", {Key(win32::VK_HOME), Key(win32::VK_DELETE)}, "2", 0, 1},
+        {"12", {Key(win32::VK_DELETE)}, "12", 2, 0},
+        {"123", {Key(win32::VK_LEFT), Ch('x')}, "12x3", 3, 1},
+        {"123",
+         {Key(win32::VK_HOME), Key(win32::VK_RIGHT), Ch('x'), Key(win32::VK_END), Ch('y')},
+         "1x23y",
+         5,
+         2},
+        {"1",
+         {Key(win32::VK_LEFT), Key(win32::VK_LEFT), Key(win32::VK_RIGHT), Key(win32::VK_RIGHT)},
+         "1",
+         1,
+         0},
+        {"あい", {Key(win32::VK_LEFT), Ch(win32::VK_BACK)}, "い", 0, 1},
+        {"あい", {Key(win32::VK_HOME), Key(win32::VK_DELETE)}, "い", 0, 1},
         {"a", {Ch(U'ｶ')}, "aｶ", 4, 1},
         {"a", {Ch(7), Ch(0x7F), Ch(0xD800)}, "a", 1, 0},  // not text
-        {"ab", {Key(vk::kHome), Press(5, 5), Ch('c')}, "abc", 3, 1},
+        {"ab", {Key(win32::VK_HOME), Press(5, 5), Ch('c')}, "abc", 3, 1},
     };
     for (const Case& c : cases) {
         SoftTextBox box("txt", {0, 0, 50, 18});
@@ -78,17 +86,18 @@ TEST(SoftComboBox, KeyboardAndMouseTable) {
         int nClicks;
     };
     const Case cases[] = {
-        {0, {Key(vk::kDown)}, 1, false, 1},
-        {2, {Key(vk::kDown)}, 2, false, 0},  // already the last item
-        {0, {Key(vk::kUp)}, 0, false, 0},
-        {-1, {Key(vk::kDown)}, 0, false, 1},
-        {0, {Key(vk::kF4)}, 0, true, 0},
+        {0, {Key(win32::VK_DOWN)}, 1, false, 1},
+        {2, {Key(win32::VK_DOWN)}, 2, false, 0},  // already the last item
+        {0, {Key(win32::VK_UP)}, 0, false, 0},
+        {-1, {Key(win32::VK_DOWN)}, 0, false, 1},
+        {0, {Key(win32::VK_F4)}, 0, true, 0},
         {0,
-         {Key(vk::kDown, kAltMask), Key(vk::kDown), Key(vk::kDown), Key(vk::kReturn)},
+         {Key(win32::VK_DOWN, win32::kAltMask), Key(win32::VK_DOWN), Key(win32::VK_DOWN),
+          Key(win32::VK_RETURN)},
          2,
          false,
          1},
-        {1, {Key(vk::kF4), Key(vk::kUp), Key(vk::kEscape)}, 1, false, 0},
+        {1, {Key(win32::VK_F4), Key(win32::VK_UP), Key(win32::VK_ESCAPE)}, 1, false, 0},
         {0, {Press(50, 10)}, 0, true, 0},
         {0, {Press(50, 10), Press(50, 21 + 16 * 2 + 3)}, 2, false, 1},
         {0, {Press(50, 10), Press(50, 10)}, 0, false, 0},
@@ -132,7 +141,7 @@ TEST(SoftCheckBox, SpaceAndClickTurnItOtherCharactersDoNot) {
         {{Ch(' ')}, 1, 1},
         {{Ch(' '), Ch(' ')}, 0, 2},
         {{Press(3, 3)}, 1, 1},
-        {{Ch('x'), Key(vk::kSpace)}, 0, 0},
+        {{Ch('x'), Key(win32::VK_SPACE)}, 0, 0},
     };
     for (const Case& c : cases) {
         SoftCheckBox box("chk", "caption", {0, 0, 80, 17});
@@ -176,11 +185,11 @@ class FocusPage : public ::testing::Test {
 TEST_F(FocusPage, TabAndShiftTabFollowTheOrderOfCreationSkippingLabelsAndFrames) {
     std::vector<std::string> forward, backward;
     for (int i = 0; i < 5; ++i) {
-        host.KeyDown(vk::kTab, 0);
+        host.KeyDown(win32::VK_TAB, 0);
         forward.push_back(FocusName());
     }
     for (int i = 0; i < 5; ++i) {
-        host.KeyDown(vk::kTab, kShiftMask);
+        host.KeyDown(win32::VK_TAB, win32::kShiftMask);
         backward.push_back(FocusName());
     }
     EXPECT_EQ(forward, (std::vector<std::string>{"cmb", "txtA", "txtB", "chk", "cmb"}));
@@ -200,8 +209,8 @@ TEST_F(FocusPage, ValidateWithCancelKeepsTheFocusWhicheverWayItWouldLeave) {
         std::function<void()> leave;
     };
     const Way ways[] = {
-        {"tab", [this] { host.KeyDown(vk::kTab, 0); }},
-        {"shift tab", [this] { host.KeyDown(vk::kTab, kShiftMask); }},
+        {"tab", [this] { host.KeyDown(win32::VK_TAB, 0); }},
+        {"shift tab", [this] { host.KeyDown(win32::VK_TAB, win32::kShiftMask); }},
         {"click", [this] { host.MouseDown(5, 215); }},  // on the check box
         {"away", [this] { host.LeaveFocus(); }},
     };
@@ -223,7 +232,7 @@ TEST_F(FocusPage, ValidateWithCancelKeepsTheFocusWhicheverWayItWouldLeave) {
 TEST_F(FocusPage, TypingGoesToTheFocusedControlOnly) {
     host.MouseDown(5, 65);  // txtA at y 60..78
     host.Char('7');
-    host.KeyDown(vk::kTab, 0);
+    host.KeyDown(win32::VK_TAB, 0);
     host.Char('8');
     EXPECT_EQ(pA->Text(), "7");
     EXPECT_EQ(pB->Text(), "8");

@@ -93,14 +93,14 @@ TEST_F(SheetInput, OkAppliesPendingEditsAndCloses) {
 TEST_F(SheetInput, ClosingNeverValidatesTheFocusedTextBox) {
     const std::vector<std::function<void(SheetRig&)>> closings = {
         [](SheetRig& s) { s.Press(PropertySheet::Button::Cancel); },
-        [](SheetRig& s) { s.sheet.KeyDown(vk::kEscape, 0); },
+        [](SheetRig& s) { s.sheet.KeyDown(win32::VK_ESCAPE, 0); },
         [](SheetRig& s) { s.Press(PropertySheet::Button::Ok); },
     };
     for (const auto& close : closings) {
         SheetRig fresh;
         fresh.PressOnPage(20, 45);  // the text box, y 40..58
         ASSERT_EQ(fresh.sheet.Host().Focused()->Name(), "txt");
-        fresh.sheet.KeyDown(vk::kTab, 0);
+        fresh.sheet.KeyDown(win32::VK_TAB, 0);
         EXPECT_EQ(fresh.pStub->nValidations, 1);
         EXPECT_EQ(fresh.sheet.Host().Focused()->Name(), "txt");
         close(fresh);
@@ -112,7 +112,7 @@ TEST_F(SheetInput, ClosingNeverValidatesTheFocusedTextBox) {
 TEST_F(SheetInput, ComboOpensOverThePageAndEscapeClosesOnlyTheList) {
     PressOnPage(50, 15);  // the combo, y 10..30
     EXPECT_TRUE(Combo().IsDropped());
-    sheet.KeyDown(vk::kEscape, 0);
+    sheet.KeyDown(win32::VK_ESCAPE, 0);
     EXPECT_FALSE(Combo().IsDropped());
     EXPECT_TRUE(sheet.IsOpen());
     // Open again and pick the third row, which lies over the text box.
@@ -247,15 +247,17 @@ TEST(SheetTabs, CtrlTabWalksThePagesBothWays) {
         int nShift;
         std::size_t nExpectedTab;
     };
-    const Step kSteps[] = {
-        {kCtrlMask, 1}, {kCtrlMask, 0}, {kCtrlMask | kShiftMask, 1}, {kCtrlMask | kShiftMask, 0}};
+    const Step kSteps[] = {{win32::kCtrlMask, 1},
+                           {win32::kCtrlMask, 0},
+                           {win32::kCtrlMask | win32::kShiftMask, 1},
+                           {win32::kCtrlMask | win32::kShiftMask, 0}};
     TwoPageRig rig;
     for (const Step& step : kSteps) {
-        rig.sheet.KeyDown(vk::kTab, step.nShift);
+        rig.sheet.KeyDown(win32::VK_TAB, step.nShift);
         EXPECT_EQ(rig.sheet.ActiveTab(), step.nExpectedTab) << step.nShift;
     }
     // Tab alone stays on the page: it moves the focus to the text box.
-    rig.sheet.KeyDown(vk::kTab, 0);
+    rig.sheet.KeyDown(win32::VK_TAB, 0);
     EXPECT_EQ(rig.sheet.ActiveTab(), 0u);
     EXPECT_EQ(rig.sheet.Host().Focused()->Name(), "oneText");
 }
