@@ -1,7 +1,7 @@
 // The type library compiled into QV_ColorListBox.ocx says what the library's own data says,
 // member by member.
-#include "properties/ColorListBoxDispatch.h"  // first: the control's headers precede the system's
-#include "properties/TypeLibrary.h"
+#include "dispatch/ColorListBoxDispatch.h"  // first: the control's headers precede the system's
+#include "dispatch/TypeLibrary.h"
 
 #include <gtest/gtest.h>
 

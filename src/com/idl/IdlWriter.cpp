@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "platform/AnsiText.h"
-#include "properties/ColorListBoxDispatch.h"
+#include "dispatch/ColorListBoxDispatch.h"
 
 namespace qv::com {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "properties/TypeLibrary.h"
+#include "dispatch/TypeLibrary.h"
 
 namespace qv::com {
 

@@ -12,7 +12,7 @@
 #include "com/server/Module.h"
 #include "com/server/StreamBag.h"
 #include "com/server/TypeInfo.h"
-#include "properties/TypeLibrary.h"
+#include "dispatch/TypeLibrary.h"
 
 namespace qv::com {
 

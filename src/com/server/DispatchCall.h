@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/HostError.h"
-#include "properties/Dispatch.h"
+#include "dispatch/Dispatch.h"
 
 namespace qv::com {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "properties/ColorListBoxDispatch.h"
+#include "dispatch/ColorListBoxDispatch.h"
 
 namespace qv::com {
 

@@ -7,7 +7,7 @@
 
 #include "com/server/Module.h"
 #include "com/server/TypeInfo.h"
-#include "properties/TypeLibrary.h"
+#include "dispatch/TypeLibrary.h"
 
 // oleaut32 exports these, and MinGW-w64's headers do not declare them.
 extern "C" {

@@ -1,7 +1,7 @@
 #include "com/server/TypeInfo.h"
 
 #include "com/server/Module.h"
-#include "properties/TypeLibrary.h"
+#include "dispatch/TypeLibrary.h"
 
 namespace qv::com {
 
