@@ -15,7 +15,7 @@ namespace {
 
 void BM_KeyDownMovesTheSelection(benchmark::State& state) {
     soft::Form form(640, 480);
-    qvhost::PlacedList placed(form, {0, 0, 640, 480});
+    qvhost::PlacedList placed(form, 0, 0, 640, 480);
     placed.StartNew();
     soft::ControlSite& site = placed.Site();
     ColorListBox& control = placed.Control();

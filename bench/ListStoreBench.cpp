@@ -15,7 +15,7 @@ namespace {
 constexpr int kItems = 30001;
 
 struct HostedList {
-    HostedList() : form(640, 480), placed(form, {0, 0, 200, 300}) {
+    HostedList() : form(640, 480), placed(form, 0, 0, 200, 300) {
         placed.StartNew();
         form.RunUntilIdle();
     }

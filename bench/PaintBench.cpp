@@ -30,7 +30,7 @@ using Clock = std::chrono::steady_clock;
 struct PaintedList {
     PaintedList(int nWidth, int nHeight, int nItems)
         : form(nWidth + soft::kScrollBarWidth + 20, nHeight + 20),
-          placed(form, {0, 0, nWidth + soft::kScrollBarWidth, nHeight}),
+          placed(form, 0, 0, nWidth + soft::kScrollBarWidth, nHeight),
           hImages(soft::CreateGeneratedImageList(16, 16, 8)) {
         placed.StartNew();
         control.SetFrameStyle(fsNone);

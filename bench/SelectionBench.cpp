@@ -21,7 +21,7 @@ namespace {
 constexpr int kItems = 30001;
 
 struct FullList {
-    FullList() : form(640, 480), placed(form, {0, 0, 200, 300}) {
+    FullList() : form(640, 480), placed(form, 0, 0, 200, 300) {
         placed.StartNew();
         for (int i = 0; i < kItems; ++i) control.AddItem("Item");
         form.RunUntilIdle();

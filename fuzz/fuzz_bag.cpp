@@ -42,7 +42,7 @@ void WriteScratch(const std::uint8_t* pData, std::size_t nSize) {
 // bag. bMustRead: an error while reading is a fault (the bag is one we wrote).
 std::string LoadShowAndSave(soft::PropertyBagFile& bag, bool bMustRead) {
     soft::Form form(320, 240);
-    qvhost::PlacedList placed(form, {0, 0, 120, 90});
+    qvhost::PlacedList placed(form, 0, 0, 120, 90);
     soft::ControlSite& site = placed.Site();
     site.Initialize();
     try {

@@ -83,7 +83,8 @@ ColorListBox& DemoForm::AddList(const std::string& sName, const std::string& sCa
             for (const Variant& vArg : args) sLine += " " + FormatValue(vArg, DescribeObject);
             Log(sLine);
         });
-    hosted->placed = std::make_unique<PlacedList>(m_form, rc, hosted->sink.get());
+    hosted->placed = std::make_unique<PlacedList>(m_form, rc.left, rc.top, rc.right - rc.left,
+                                                  rc.bottom - rc.top, hosted->sink.get());
     hosted->site = &hosted->placed->Site();
     hosted->control = &hosted->placed->Control();
     hosted->placed->StartNew();

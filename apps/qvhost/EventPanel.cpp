@@ -3,7 +3,10 @@
 namespace qv::qvhost {
 
 EventPanel::EventPanel(soft::Form& form, const win32::RECT& rcOuter)
-    : m_placed(form, rcOuter), m_site(m_placed.Site()), m_list(m_placed.Control()) {
+    : m_placed(form, rcOuter.left, rcOuter.top, rcOuter.right - rcOuter.left,
+               rcOuter.bottom - rcOuter.top),
+      m_site(m_placed.Site()),
+      m_list(m_placed.Control()) {
     m_placed.StartNew();
     m_list.SetBackStyle(bsAlternate);
 }

@@ -86,9 +86,8 @@ void Harness::Run(const NewCommand& command) {
         [this, sName = command.sName](const EventInfo& event, std::vector<Variant>& args) {
             PrintEvent(sName, event, args);
         });
-    const win32::RECT rcOuter{command.nX, command.nY, command.nX + command.nWidth,
-                              command.nY + command.nHeight};
-    hosted->placed = std::make_unique<PlacedList>(m_form, rcOuter, hosted->sink.get());
+    hosted->placed = std::make_unique<PlacedList>(m_form, command.nX, command.nY, command.nWidth,
+                                                  command.nHeight, hosted->sink.get());
     hosted->site = &hosted->placed->Site();
     hosted->control = &hosted->placed->Control();
     soft::ControlSite& site = *hosted->site;

@@ -2,10 +2,9 @@
 
 namespace qv::qvhost {
 
-PlacedList::PlacedList(soft::Form& form, const win32::RECT& rcOuter, ColorListBoxEvents* pEvents)
-    : m_site(form, rcOuter.left, rcOuter.top, rcOuter.right - rcOuter.left,
-             rcOuter.bottom - rcOuter.top),
-      m_control(m_site) {
+PlacedList::PlacedList(soft::Form& form, int nX, int nY, int nWidth, int nHeight,
+                       ColorListBoxEvents* pEvents)
+    : m_site(form, nX, nY, nWidth, nHeight), m_control(m_site) {
     m_site.Attach(&m_control);
     if (pEvents) m_control.Events().Connect(pEvents);
 }

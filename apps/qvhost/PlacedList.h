@@ -12,7 +12,9 @@ namespace qv::qvhost {
 // all place their lists this way.
 class PlacedList {
   public:
-    PlacedList(soft::Form& form, const win32::RECT& rcOuter, ColorListBoxEvents* pEvents = nullptr);
+    // At X,Y with the given outer size, as far as the window limits allow.
+    PlacedList(soft::Form& form, int nX, int nY, int nWidth, int nHeight,
+               ColorListBoxEvents* pEvents = nullptr);
     PlacedList(const PlacedList&) = delete;
     PlacedList& operator=(const PlacedList&) = delete;
 

@@ -129,7 +129,7 @@ class ControlTest : public ::testing::Test {
 
     HostRecorder recorder;
     soft::Form form{640, 480, &recorder};
-    qvhost::PlacedList placed{form, {10, 10, 210, 164}, &recorder};
+    qvhost::PlacedList placed{form, 10, 10, 200, 154, &recorder};
     soft::ControlSite& site = placed.Site();
     ColorListBox& control = placed.Control();
 };

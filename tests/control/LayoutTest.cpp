@@ -290,7 +290,7 @@ TEST_F(LayoutTest, ResizingRecountsTheRowsAndRepaints) {
 // Two lists on one form share the relay; a bar moves only its own list.
 TEST_F(LayoutTest, TheScrollBarMovesOnlyItsOwnList) {
     HostRecorder otherRecorder;
-    qvhost::PlacedList placedOther{form, {220, 10, 420, 110}, &otherRecorder};
+    qvhost::PlacedList placedOther{form, 220, 10, 200, 100, &otherRecorder};
     placedOther.StartNew();
     ColorListBox& other = placedOther.Control();
     for (int i = 0; i < 20; ++i) other.AddItem("x");

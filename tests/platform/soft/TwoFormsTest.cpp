@@ -38,7 +38,7 @@ struct FormWithList {
 
     HostRecorder recorder;
     soft::Form form{300, 200, &recorder};
-    qvhost::PlacedList list{form, {10, 10, 160, 110}, &recorder};
+    qvhost::PlacedList list{form, 10, 10, 150, 100, &recorder};
 };
 
 TEST(TwoFormsTest, EachFormsClickReachesOnlyItsOwnList) {
