@@ -80,7 +80,11 @@ ColorListBox& DemoForm::AddList(const std::string& sName, const std::string& sCa
             // Moves come by the dozen with every drag; the panel keeps to what the user did.
             if (event.sName == "MouseMove") return;
             std::string sLine = sName + "." + std::string(event.sName);
-            for (const Variant& vArg : args) sLine += " " + FormatValue(vArg, DescribeObject);
+            // Appended piece by piece: a prefixed temporary draws a false -Wrestrict from GCC 12.
+            for (const Variant& vArg : args) {
+                sLine += ' ';
+                sLine += FormatValue(vArg, DescribeObject);
+            }
             Log(sLine);
         });
     hosted->placed = std::make_unique<PlacedList>(m_form, rc.left, rc.top, rc.right - rc.left,
