@@ -121,13 +121,31 @@ case "$cmd" in
     exec tests/windows/RunWindowsTests.sh qvhost "$@"
     ;;
   rebaseline)
-    build release
+    # The build the tests use, so the golden files are what the tests compare with. Each file
+    # is written aside and moved into place whole once qvhost succeeded, so a failed or
+    # interrupted run leaves the old file as it was.
+    build debug
+    qvhost_debug=build/debug/apps/qvhost/qvhost
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"; rm -f tests/scenarios/*.out.partial docs/*.png.partial' EXIT
+    failed=0
     for script in tests/scenarios/*.qvs; do
       log "rebaseline $script"
-      "$QVHOST" run "$script" --out "$(mktemp -d)" >"${script%.qvs}.out" || true
+      golden=${script%.qvs}.out
+      if "$qvhost_debug" run "$script" --out "$work/out" >"$golden.partial"; then
+        mv "$golden.partial" "$golden"
+      else
+        log "qvhost failed on $script; its golden transcript is left as it was"
+        failed=1
+      fi
     done
-    "$QVHOST" demo --headless --out docs >/dev/null
+    "$qvhost_debug" demo --headless --out "$work/docs" >/dev/null
+    for picture in "$work"/docs/*.png; do
+      cp "$picture" "docs/$(basename "$picture").partial"
+      mv "docs/$(basename "$picture").partial" "docs/$(basename "$picture")"
+    done
     git --no-pager diff --stat -- tests/scenarios docs >&2 || true
+    exit $failed
     ;;
   fuzz)
     install_missing "${FUZZ_PACKAGES[@]}"

@@ -8,18 +8,17 @@
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
 #include "platform/win32/Types.h"
+#include "qvhost/PlacedList.h"
 
 namespace qv {
 namespace {
 
 void BM_KeyDownMovesTheSelection(benchmark::State& state) {
     soft::Form form(640, 480);
-    soft::ControlSite site(form, 0, 0, 640, 480);
-    ColorListBox control(site);
-    site.Attach(&control);
-    site.Initialize();
-    site.InitProperties();
-    site.Show();
+    qvhost::PlacedList placed(form, 0, 0, 640, 480);
+    placed.StartNew();
+    soft::ControlSite& site = placed.Site();
+    ColorListBox& control = placed.Control();
     for (Long i = 0; i < state.range(0); ++i) control.AddItem("Item number " + std::to_string(i));
     form.Windows().SetFocus(site.hWnd());
     form.RunUntilIdle();

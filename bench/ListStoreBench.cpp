@@ -7,6 +7,7 @@
 #include "control/ColorListBox.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
+#include "qvhost/PlacedList.h"
 
 namespace qv {
 namespace {
@@ -14,17 +15,15 @@ namespace {
 constexpr int kItems = 30001;
 
 struct HostedList {
-    HostedList() : form(640, 480), site(form, 0, 0, 200, 300), control(site) {
-        site.Attach(&control);
-        site.Initialize();
-        site.InitProperties();
-        site.Show();
+    HostedList() : form(640, 480), placed(form, 0, 0, 200, 300) {
+        placed.StartNew();
         form.RunUntilIdle();
     }
     ~HostedList() { site.Terminate(); }
     soft::Form form;
-    soft::ControlSite site;
-    ColorListBox control;
+    qvhost::PlacedList placed;
+    soft::ControlSite& site = placed.Site();
+    ColorListBox& control = placed.Control();
 };
 
 std::vector<std::string> Texts() {

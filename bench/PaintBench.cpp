@@ -18,6 +18,7 @@
 #include "platform/win32/Gdi.h"
 #include "platform/win32/GdiOwners.h"
 #include "platform/win32/ImageList.h"
+#include "qvhost/PlacedList.h"
 
 namespace qv {
 namespace {
@@ -29,13 +30,9 @@ using Clock = std::chrono::steady_clock;
 struct PaintedList {
     PaintedList(int nWidth, int nHeight, int nItems)
         : form(nWidth + soft::kScrollBarWidth + 20, nHeight + 20),
-          site(form, 0, 0, nWidth + soft::kScrollBarWidth, nHeight),
-          control(site),
+          placed(form, 0, 0, nWidth + soft::kScrollBarWidth, nHeight),
           hImages(soft::CreateGeneratedImageList(16, 16, 8)) {
-        site.Attach(&control);
-        site.Initialize();
-        site.InitProperties();
-        site.Show();
+        placed.StartNew();
         control.SetFrameStyle(fsNone);
         control.SetStyle(lsCheck);
         control.SetBackStyle(bsAlternate);
@@ -54,8 +51,9 @@ struct PaintedList {
         ImageList_Destroy(hImages);
     }
     soft::Form form;
-    soft::ControlSite site;
-    ColorListBox control;
+    qvhost::PlacedList placed;
+    soft::ControlSite& site = placed.Site();
+    ColorListBox& control = placed.Control();
     HIMAGELIST hImages;
 };
 

@@ -8,6 +8,7 @@
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
 #include "platform/win32/Input.h"
+#include "qvhost/PlacedList.h"
 
 namespace qv {
 
@@ -23,18 +24,16 @@ void SelectAll(ColorListBox& control) {
 constexpr int kItems = 30001;
 
 struct FullList {
-    FullList() : form(640, 480), site(form, 0, 0, 200, 300), control(site) {
-        site.Attach(&control);
-        site.Initialize();
-        site.InitProperties();
-        site.Show();
+    FullList() : form(640, 480), placed(form, 0, 0, 200, 300) {
+        placed.StartNew();
         for (int i = 0; i < kItems; ++i) control.AddItem("Item");
         form.RunUntilIdle();
     }
     ~FullList() { site.Terminate(); }
     soft::Form form;
-    soft::ControlSite site;
-    ColorListBox control;
+    qvhost::PlacedList placed;
+    soft::ControlSite& site = placed.Site();
+    ColorListBox& control = placed.Control();
 };
 
 void BM_SelCount30001(benchmark::State& state) {

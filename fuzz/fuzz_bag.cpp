@@ -16,6 +16,7 @@
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
 #include "platform/soft/host/PropertyBagFile.h"
+#include "qvhost/PlacedList.h"
 
 using namespace qv;
 
@@ -41,9 +42,8 @@ void WriteScratch(const std::uint8_t* pData, std::size_t nSize) {
 // bag. bMustRead: an error while reading is a fault (the bag is one we wrote).
 std::string LoadShowAndSave(soft::PropertyBagFile& bag, bool bMustRead) {
     soft::Form form(320, 240);
-    soft::ControlSite site(form, 0, 0, 120, 90);
-    ColorListBox control(site);
-    site.Attach(&control);
+    qvhost::PlacedList placed(form, 0, 0, 120, 90);
+    soft::ControlSite& site = placed.Site();
     site.Initialize();
     try {
         site.ReadProperties(bag);

@@ -75,22 +75,23 @@ ColorListBox& DemoForm::AddList(const std::string& sName, const std::string& sCa
     const RECT rc = DemoLayout::ListRect(nCell);
     auto hosted = std::make_unique<HostedList>();
     hosted->sName = sName;
-    hosted->site = std::make_unique<soft::ControlSite>(m_form, rc.left, rc.top, rc.right - rc.left,
-                                                       rc.bottom - rc.top);
-    hosted->control = std::make_unique<ColorListBox>(*hosted->site);
     hosted->sink = std::make_unique<DispatchEventSink>(
         [this, sName](const EventInfo& event, std::vector<Variant>& args) {
             // Moves come by the dozen with every drag; the panel keeps to what the user did.
             if (event.sName == "MouseMove") return;
             std::string sLine = sName + "." + std::string(event.sName);
-            for (const Variant& vArg : args) sLine += " " + FormatValue(vArg, DescribeObject);
+            // Appended piece by piece: a prefixed temporary draws a false -Wrestrict from GCC 12.
+            for (const Variant& vArg : args) {
+                sLine += ' ';
+                sLine += FormatValue(vArg, DescribeObject);
+            }
             Log(sLine);
         });
-    hosted->site->Attach(hosted->control.get());
-    hosted->control->Events().Connect(hosted->sink.get());
-    hosted->site->Initialize();
-    hosted->site->InitProperties();
-    hosted->site->Show();
+    hosted->placed = std::make_unique<PlacedList>(m_form, rc.left, rc.top, rc.right - rc.left,
+                                                  rc.bottom - rc.top, hosted->sink.get());
+    hosted->site = &hosted->placed->Site();
+    hosted->control = &hosted->placed->Control();
+    hosted->placed->StartNew();
     m_captions.emplace_back(RECT{rc.left, rc.top - DemoLayout::kCaptionHeight, rc.right, rc.top},
                             sCaption);
     m_names.push_back(sName);
@@ -126,7 +127,7 @@ bool DemoForm::TakeRepainted() {
 
 ColorListBox* DemoForm::FindList(const std::string& sName) {
     for (auto& hosted : m_lists)
-        if (hosted->sName == sName) return hosted->control.get();
+        if (hosted->sName == sName) return hosted->control;
     return nullptr;
 }
 
@@ -222,8 +223,7 @@ void DemoForm::PageInput(const std::function<void(DemoPages&)>& input) {
 void DemoForm::OnPropertyChanged(soft::ControlSite& site, std::string_view sName) {
     if (!m_pPages) return;
     for (const auto& hosted : m_lists) {
-        if (hosted->site.get() == &site)
-            Log(hosted->sName + ".PropertyChanged " + QuoteString(sName));
+        if (hosted->site == &site) Log(hosted->sName + ".PropertyChanged " + QuoteString(sName));
     }
 }
 

@@ -14,6 +14,7 @@
 #include "platform/soft/host/MessageBoxes.h"
 #include "qvhost/DemoPages.h"
 #include "qvhost/EventPanel.h"
+#include "qvhost/PlacedList.h"
 
 namespace qv::qvhost {
 
@@ -88,9 +89,10 @@ class DemoForm : public soft::IHostObserver {
   private:
     struct HostedList {
         std::string sName;
-        std::unique_ptr<soft::ControlSite> site;
-        std::unique_ptr<ColorListBox> control;
         std::unique_ptr<DispatchEventSink> sink;
+        std::unique_ptr<PlacedList> placed;
+        soft::ControlSite* site = nullptr;  // the placed list\'s
+        ColorListBox* control = nullptr;
     };
 
     ColorListBox& AddList(const std::string& sName, const std::string& sCaption, int nCell);

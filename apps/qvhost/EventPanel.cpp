@@ -3,13 +3,11 @@
 namespace qv::qvhost {
 
 EventPanel::EventPanel(soft::Form& form, const win32::RECT& rcOuter)
-    : m_site(form, rcOuter.left, rcOuter.top, rcOuter.right - rcOuter.left,
-             rcOuter.bottom - rcOuter.top),
-      m_list(m_site) {
-    m_site.Attach(&m_list);
-    m_site.Initialize();
-    m_site.InitProperties();
-    m_site.Show();
+    : m_placed(form, rcOuter.left, rcOuter.top, rcOuter.right - rcOuter.left,
+               rcOuter.bottom - rcOuter.top),
+      m_site(m_placed.Site()),
+      m_list(m_placed.Control()) {
+    m_placed.StartNew();
     m_list.SetBackStyle(bsAlternate);
 }
 

@@ -5,6 +5,7 @@
 
 #include "control/ColorListBox.h"
 #include "platform/soft/host/ControlSite.h"
+#include "qvhost/PlacedList.h"
 
 namespace qv::qvhost {
 
@@ -24,8 +25,9 @@ class EventPanel {
     win32::HWND hWnd() const { return m_site.hWnd(); }
 
   private:
-    soft::ControlSite m_site;
-    ColorListBox m_list;
+    PlacedList m_placed;
+    soft::ControlSite& m_site;
+    ColorListBox& m_list;
 };
 
 }  // namespace qv::qvhost

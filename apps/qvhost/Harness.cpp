@@ -82,15 +82,14 @@ void Harness::Run(const ModeCommand& command) {
 void Harness::Run(const NewCommand& command) {
     auto hosted = std::make_unique<HostedControl>();
     hosted->sName = command.sName;
-    hosted->site = std::make_unique<soft::ControlSite>(m_form, command.nX, command.nY,
-                                                       command.nWidth, command.nHeight);
-    hosted->control = std::make_unique<ColorListBox>(*hosted->site);
     hosted->sink = std::make_unique<DispatchEventSink>(
         [this, sName = command.sName](const EventInfo& event, std::vector<Variant>& args) {
             PrintEvent(sName, event, args);
         });
-    hosted->site->Attach(hosted->control.get());
-    hosted->control->Events().Connect(hosted->sink.get());
+    hosted->placed = std::make_unique<PlacedList>(m_form, command.nX, command.nY, command.nWidth,
+                                                  command.nHeight, hosted->sink.get());
+    hosted->site = &hosted->placed->Site();
+    hosted->control = &hosted->placed->Control();
     soft::ControlSite& site = *hosted->site;
     m_controls.push_back(std::move(hosted));
     StartControl(site, command.sLoadFile);
@@ -229,13 +228,13 @@ Harness::HostedControl& Harness::Control(const std::string& sName) {
 ColorListBox* Harness::FindControl(const std::string& sName) {
     auto it = std::ranges::find_if(m_controls,
                                    [&](const auto& hosted) { return hosted->sName == sName; });
-    return it == m_controls.end() ? nullptr : (*it)->control.get();
+    return it == m_controls.end() ? nullptr : (*it)->control;
 }
 
 const std::string& Harness::NameOf(const soft::ControlSite& site) const {
     static const std::string sUnknown = "?";
-    auto it = std::ranges::find_if(m_controls,
-                                   [&](const auto& hosted) { return hosted->site.get() == &site; });
+    auto it =
+        std::ranges::find_if(m_controls, [&](const auto& hosted) { return hosted->site == &site; });
     return it == m_controls.end() ? sUnknown : (*it)->sName;
 }
 

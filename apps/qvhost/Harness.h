@@ -14,6 +14,7 @@
 #include "platform/soft/host/Form.h"
 #include "platform/soft/host/MessageBoxes.h"
 #include "qvhost/HarnessAccess.h"
+#include "qvhost/PlacedList.h"
 #include "qvhost/Script.h"
 
 namespace qv::soft {
@@ -51,9 +52,10 @@ class Harness : public soft::IHostObserver {
   private:
     struct HostedControl {
         std::string sName;
-        std::unique_ptr<soft::ControlSite> site;
-        std::unique_ptr<ColorListBox> control;
         std::unique_ptr<DispatchEventSink> sink;
+        std::unique_ptr<PlacedList> placed;
+        soft::ControlSite* site = nullptr;  // the placed list\'s
+        ColorListBox* control = nullptr;
         std::unique_ptr<AccessHost> access;  // made when a script first asks
     };
 

@@ -57,8 +57,12 @@ class ArgumentReader {
     template <class T>
     T NextChoice(std::string_view sWhat, Choices<T> choices) {
         std::string sKeys;
-        for (const auto& choice : choices)
-            sKeys += (sKeys.empty() ? "" : "|") + std::string(choice.first);
+        for (const auto& choice : choices) {
+            // Appended piece by piece: a prefixed temporary draws a false -Wrestrict from GCC 12 at
+            // -O3.
+            if (!sKeys.empty()) sKeys += '|';
+            sKeys += choice.first;
+        }
         std::string sWord = NextBare(std::string(sWhat) + " " + sKeys);
         for (const auto& [sKey, value] : choices) {
             if (sKey == sWord) return value;

@@ -10,6 +10,7 @@
 #include "dispatch/ColorListBoxDispatch.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
+#include "qvhost/PlacedList.h"
 
 namespace qv {
 
@@ -86,11 +87,7 @@ class HostRecorder : public soft::IHostObserver, public ColorListBoxEvents {
 class ControlTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        site.Attach(&control);
-        control.Events().Connect(&recorder);
-        site.Initialize();
-        site.InitProperties();
-        site.Show();
+        placed.StartNew();
         form.RunUntilIdle();
         recorder.nPaints = 0;
     }
@@ -145,8 +142,9 @@ class ControlTest : public ::testing::Test {
 
     HostRecorder recorder;
     soft::Form form{640, 480, &recorder};
-    soft::ControlSite site{form, 10, 10, 200, 154};
-    ColorListBox control{site};
+    qvhost::PlacedList placed{form, 10, 10, 200, 154, &recorder};
+    soft::ControlSite& site = placed.Site();
+    ColorListBox& control = placed.Control();
 };
 
 }  // namespace qv

@@ -289,14 +289,10 @@ TEST_F(LayoutTest, ResizingRecountsTheRowsAndRepaints) {
 
 // Two lists on one form share the relay; a bar moves only its own list.
 TEST_F(LayoutTest, TheScrollBarMovesOnlyItsOwnList) {
-    soft::ControlSite otherSite{form, 220, 10, 200, 100};
-    ColorListBox other{otherSite};
-    otherSite.Attach(&other);
     HostRecorder otherRecorder;
-    other.Events().Connect(&otherRecorder);
-    otherSite.Initialize();
-    otherSite.InitProperties();
-    otherSite.Show();
+    qvhost::PlacedList placedOther{form, 220, 10, 200, 100, &otherRecorder};
+    placedOther.StartNew();
+    ColorListBox& other = placedOther.Control();
     for (int i = 0; i < 20; ++i) other.AddItem("x");
     SetClientHeight(100);
     Fill(20);
@@ -321,7 +317,7 @@ TEST_F(LayoutTest, TheScrollBarMovesOnlyItsOwnList) {
     }
     EXPECT_EQ(recorder.log, expectedLog);
     EXPECT_EQ(otherRecorder.log, std::vector<std::string>{});
-    otherSite.Terminate();
+    placedOther.Site().Terminate();
 }
 
 }  // namespace

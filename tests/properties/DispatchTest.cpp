@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 #include "control/ControlFixture.h"
 #include "dispatch/ColorListBoxDispatch.h"
 #include "platform/HostError.h"
@@ -20,23 +23,57 @@ class DispatchTest : public ControlTest {
         }
         return 0;
     }
+    // What a request gives: its value, or the number of the error it raises.
+    std::string Outcome(std::string_view sName, InvokeKind eKind, std::size_t nArgs) {
+        return Describe(
+            [&](std::vector<Variant>& args) {
+                return InvokeByName(control, ColorListBoxDispatch(), sName, eKind, args);
+            },
+            nArgs);
+    }
+    std::string Outcome(std::string_view, DISPID nDispId, InvokeKind eKind, std::size_t nArgs) {
+        return Describe(
+            [&](std::vector<Variant>& args) {
+                return InvokeById(control, ColorListBoxDispatch(), nDispId, eKind, args);
+            },
+            nArgs);
+    }
+    template <typename TRequest>
+    static std::string Describe(TRequest&& request, std::size_t nArgs) {
+        std::vector<Variant> args(nArgs, Variant(Long{1}));
+        try {
+            return ::testing::PrintToString(request(args));
+        } catch (const HostError& error) {
+            return "error " + std::to_string(error.Number());
+        }
+    }
 };
 
-TEST_F(DispatchTest, MembersAreFoundByNameWithoutRegardToCaseAndByIdentifier) {
+std::string InCase(std::string_view sName, int (*pfnConvert)(int)) {
+    std::string sResult(sName);
+    for (char& ch : sResult) ch = static_cast<char>(pfnConvert(static_cast<unsigned char>(ch)));
+    return sResult;
+}
+
+// Every member of the table: its name in any case and its identifier lead to it, and a get
+// of a property, or a call of a method with one argument too many, has the same outcome
+// by identifier as by name.
+TEST_F(DispatchTest, EveryMemberAnswersByIdentifierAsByNameInAnyCase) {
     const DispatchTable& table = ColorListBoxDispatch();
-    struct Case {
-        const char* sName;
-        DISPID nDispId;
-    };
-    const Case cases[] = {{"Refresh", 0x6003003A},         {"insertitem", 0x6003003E},
-                          {"LISTCOUNT", 0x68030009},       {"GetText", 0x60030044},
-                          {"SetSelectedItem", 0x6003004B}, {"hWnd", 0x68030006}};
-    for (const Case& c : cases) {
-        const MemberInfo* pByName = table.FindByName(c.sName);
-        ASSERT_NE(pByName, nullptr) << c.sName;
-        EXPECT_EQ(pByName, table.FindById(c.nDispId)) << c.sName;
+    for (const MemberInfo& member : table.Members()) {
+        EXPECT_EQ(table.FindByName(InCase(member.sName, ::tolower)), &member) << member.sName;
+        EXPECT_EQ(table.FindByName(InCase(member.sName, ::toupper)), &member) << member.sName;
+        EXPECT_EQ(table.FindById(member.nDispId), &member) << member.sName;
+        const bool bMethod = member.eKind == MemberKind::Method;
+        const InvokeKind eKind = bMethod ? InvokeKind::Method : InvokeKind::PropertyGet;
+        const std::size_t nArgs = bMethod ? member.params.size() + 1 : 0;
+        EXPECT_EQ(Outcome(member.sName, member.nDispId, eKind, nArgs),
+                  Outcome(member.sName, eKind, nArgs))
+            << member.sName;
     }
     EXPECT_EQ(table.FindByName("Frob"), nullptr);
+    std::vector<Variant> none;
+    EXPECT_THROW(InvokeById(control, table, 0x60039999, InvokeKind::Method, none), HostError);
 }
 
 TEST_F(DispatchTest, OptionalArgumentsTakeTheirDefaults) {

@@ -45,4 +45,24 @@ out=$(run --help)
 status=$?
 expect "--help: exit status 0" [ $status -eq 0 ]
 expect "--help: usage on standard output" grep -q "run.sh test" <<<"$out"
+expect "usage: the commands and nothing of the script" \
+  eval '[ "$(tail -n 1 <<<"$out")" = "$(grep "^#   ./run.sh fuzz" "$RUN_SH" | sed "s/^# //")" ]'
+
+# rebaseline runs the tests' build of qvhost; a script it fails on keeps its golden file
+# whole, the others are replaced, and the run reports the failure.
+mkdir -p "$work/build/debug/apps/qvhost" "$work/tests/scenarios" "$work/docs"
+touch "$work/build/debug/CMakeCache.txt"
+stub qvhost '[ "$1" = demo ] && mkdir -p "$4" && echo picture >"$4/demo-form.png" && exit 0
+case "$2" in *broken*) echo "> half"; exit 134 ;; esac; echo "> new"'
+mv "$work/stub/qvhost" "$work/build/debug/apps/qvhost/qvhost"
+echo "> old" >"$work/tests/scenarios/broken.out"
+echo "> old" >"$work/tests/scenarios/fine.out"
+touch "$work/tests/scenarios/broken.qvs" "$work/tests/scenarios/fine.qvs"
+run rebaseline >/dev/null
+status=$?
+expect "rebaseline: a failed script is reported" [ $status -ne 0 ]
+expect "rebaseline: its golden file is left whole" [ "$(cat "$work/tests/scenarios/broken.out")" = "> old" ]
+expect "rebaseline: the others are replaced" [ "$(cat "$work/tests/scenarios/fine.out")" = "> new" ]
+expect "rebaseline: the pictures are replaced" [ "$(cat "$work/docs/demo-form.png")" = picture ]
+expect "rebaseline: nothing half-written is left" [ -z "$(ls "$work/tests/scenarios" | grep partial)" ]
 exit $((failures > 0))

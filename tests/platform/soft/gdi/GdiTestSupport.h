@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -47,11 +49,15 @@ class BitmapDC {
     win32::HGDIOBJ m_hPrevious;
 };
 
-// Where tests leave files for people to look at.
+// Where tests leave files for people to look at: a folder for each test under
+// test-output/ of the working folder (or of QV_TEST_OUTPUT_DIR), so that tests run side by
+// side (ctest -j) never write the same file.
 inline std::filesystem::path TestOutputDir() {
     const char* pszDir = std::getenv("QV_TEST_OUTPUT_DIR");
     std::filesystem::path dir =
         pszDir && *pszDir ? pszDir : std::filesystem::current_path() / "test-output";
+    if (const ::testing::TestInfo* pTest = ::testing::UnitTest::GetInstance()->current_test_info())
+        dir /= std::string(pTest->test_suite_name()) + "." + pTest->name();
     std::filesystem::create_directories(dir);
     return dir;
 }

@@ -7,19 +7,21 @@
 
 namespace qv::soft {
 
-// The one drawing platform of the process: its font engine and its handles. The handles
-// go first when the process ends, so no font object outlives the engine. Like the Win32
-// drawing calls it stands for, it is used from the user-interface thread only.
+// The drawing half of a thread's platform context: its font engine and its handles. The
+// handles go first when the context ends, so no font object outlives the engine.
 class GdiState {
   public:
+    GdiState() = default;
+    GdiState(const GdiState&) = delete;
+    GdiState& operator=(const GdiState&) = delete;
+
+    // The drawing state of this thread's platform context.
     static GdiState& Instance();
 
     FontEngine& Fonts() { return m_fonts; }
     ObjectTable& Objects() { return m_objects; }
 
   private:
-    GdiState() = default;
-
     FontEngine m_fonts;
     ObjectTable m_objects;
 };

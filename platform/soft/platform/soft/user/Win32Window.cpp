@@ -1,5 +1,5 @@
-// The window half of the Win32-shaped operations, acting on the thread's current
-// window system.
+// The window half of the Win32-shaped operations, acting on the window system of the
+// thread that holds the window.
 #include "platform/soft/user/WindowSystem.h"
 #include "platform/win32/User.h"
 
@@ -10,14 +10,15 @@ using soft::WindowSystem;
 
 namespace {
 Window* FindWindow(HWND hWnd) {
-    return WindowSystem::Current().Find(hWnd);
+    WindowSystem* pWindows = soft::WindowSystemOf(hWnd);
+    return pWindows ? pWindows->Find(hWnd) : nullptr;
 }
 }  // namespace
 
 BOOL InvalidateRect(HWND hWnd, const RECT* /*pRect*/, BOOL /*bErase*/) {
     // The whole window is repainted whatever part was invalidated.
     if (!FindWindow(hWnd)) return FALSE;
-    WindowSystem::Current().Invalidate(hWnd);
+    soft::WindowSystemOf(hWnd)->Invalidate(hWnd);
     return TRUE;
 }
 

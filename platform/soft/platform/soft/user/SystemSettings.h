@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "platform/win32/Types.h"
 
 // Settings of the soft platform that a real system would take from the user's desktop.
@@ -9,6 +11,7 @@ inline constexpr int kSystemColorCount = 25;
 
 // The classic colour scheme, as COLORREF values.
 win32::COLORREF ClassicSystemColor(int nIndex);
+std::array<win32::COLORREF, kSystemColorCount> ClassicSystemColors();
 
 // Changes a system colour of this thread's platform (as a user changing the desktop
 // scheme would); out-of-range indices are ignored.

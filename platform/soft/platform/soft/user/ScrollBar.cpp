@@ -109,7 +109,8 @@ void ScrollBarTracker::Release() {
 }
 
 void ScrollBarTracker::Send(int nRequest, int nPosition) const {
-    WindowSystem::Current().SendMessage(m_hWnd, WM_VSCROLL, ScrollRequest(nRequest, nPosition), 0);
+    if (WindowSystem* pWindows = WindowSystemOf(m_hWnd))
+        pWindows->SendMessage(m_hWnd, WM_VSCROLL, ScrollRequest(nRequest, nPosition), 0);
 }
 
 }  // namespace qv::soft

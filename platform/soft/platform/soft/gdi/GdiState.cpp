@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/soft/PlatformContext.h"
+
 namespace qv::soft {
 
 GdiState& GdiState::Instance() {
-    static GdiState s_state;
-    return s_state;
+    return PlatformContext::ThisThread().Gdi();
 }
 
 namespace {

@@ -13,7 +13,8 @@ using soft::WindowSystem;
 namespace {
 
 ScrollBarState* FindBar(HWND hWnd, int nBar) {
-    soft::Window* pWindow = WindowSystem::Current().Find(hWnd);
+    WindowSystem* pWindows = soft::WindowSystemOf(hWnd);
+    soft::Window* pWindow = pWindows ? pWindows->Find(hWnd) : nullptr;
     if (!pWindow || nBar != SB_VERT) return nullptr;
     return &pWindow->vertical;
 }
@@ -29,8 +30,9 @@ BOOL ShowScrollBar(HWND hWnd, int nBar, BOOL bShow) {
     ScrollBarState* pBar = FindBar(hWnd, nBar);
     if (!pBar) return FALSE;
     pBar->bVisible = bShow != FALSE;
-    WindowSystem::Current().ClientAreaChanged(hWnd);
-    WindowSystem::Current().Invalidate(hWnd);
+    WindowSystem* pWindows = soft::WindowSystemOf(hWnd);
+    pWindows->ClientAreaChanged(hWnd);
+    pWindows->Invalidate(hWnd);
     return TRUE;
 }
 

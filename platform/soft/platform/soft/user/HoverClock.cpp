@@ -2,6 +2,7 @@
 // pass, so the same input gives the same notifications at the same moments every time.
 #include <algorithm>
 
+#include "platform/soft/PlatformContext.h"
 #include "platform/soft/user/WindowSystem.h"
 #include "platform/win32/User.h"
 
@@ -16,7 +17,7 @@ constexpr unsigned kDefaultHoverTime = 400;
 void WindowSystem::TrackHover(HWND hWnd, unsigned nHoverTime) {
     if (!Find(hWnd)) return;
     CancelHover(hWnd);
-    m_hoverRequests.push_back({hWnd, nHoverTime, m_nNow + nHoverTime});
+    m_hoverRequests.push_back({hWnd, nHoverTime, Now() + nHoverTime});
 }
 
 void WindowSystem::CancelHover(HWND hWnd) {
@@ -26,23 +27,39 @@ void WindowSystem::CancelHover(HWND hWnd) {
 
 // Resting starts again with every move of the pointer.
 void WindowSystem::RestartHoverClocks() {
-    for (HoverRequest& request : m_hoverRequests) request.nDue = m_nNow + request.nHoverTime;
+    const unsigned long long nNow = Now();
+    for (HoverRequest& request : m_hoverRequests) request.nDue = nNow + request.nHoverTime;
+}
+
+unsigned long long WindowSystem::Now() const {
+    return m_context.Now();
 }
 
 void WindowSystem::AdvanceTime(unsigned nMilliseconds) {
-    const unsigned long long nEnd = m_nNow + nMilliseconds;
-    for (;;) {
-        auto itNext = std::min_element(
-            m_hoverRequests.begin(), m_hoverRequests.end(),
-            [](const HoverRequest& a, const HoverRequest& b) { return a.nDue < b.nDue; });
-        if (itNext == m_hoverRequests.end() || itNext->nDue > nEnd) break;
-        const HoverRequest request = *itNext;
-        m_hoverRequests.erase(itNext);
-        m_nNow = request.nDue;
-        DeliverHover(request);
-        RunUntilIdle();
-    }
-    m_nNow = nEnd;
+    m_context.AdvanceTime(nMilliseconds);
+}
+
+namespace {
+template <typename TRequests>
+auto EarliestRequest(TRequests& requests) {
+    return std::min_element(requests.begin(), requests.end(),
+                            [](const auto& a, const auto& b) { return a.nDue < b.nDue; });
+}
+}  // namespace
+
+std::optional<unsigned long long> WindowSystem::NextHoverDue() const {
+    auto itNext = EarliestRequest(m_hoverRequests);
+    if (itNext == m_hoverRequests.end()) return std::nullopt;
+    return itNext->nDue;
+}
+
+void WindowSystem::DeliverNextHover() {
+    auto itNext = EarliestRequest(m_hoverRequests);
+    if (itNext == m_hoverRequests.end()) return;
+    const HoverRequest request = *itNext;
+    m_hoverRequests.erase(itNext);
+    DeliverHover(request);
+    RunUntilIdle();
 }
 
 // The request is used up either way; it fires only while the pointer is over the window,
@@ -61,8 +78,9 @@ namespace qv::win32 {
 
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* pEventTrack) {
     if (!pEventTrack) return FALSE;
-    soft::WindowSystem& windows = soft::WindowSystem::Current();
-    if (!windows.Find(pEventTrack->hwndTrack)) return FALSE;
+    soft::WindowSystem* pWindows = soft::WindowSystemOf(pEventTrack->hwndTrack);
+    if (!pWindows) return FALSE;
+    soft::WindowSystem& windows = *pWindows;
     if (!(pEventTrack->dwFlags & TME_HOVER)) return TRUE;
     if (pEventTrack->dwFlags & TME_CANCEL) {
         windows.CancelHover(pEventTrack->hwndTrack);

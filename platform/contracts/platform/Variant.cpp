@@ -155,7 +155,11 @@ std::string RealText(T value, int nFixedExponentLimit) {
     const bool bNegative = sText[0] == '-';
     std::string sDigits = sText.substr(bNegative ? 1 : 0, nE - (bNegative ? 1 : 0));
     if (sDigits.size() > 1) sDigits.erase(1, 1);  // the decimal point
-    return (bNegative ? "-" : "") + FixedText(sDigits, nExponent);
+    // Appended rather than prefixed with operator+: GCC 12 at -O3 warns (-Wrestrict) about the
+    // overlapping copy it imagines inside the prefixing insert.
+    std::string sResult = bNegative ? "-" : "";
+    sResult += FixedText(sDigits, nExponent);
+    return sResult;
 }
 
 }  // namespace

@@ -17,7 +17,11 @@ class TemporaryFile {
   public:
     explicit TemporaryFile(const std::filesystem::path& target) {
         const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-        m_sPath = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+        // Appended, not prefixed with operator+, which GCC 12 at -O3 flags with a false -Wrestrict.
+        std::string sName = ".";
+        sName += target.filename().string();
+        sName += ".XXXXXX";
+        m_sPath = (folder / sName).string();
         m_nFile = mkstemp(m_sPath.data());
         m_bCreated = m_nFile >= 0;
     }

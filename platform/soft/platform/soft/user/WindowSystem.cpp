@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/soft/PlatformContext.h"
+
 namespace qv::soft {
 
 using namespace win32;
 
 namespace {
-thread_local WindowSystem* t_pCurrent = nullptr;
 constexpr int kMaxIdleRounds = 10000;
 }  // namespace
 
@@ -22,26 +23,20 @@ int Window::ClientHeight() const {
     return std::max(rcOuter.bottom - rcOuter.top - 2 * nBorderWidth, 0);
 }
 
-WindowSystem::WindowSystem() : m_pPrevious(t_pCurrent) {
-    t_pCurrent = this;
+WindowSystem::WindowSystem() : m_context(PlatformContext::ThisThread()) {
+    m_context.AddSystem(*this);
 }
 
 WindowSystem::~WindowSystem() {
-    if (t_pCurrent == this) t_pCurrent = m_pPrevious;
+    m_context.RemoveSystem(*this);
 }
 
-WindowSystem& WindowSystem::Current() {
-    if (!t_pCurrent) {
-        // Lives for the rest of the thread, for callers that never made one.
-        thread_local std::unique_ptr<WindowSystem> t_fallback;
-        t_fallback = std::make_unique<WindowSystem>();
-    }
-    return *t_pCurrent;
+WindowSystem* WindowSystemOf(HWND hWnd) {
+    return PlatformContext::ThisThread().SystemOf(hWnd);
 }
 
 HWND WindowSystem::CreateWindowAt(HWND hParent, const RECT& rcOuter, WNDPROC pfnProc) {
-    const HWND hWnd = MakeHandle<HWND>(m_nNextHandle);
-    m_nNextHandle += 2;
+    const HWND hWnd = m_context.AddWindow(*this);
     Window& window = m_windows[HandleValue(hWnd)];
     window.hWnd = hWnd;
     window.hParent = hParent;
@@ -53,7 +48,8 @@ HWND WindowSystem::CreateWindowAt(HWND hParent, const RECT& rcOuter, WNDPROC pfn
 
 void WindowSystem::DestroyWindow(HWND hWnd) {
     m_pLastFound = nullptr;
-    m_windows.erase(HandleValue(hWnd));
+    if (m_windows.erase(HandleValue(hWnd)) == 0) return;
+    m_context.RemoveWindow(hWnd);
     if (m_hFocus == hWnd) m_hFocus = HWND{};
     if (m_hCapture == hWnd) m_hCapture = HWND{};
     if (m_scrollTracker.Window() == hWnd) m_scrollTracker.Cancel();

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/AnsiText.h"
+#include "platform/soft/PlatformContext.h"
 #include "platform/win32/User.h"
 
 namespace qv::soft {
@@ -23,11 +24,12 @@ constexpr std::array<win32::COLORREF, kSystemColorCount> kClassicColors = {
     Rgb(255, 255, 225),
 };
 
-thread_local std::array<win32::COLORREF, kSystemColorCount> t_colors = kClassicColors;
-thread_local unsigned t_nCodePage = kDefaultAnsiCodePage;
-
 bool IsColorIndex(int nIndex) {
     return nIndex >= 0 && nIndex < kSystemColorCount;
+}
+
+SystemSettings& Settings() {
+    return PlatformContext::ThisThread().Settings();
 }
 
 }  // namespace
@@ -36,16 +38,20 @@ win32::COLORREF ClassicSystemColor(int nIndex) {
     return IsColorIndex(nIndex) ? kClassicColors[nIndex] : 0;
 }
 
+std::array<win32::COLORREF, kSystemColorCount> ClassicSystemColors() {
+    return kClassicColors;
+}
+
 void SetSystemColor(int nIndex, win32::COLORREF clrColor) {
-    if (IsColorIndex(nIndex)) t_colors[nIndex] = clrColor;
+    if (IsColorIndex(nIndex)) Settings().aColors[nIndex] = clrColor;
 }
 
 void ResetSystemColors() {
-    t_colors = kClassicColors;
+    Settings().aColors = kClassicColors;
 }
 
 void SetSystemCodePage(unsigned nCodePage) {
-    t_nCodePage = nCodePage;
+    Settings().nCodePage = nCodePage;
 }
 
 }  // namespace qv::soft
@@ -53,11 +59,11 @@ void SetSystemCodePage(unsigned nCodePage) {
 namespace qv::win32 {
 
 DWORD GetSysColor(int nIndex) {
-    return soft::IsColorIndex(nIndex) ? soft::t_colors[nIndex] : 0;
+    return soft::IsColorIndex(nIndex) ? soft::Settings().aColors[nIndex] : 0;
 }
 
 UINT GetACP() {
-    return soft::t_nCodePage;
+    return soft::Settings().nCodePage;
 }
 
 }  // namespace qv::win32

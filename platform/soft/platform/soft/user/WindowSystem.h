@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "platform/soft/user/ClientPixels.h"
@@ -46,17 +47,18 @@ struct Window {
 // A point as mouse messages carry it: two signed 16-bit halves, x in the low one.
 win32::LPARAM PackPoint(win32::LONG nX, win32::LONG nY);
 
-// The windows of one thread and their message queue. The newest WindowSystem of a
-// thread is its current one; the Win32-shaped functions act on it.
+class PlatformContext;
+
+// A set of windows with their message queue and the user's input, as one screen shows
+// them (a form and the controls on it, say). Its window handles come from the thread's
+// platform context, unique among all the window systems of the thread; the Win32-shaped
+// functions find a window's system through its handle (WindowSystemOf).
 class WindowSystem {
   public:
     WindowSystem();
     ~WindowSystem();
     WindowSystem(const WindowSystem&) = delete;
     WindowSystem& operator=(const WindowSystem&) = delete;
-
-    // The current window system of this thread (one is made on first use if none exists).
-    static WindowSystem& Current();
 
     win32::HWND CreateWindowAt(win32::HWND hParent, const win32::RECT& rcOuter,
                                win32::WNDPROC pfnProc);
@@ -110,10 +112,16 @@ class WindowSystem {
     // for nHoverTime over the window, or anywhere while the window has the capture.
     void TrackHover(win32::HWND hWnd, unsigned nHoverTime);
     void CancelHover(win32::HWND hWnd);
-    // Lets virtual time pass: what falls due is delivered in time order, and after each
-    // the message loop runs until it is idle.
+    // Lets the thread's virtual time pass: what falls due, here or in another window system
+    // of the thread, is delivered in time order, and after each the message loop of its
+    // system runs until it is idle.
     void AdvanceTime(unsigned nMilliseconds);
-    unsigned long long Now() const { return m_nNow; }
+    unsigned long long Now() const;
+    // When this system's earliest hover request falls due; nothing when none is waiting.
+    std::optional<unsigned long long> NextHoverDue() const;
+    // Delivers the earliest hover request (at its time, which the clock has reached) and
+    // runs the message loop until it is idle.
+    void DeliverNextHover();
 
     // Delivers the posted messages, then one WM_PAINT to each visible window that needs
     // painting, until nothing is left. A window that keeps invalidating itself from its
@@ -163,9 +171,11 @@ class WindowSystem {
     int m_nModifiers = 0;
     ScrollBarTracker m_scrollTracker;
     std::vector<HoverRequest> m_hoverRequests;
-    unsigned long long m_nNow = 0;
-    std::uint32_t m_nNextHandle = 0x00010010;
-    WindowSystem* m_pPrevious = nullptr;
+    PlatformContext& m_context;
 };
+
+// The window system of the thread that holds the window; nullptr for a handle that no live
+// window has.
+WindowSystem* WindowSystemOf(win32::HWND hWnd);
 
 }  // namespace qv::soft

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "control/ColorListBox.h"
+#include "platform/soft/host/ControlSite.h"
+#include "platform/soft/host/Form.h"
+
+namespace qv::qvhost {
+
+// A list placed on a form as a host places one: the site with the control's window (hidden
+// until shown), the control attached to the site and, when given, the host's handler
+// connected to the control's events. The harness, the demo, the tests and the benchmarks
+// all place their lists this way.
+class PlacedList {
+  public:
+    // At X,Y with the given outer size, as far as the window limits allow.
+    PlacedList(soft::Form& form, int nX, int nY, int nWidth, int nHeight,
+               ColorListBoxEvents* pEvents = nullptr);
+    PlacedList(const PlacedList&) = delete;
+    PlacedList& operator=(const PlacedList&) = delete;
+
+    // Starts the list as a new control, as a host does: Initialize, InitProperties, then Show.
+    void StartNew();
+
+    soft::ControlSite& Site() { return m_site; }
+    ColorListBox& Control() { return m_control; }
+
+  private:
+    soft::ControlSite m_site;
+    ColorListBox m_control;
+};
+
+}  // namespace qv::qvhost
