@@ -6,6 +6,7 @@
 #include "control/ControlFixture.h"
 #include "dispatch/ColorListBoxDispatch.h"
 #include "platform/HostError.h"
+#include "platform/host/SiteUnits.h"
 #include "platform/soft/gdi/GdiState.h"
 #include "platform/soft/gdi/Pictures.h"
 #include "platform/soft/host/PropertyBagFile.h"
@@ -149,7 +150,7 @@ TEST_F(PersistenceTest, EveryPropertySurvivesASaveAndALoad) {
     const auto oPicture = std::dynamic_pointer_cast<host::IPicture>(Get("BackPicture").Object());
     ASSERT_NE(oPicture, nullptr);
     EXPECT_EQ(oPicture->Type(), host::vbPicTypeBitmap);
-    EXPECT_EQ(oPicture->Width(), soft::HimetricFromPixels(30));
+    EXPECT_EQ(oPicture->Width(), host::HimetricFromPixels(30));
     const auto oLoadedFont = std::dynamic_pointer_cast<host::StdFont>(Get("Font").Object());
     ASSERT_NE(oLoadedFont, nullptr);
     EXPECT_EQ(oLoadedFont->Name(), "Arial");

@@ -3,26 +3,12 @@
 #include <algorithm>
 
 #include "com/server/Module.h"
+#include "platform/host/SiteUnits.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::com {
 
 namespace {
-
-constexpr float kTwipsPerPixel = 15.0f;
-constexpr float kHimetricPerPixel = 2540.0f / 96.0f;
-
-float UnitsPerPixel(host::ScaleUnit eUnit) {
-    switch (eUnit) {
-        case host::ScaleUnit::Twips:
-            return kTwipsPerPixel;
-        case host::ScaleUnit::Himetric:
-            return kHimetricPerPixel;
-        case host::ScaleUnit::Pixels:
-            break;
-    }
-    return 1.0f;
-}
 
 constexpr char kParkingClass[] = "QV_ColorListBoxParking";
 
@@ -76,15 +62,15 @@ float WindowlessSite::ScaleHeight() const {
 }
 
 float WindowlessSite::Height() const {
-    return static_cast<float>(m_nHeight) * kTwipsPerPixel;
+    return static_cast<float>(m_nHeight) * host::kTwipsPerPixel;
 }
 
 float WindowlessSite::ScaleX(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) const {
-    return fValue / UnitsPerPixel(eFrom) * UnitsPerPixel(eTo);
+    return host::ConvertScale(fValue, eFrom, eTo);
 }
 
 float WindowlessSite::ScaleY(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) const {
-    return fValue / UnitsPerPixel(eFrom) * UnitsPerPixel(eTo);
+    return host::ConvertScale(fValue, eFrom, eTo);
 }
 
 }  // namespace qv::com

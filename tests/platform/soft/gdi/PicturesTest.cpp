@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/host/SiteUnits.h"
 #include "platform/soft/gdi/GdiTestSupport.h"
 #include "platform/soft/gdi/ImageFiles.h"
 #include "platform/soft/gdi/Pictures.h"
@@ -48,7 +49,7 @@ TEST(Pictures, HimetricIsRoundedFromPixelsAt96PerInch) {
     const std::vector<std::pair<int, Long>> cases = {{0, 0},    {1, 26},    {16, 423},
                                                      {32, 847}, {96, 2540}, {100, 2646}};
     for (const auto& [nPixels, nHimetric] : cases)
-        EXPECT_EQ(HimetricFromPixels(nPixels), nHimetric) << nPixels;
+        EXPECT_EQ(host::HimetricFromPixels(nPixels), nHimetric) << nPixels;
 }
 
 TEST(Pictures, KindsHandlesAndSizes) {
@@ -132,7 +133,7 @@ TEST(Pictures, LoadFromPngAndBmpFiles) {
     auto pFromPng = LoadPictureFile(sPng, sError);
     ASSERT_TRUE(pFromPng) << sError;
     EXPECT_EQ(pFromPng->Type(), host::vbPicTypeBitmap);
-    EXPECT_EQ(pFromPng->Width(), HimetricFromPixels(2));
+    EXPECT_EQ(pFromPng->Width(), host::HimetricFromPixels(2));
     const SurfaceRef pPngPixels =
         SurfaceOfBitmap(MakeHandle<HBITMAP>(static_cast<std::uint32_t>(pFromPng->Handle())));
     EXPECT_EQ(pPngPixels->Pixel(1, 0), test::kBlue);

@@ -1,6 +1,6 @@
 #include "platform/soft/gdi/Pictures.h"
 
-#include "platform/Checked.h"
+#include "platform/host/SiteUnits.h"
 #include "platform/soft/gdi/GdiState.h"
 #include "platform/soft/gdi/ImageFiles.h"
 #include "platform/soft/gdi/SoftGdi.h"
@@ -45,15 +45,11 @@ class SoftPicture : public host::IPicture {
 host::PictureRef MakePicture(host::PictureType eType, std::uint32_t nHandle, int nWidth,
                              int nHeight) {
     if (nHandle == 0) return nullptr;
-    return std::make_shared<SoftPicture>(eType, nHandle, HimetricFromPixels(nWidth),
-                                         HimetricFromPixels(nHeight));
+    return std::make_shared<SoftPicture>(eType, nHandle, host::HimetricFromPixels(nWidth),
+                                         host::HimetricFromPixels(nHeight));
 }
 
 }  // namespace
-
-Long HimetricFromPixels(int nPixels) {
-    return RoundToLong(static_cast<double>(nPixels) * 2540.0 / 96.0);
-}
 
 host::PictureRef MakeBitmapPicture(SurfaceRef pSurface) {
     if (!pSurface) return nullptr;

@@ -11,9 +11,6 @@
 // in HIMETRIC. The makers give nullptr for a size they cannot serve.
 namespace qv::soft {
 
-// HIMETRIC of a pixel length at 96 pixels per inch: round(pixels x 2540 / 96), halves to even.
-Long HimetricFromPixels(int nPixels);
-
 host::PictureRef MakeBitmapPicture(int nWidth, int nHeight, win32::COLORREF clrFill);
 // A bitmap picture of a surface (shared, not copied).
 host::PictureRef MakeBitmapPicture(SurfaceRef pSurface);

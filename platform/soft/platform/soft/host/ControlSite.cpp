@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "platform/host/SiteUnits.h"
 #include "platform/soft/gdi/SoftGdi.h"
 #include "platform/win32/Gdi.h"
 
@@ -11,26 +12,7 @@ using namespace win32;
 
 namespace {
 
-constexpr float kTwipsPerPixel = 15.0f;
-constexpr float kHimetricPerPixel = 2540.0f / 96.0f;
-
 thread_local std::map<std::uint32_t, ControlSite*> t_sitesByWindow;
-
-float UnitsPerPixel(host::ScaleUnit eUnit) {
-    switch (eUnit) {
-        case host::ScaleUnit::Twips:
-            return kTwipsPerPixel;
-        case host::ScaleUnit::Himetric:
-            return kHimetricPerPixel;
-        case host::ScaleUnit::Pixels:
-            break;
-    }
-    return 1.0f;
-}
-
-float Convert(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) {
-    return fValue / UnitsPerPixel(eFrom) * UnitsPerPixel(eTo);
-}
 
 }  // namespace
 
@@ -102,15 +84,15 @@ float ControlSite::ScaleHeight() const {
 
 float ControlSite::Height() const {
     const RECT& rc = OwnWindow().rcOuter;
-    return static_cast<float>(rc.bottom - rc.top) * kTwipsPerPixel;
+    return static_cast<float>(rc.bottom - rc.top) * host::kTwipsPerPixel;
 }
 
 float ControlSite::ScaleX(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) const {
-    return Convert(fValue, eFrom, eTo);
+    return host::ConvertScale(fValue, eFrom, eTo);
 }
 
 float ControlSite::ScaleY(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) const {
-    return Convert(fValue, eFrom, eTo);
+    return host::ConvertScale(fValue, eFrom, eTo);
 }
 
 void ControlSite::SetAppearance(Integer nAppearance) {
@@ -124,8 +106,7 @@ void ControlSite::SetBorderStyle(Integer nBorderStyle) {
 }
 
 int ControlSite::BorderWidth() const {
-    if (m_nBorderStyle == 0) return 0;
-    return m_nAppearance == 0 ? 1 : 2;
+    return host::BorderWidthOf(m_nAppearance, m_nBorderStyle);
 }
 
 void ControlSite::Refresh() {

@@ -1,30 +1,12 @@
 #include "platform/windows/host/ControlSite.h"
 
+#include "platform/host/SiteUnits.h"
 #include "platform/windows/SystemApi.h"
 #include "platform/windows/host/WindowClasses.h"
 
 namespace qv::windows {
 
 namespace {
-
-constexpr float kTwipsPerPixel = 15.0f;
-constexpr float kHimetricPerPixel = 2540.0f / 96.0f;
-
-float UnitsPerPixel(host::ScaleUnit eUnit) {
-    switch (eUnit) {
-        case host::ScaleUnit::Twips:
-            return kTwipsPerPixel;
-        case host::ScaleUnit::Himetric:
-            return kHimetricPerPixel;
-        case host::ScaleUnit::Pixels:
-            break;
-    }
-    return 1.0f;
-}
-
-float Convert(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) {
-    return fValue / UnitsPerPixel(eFrom) * UnitsPerPixel(eTo);
-}
 
 ::HWND Wnd(win32::HWND hWnd) {
     return ToReal<::HWND>(hWnd);
@@ -109,15 +91,15 @@ float ControlSite::ScaleHeight() const {
 float ControlSite::Height() const {
     ::RECT rc{};
     ::GetWindowRect(Wnd(m_hWnd), &rc);
-    return static_cast<float>(rc.bottom - rc.top) * kTwipsPerPixel;
+    return static_cast<float>(rc.bottom - rc.top) * host::kTwipsPerPixel;
 }
 
 float ControlSite::ScaleX(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) const {
-    return Convert(fValue, eFrom, eTo);
+    return host::ConvertScale(fValue, eFrom, eTo);
 }
 
 float ControlSite::ScaleY(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) const {
-    return Convert(fValue, eFrom, eTo);
+    return host::ConvertScale(fValue, eFrom, eTo);
 }
 
 void ControlSite::SetAppearance(Integer nAppearance) {
@@ -131,8 +113,7 @@ void ControlSite::SetBorderStyle(Integer nBorderStyle) {
 }
 
 int ControlSite::BorderWidth() const {
-    if (m_nBorderStyle == 0) return 0;
-    return m_nAppearance == 0 ? 1 : 2;
+    return host::BorderWidthOf(m_nAppearance, m_nBorderStyle);
 }
 
 // A three-dimensional border is the system's sunken client edge (2 pixels), a flat one

@@ -1,6 +1,6 @@
 #include "platform/windows/host/Pictures.h"
 
-#include "platform/Checked.h"
+#include "platform/host/SiteUnits.h"
 
 #include "platform/windows/SystemApi.h"
 
@@ -13,8 +13,8 @@ class SystemPicture : public host::IPicture {
     SystemPicture(host::PictureType eType, HANDLE hHandle, int nWidth, int nHeight)
         : m_eType(eType),
           m_hHandle(hHandle),
-          m_nHimetricWidth(HimetricFromPixels(nWidth)),
-          m_nHimetricHeight(HimetricFromPixels(nHeight)) {}
+          m_nHimetricWidth(host::HimetricFromPixels(nWidth)),
+          m_nHimetricHeight(host::HimetricFromPixels(nHeight)) {}
     ~SystemPicture() override {
         if (m_eType == host::vbPicTypeIcon)
             ::DestroyIcon(static_cast<HICON>(m_hHandle));
@@ -64,10 +64,6 @@ host::PictureRef IconPicture(HANDLE hIcon) {
 }
 
 }  // namespace
-
-Long HimetricFromPixels(int nPixels) {
-    return RoundToLong(static_cast<double>(nPixels) * 2540.0 / 96.0);
-}
 
 host::PictureRef LoadPictureFile(const std::string& sPath, std::string& sError) {
     const std::wstring sWidePath = WidePath(sPath);

@@ -8,9 +8,6 @@
 // and releases it when the last reference goes; Width and Height are in HIMETRIC.
 namespace qv::windows {
 
-// HIMETRIC of a pixel length at 96 pixels per inch: round(pixels x 2540 / 96), halves to even.
-Long HimetricFromPixels(int nPixels);
-
 // A bitmap (BMP) or icon (ICO) file loaded by the system; nullptr with the reason in sError
 // when the system cannot load it.
 host::PictureRef LoadPictureFile(const std::string& sPath, std::string& sError);
