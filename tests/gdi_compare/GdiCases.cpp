@@ -50,9 +50,11 @@ void PushButton(HDC hDC) {
     DrawFrameControl(hDC, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | uState);
 }
 
+// Text in the list's default font at a size in points and a weight, drawn transparent.
+template <int nPoints, int nWeight>
 void Text(HDC hDC) {
-    const int nHeight = -MulDiv(9, GetDeviceCaps(hDC, LOGPIXELSY), 72);
-    const HFONT hFont = CreateFontA(nHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0,
+    const int nHeight = -MulDiv(nPoints, GetDeviceCaps(hDC, LOGPIXELSY), 72);
+    const HFONT hFont = CreateFontA(nHeight, 0, 0, 0, nWeight, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0,
                                     0, "MS UI Gothic");
     const HGDIOBJ hOld = SelectObject(hDC, hFont);
     SetBkMode(hDC, TRANSPARENT);
@@ -107,7 +109,9 @@ constexpr GdiCase kCases[] = {
     {"push_button_inactive", 24, 16, PushButton<kInactive>},
     {"push_button_checked_inactive", 24, 16, PushButton<kChecked | kInactive>},
     {"push_button_in_row", 13, 13, FrameControl<DFCS_BUTTONPUSH>},
-    {"text_ms_ui_gothic", 110, 16, Text},
+    {"text_ms_ui_gothic", 110, 16, Text<9, FW_NORMAL>},
+    {"text_ms_ui_gothic_bold", 110, 16, Text<9, FW_BOLD>},
+    {"text_ms_ui_gothic_12pt", 140, 20, Text<12, FW_NORMAL>},
     {"scroll_bar_ten_top", 16, 100, nullptr, ScrollBar<9, 1, 0>},
     {"scroll_bar_ten_middle", 16, 100, nullptr, ScrollBar<9, 1, 4>},
     {"scroll_bar_ten_bottom", 16, 100, nullptr, ScrollBar<9, 1, 9>},
