@@ -74,6 +74,13 @@ void DrawSunkenEdge(const Painter& painter, const Box& box) {
     DrawRing(painter, box.Inset(1), kDarkShadow, kLight);
 }
 
+// A pushed button's edge: sunken like a box, but the dark line outside and the grey one
+// inside, so the button looks pressed into its frame rather than cut into the face.
+void DrawPushedEdge(const Painter& painter, const Box& box) {
+    DrawRing(painter, box, kDarkShadow, kBtnHighlight);
+    DrawRing(painter, box.Inset(1), kBtnShadow, kLight);
+}
+
 void DrawRaisedEdge(const Painter& painter, const Box& box) {
     DrawRing(painter, box, kBtnHighlight, kDarkShadow);
     DrawRing(painter, box.Inset(1), kLight, kBtnShadow);
@@ -145,13 +152,13 @@ void DrawRadioButton(const Painter& painter, const RECT& rc, UINT uState) {
     }
 }
 
-// Raised; pushed or checked it is sunken, and a checked button's face is dithered with
+// Raised; pushed or checked it is pressed in, and a checked button's face is dithered with
 // the highlight colour, as a latched toggle looks.
 void DrawPushButton(const Painter& painter, const RECT& rc, UINT uState) {
     const Box box{rc.left, rc.top, rc.right, rc.bottom};
     if (box.IsEmpty()) return;
     const bool bDown = (uState & (DFCS_PUSHED | DFCS_CHECKED)) != 0;
-    bDown ? DrawSunkenEdge(painter, box) : DrawRaisedEdge(painter, box);
+    bDown ? DrawPushedEdge(painter, box) : DrawRaisedEdge(painter, box);
     const Box face = box.Inset(2);
     painter.Fill(face.nLeft, face.nTop, face.nRight, face.nBottom, kBtnFace);
     if (!(uState & DFCS_CHECKED) || (uState & DFCS_PUSHED)) return;

@@ -9,8 +9,17 @@ namespace qv::soft {
 using namespace win32;
 
 namespace {
+
 constexpr int kMinThumbLength = 8;
+
+// nPart / nWhole of nLength, rounded to the nearest pixel as MulDiv rounds: the thumb of
+// 68 pixels' track over eight positions is 9 pixels long, not 8. All three are at least 0
+// and nWhole is positive.
+long long RoundedShare(long long nLength, long long nPart, long long nWhole) {
+    return (nLength * nPart + nWhole / 2) / nWhole;
 }
+
+}  // namespace
 
 int HighestPosition(const ScrollBarState& bar) {
     const long long nPageExtra = bar.nPage > 0 ? static_cast<long long>(bar.nPage) - 1 : 0;
@@ -29,14 +38,12 @@ ScrollBarLayout ScrollBarLayout::Of(const ScrollBarState& bar, int nWidth, int n
     if (nSpan <= 0 || layout.nTrackLength < kMinThumbLength) return layout;
     const long long nPage = bar.nPage > 0 ? bar.nPage : 1;
     const int nThumb = static_cast<int>(
-        std::min<long long>(layout.nTrackLength * nPage / nRange, layout.nTrackLength));
+        std::min<long long>(RoundedShare(layout.nTrackLength, nPage, nRange), layout.nTrackLength));
     layout.nThumbLength = std::clamp(nThumb, kMinThumbLength, layout.nTrackLength);
     const long long nFree = layout.nTrackLength - layout.nThumbLength;
-    layout.nThumbTop =
-        layout.nTrackTop +
-        static_cast<int>(nFree *
-                         (std::clamp<long long>(bar.nPos, bar.nMin, bar.nMin + nSpan) - bar.nMin) /
-                         nSpan);
+    const long long nOffset =
+        std::clamp<long long>(bar.nPos, bar.nMin, bar.nMin + nSpan) - bar.nMin;
+    layout.nThumbTop = layout.nTrackTop + static_cast<int>(RoundedShare(nFree, nOffset, nSpan));
     return layout;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/windows/host/Pictures.h"
 
 #include "platform/host/SiteUnits.h"
+#include "platform/windows/host/PngFiles.h"
 
 #include "platform/windows/SystemApi.h"
 
@@ -71,12 +72,26 @@ host::PictureRef LoadPictureFile(const std::string& sPath, std::string& sError) 
         sError = "cannot open " + sPath;
         return nullptr;
     }
+    const std::string sUnreadable = sPath + ": not a bitmap, icon or PNG image the system can load";
+    HBITMAP hPngBitmap = nullptr;
+    switch (DecodePngFile(sWidePath, hPngBitmap)) {
+        case PngResult::Decoded:
+            return BitmapPicture(hPngBitmap);
+        case PngResult::Damaged:
+            sError = sUnreadable;
+            return nullptr;
+        case PngResult::NoDecoder:
+            sError = sPath + ": the system has no PNG decoder";
+            return nullptr;
+        case PngResult::NotPng:
+            break;
+    }
     if (HANDLE hBitmap = ::LoadImageW(nullptr, sWidePath.c_str(), IMAGE_BITMAP, 0, 0,
                                       LR_LOADFROMFILE | LR_CREATEDIBSECTION))
         return BitmapPicture(hBitmap);
     if (HANDLE hIcon = ::LoadImageW(nullptr, sWidePath.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE))
         return IconPicture(hIcon);
-    sError = sPath + ": not a bitmap or icon the system can load";
+    sError = sUnreadable;
     return nullptr;
 }
 

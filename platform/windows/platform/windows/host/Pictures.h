@@ -8,8 +8,9 @@
 // and releases it when the last reference goes; Width and Height are in HIMETRIC.
 namespace qv::windows {
 
-// A bitmap (BMP) or icon (ICO) file loaded by the system; nullptr with the reason in sError
-// when the system cannot load it.
+// A bitmap (BMP), icon (ICO) or PNG file loaded by the system, a PNG as a bitmap; nullptr
+// with the reason in sError when the system cannot load it (a damaged PNG is refused with
+// the same reason as a damaged BMP).
 host::PictureRef LoadPictureFile(const std::string& sPath, std::string& sError);
 
 }  // namespace qv::windows
