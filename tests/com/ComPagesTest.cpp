@@ -274,6 +274,56 @@ TEST_F(ComPagesTest, LeavingMaxCheckWithABadNumberKeepsTheFocusThere) {
     EXPECT_EQ(Property(L"MaxCheck"), 4) << "leaving the box writes nothing";
 }
 
+TEST_F(ComPagesTest, TheControlsTakeTheDesignersDialogFontWhileShown) {
+    HFONT hDesignerFont = ::CreateFontW(-13, 0, 0, 0, FW_BOLD, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0,
+                                        0, L"MS UI Gothic");
+    ::SendMessageW(m_hDesigner, WM_SETFONT, reinterpret_cast<WPARAM>(hDesignerFont), FALSE);
+    const std::vector<HWND> children = Open(kCheckPageClass);
+    ASSERT_EQ(children.size(), 12u);
+    for (HWND hChild : children) {
+        EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageW(hChild, WM_GETFONT, 0, 0)), hDesignerFont);
+    }
+    EXPECT_EQ(Page()->Deactivate(), S_OK);
+    EXPECT_EQ(::GetWindow(m_hDesigner, GW_CHILD), nullptr) << "the page left the window";
+    for (HWND hChild : children) {
+        const auto hFont = reinterpret_cast<HFONT>(::SendMessageW(hChild, WM_GETFONT, 0, 0));
+        EXPECT_NE(hFont, nullptr);
+        EXPECT_NE(hFont, hDesignerFont) << "the designer's font may go with the designer";
+    }
+    ::DeleteObject(hDesignerFont);
+}
+
+// Tab moves among the controls that take the focus, in creation order, past the labels
+// and the frame; leaving a text box by Tab runs its check like any other way out.
+TEST_F(ComPagesTest, TabMovesTheFocusThroughTheFrameToTheNextControl) {
+    ASSERT_EQ(PutLong(m_control.Get(), L"MaxCheck", 5), S_OK);
+    const std::vector<HWND> children = Open(kCheckPageClass);
+    ASSERT_EQ(children.size(), 12u);
+    const struct {
+        CheckChild eFrom;
+        const char* sMaxCheck;
+        CheckChild eTo;
+    } cases[] = {
+        {kCmbCheckBoxImage, "5", kTxtMaxCheck},
+        {kTxtMaxCheck, "6", kTxtCheckImageIndex},
+        {kTxtCheckImageIndex, "6", kTxtNoCheckImageIndex},
+        {kTxtNoCheckImageIndex, "6", kCmbCheckBoxImage},
+        {kTxtMaxCheck, "x", kTxtMaxCheck},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "from child " << c.eFrom);
+        ::SetFocus(children[c.eFrom]);
+        Type(children[kTxtMaxCheck], c.sMaxCheck);
+        MessageLog log;
+        MSG msg{children[c.eFrom], WM_KEYDOWN, VK_TAB, 0x000F0001, 0, {}};
+        EXPECT_EQ(Page()->TranslateAccelerator(&msg), S_OK);
+        PumpMessages();
+        EXPECT_EQ(::GetFocus(), children[c.eTo]);
+    }
+    MSG outside{m_hDesigner, WM_KEYDOWN, VK_TAB, 0x000F0001, 0, {}};
+    EXPECT_EQ(Page()->TranslateAccelerator(&outside), S_FALSE) << "not the page's key";
+}
+
 TEST_F(ComPagesTest, AValueTheControlRefusesLeavesThePageDirty) {
     FakeControl fake;
     for (const wchar_t* sName : {L"BackStyle", L"FrameStyle", L"SelBackStyle", L"MultiSelect",
