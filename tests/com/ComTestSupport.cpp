@@ -22,10 +22,14 @@ ServerLibrary::~ServerLibrary() {
 }
 
 HRESULT ServerLibrary::GetClassFactory(IClassFactory** ppFactory) const {
-    using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-    auto pGet = Export<GetClassObject>(m_hModule, "DllGetClassObject");
+    return GetClassObject(kControlClass, ppFactory);
+}
+
+HRESULT ServerLibrary::GetClassObject(REFCLSID rclsid, IClassFactory** ppFactory) const {
+    using GetClassObjectFunction = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+    auto pGet = Export<GetClassObjectFunction>(m_hModule, "DllGetClassObject");
     if (!pGet) return E_FAIL;
-    return pGet(kControlClass, IID_IClassFactory, reinterpret_cast<void**>(ppFactory));
+    return pGet(rclsid, IID_IClassFactory, reinterpret_cast<void**>(ppFactory));
 }
 
 HRESULT ServerLibrary::CreateControl(REFIID riid, void** ppv) const {

@@ -43,6 +43,7 @@ class ServerLibrary {
     ~ServerLibrary();
     HRESULT CreateControl(REFIID riid, void** ppv) const;
     HRESULT GetClassFactory(IClassFactory** ppFactory) const;
+    HRESULT GetClassObject(REFCLSID rclsid, IClassFactory** ppFactory) const;
     HRESULT CanUnloadNow() const;
     std::wstring Path() const;
     bool IsLoaded() const { return m_hModule != nullptr; }

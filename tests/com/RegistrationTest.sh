@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# regsvr32 registers QV_ColorListBox.ocx (class, ProgID, control keys, type library) and
+# regsvr32 registers QV_ColorListBox.ocx (class, ProgID, control keys, type library, the
+# two property pages) and
 # unregistering leaves none of it behind.
 #   RegistrationTest.sh WINE OCX
 set -uo pipefail
@@ -7,6 +8,8 @@ wine=$1
 ocx=$2
 clsid='{4A59219E-6CDD-43B9-8A4A-7A6856806ACF}'
 libid='{449C7D49-06CA-42D4-B2AC-9FFC3ED661D9}'
+general_page='{977006A5-B030-4E9E-A743-6058593C7B85}'
+check_page='{7C5EE055-44D9-47F8-A0A0-1D68C3EBBBDD}'
 classes='HKLM\Software\Classes'
 failures=0
 
@@ -46,10 +49,17 @@ expect_value "$classes\\CLSID\\$clsid\\TypeLib" "" "$libid"
 expect_value "$classes\\CLSID\\$clsid\\MiscStatus\\1" "" 131473
 "$wine" reg query "$classes\\CLSID\\$clsid\\Control" >/dev/null 2>&1 || fail "no Control key"
 "$wine" reg query "$classes\\TypeLib\\$libid\\1.0" >/dev/null 2>&1 || fail "type library not registered"
+for page in "$general_page ppgGeneral" "$check_page ppgCheck"; do
+  set -- $page
+  expect_value "$classes\\CLSID\\$1" "" "$2"
+  expect_value "$classes\\CLSID\\$1\\InprocServer32" "" "$path"
+  expect_value "$classes\\CLSID\\$1\\InprocServer32" ThreadingModel Apartment
+done
 
 "$wine" regsvr32 /s /u "$name" || fail "regsvr32 /u exited $?"
 for key in "$classes\\CLSID\\$clsid" "$classes\\QV_ColorListBox.ColorListBox" \
-  "$classes\\TypeLib\\$libid" "HKCU\\Software\\Classes\\CLSID\\$clsid"; do
+  "$classes\\TypeLib\\$libid" "HKCU\\Software\\Classes\\CLSID\\$clsid" \
+  "$classes\\CLSID\\$general_page" "$classes\\CLSID\\$check_page"; do
   expect_absent "$key"
 done
 

@@ -1,5 +1,3 @@
-#include "com/server/ComControl.h"  // first: the control's headers precede the system's
-
 #include "com/server/ClassFactory.h"
 #include "com/server/Module.h"
 
@@ -13,12 +11,12 @@ STDMETHODIMP ClassFactory::QueryInterface(REFIID riid, void** ppv) {
     return S_OK;
 }
 
-// The control cannot be aggregated.
+// None of the library's objects can be aggregated.
 STDMETHODIMP ClassFactory::CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** ppv) {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
     if (pUnkOuter) return CLASS_E_NOAGGREGATION;
-    return ComControl::Create(riid, ppv);
+    return m_create(riid, ppv);
 }
 
 STDMETHODIMP ClassFactory::LockServer(BOOL fLock) {

@@ -1,16 +1,27 @@
 // The entry points of the in-process server (exported by name through the .def file).
-#include "com/server/WindowlessSite.h"  // first: the control's headers precede the system's
+#include "com/server/ComControl.h"  // first: the control's headers precede the system's
 
 #include <windows.h>
 
+#include "com/pages/PageClasses.h"
 #include "com/server/ClassFactory.h"
 #include "com/server/Module.h"
 #include "com/server/Registration.h"
 #include "com/server/TypeInfo.h"
+#include "platform/windows/pages/PageWindow.h"
 
 namespace {
 
-qv::com::ClassFactory g_factory;
+qv::com::ClassFactory g_controlFactory(&qv::com::ComControl::Create);
+qv::com::ClassFactory g_generalPageFactory(&qv::com::CreateGeneralPage);
+qv::com::ClassFactory g_checkPageFactory(&qv::com::CreateCheckPage);
+
+qv::com::ClassFactory* FactoryOf(REFCLSID rclsid) {
+    if (rclsid == qv::com::ControlClassId()) return &g_controlFactory;
+    if (rclsid == qv::com::GeneralPageClassId()) return &g_generalPageFactory;
+    if (rclsid == qv::com::CheckPageClassId()) return &g_checkPageFactory;
+    return nullptr;
+}
 
 }  // namespace
 
@@ -20,6 +31,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
         ::DisableThreadLibraryCalls(hInstance);
     } else if (dwReason == DLL_PROCESS_DETACH) {
         qv::com::WindowlessSite::UnregisterWindowClass();
+        qv::windows::UnregisterPageWindowClass();
     }
     return TRUE;
 }
@@ -27,8 +39,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv) {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
-    if (rclsid != qv::com::ControlClassId()) return CLASS_E_CLASSNOTAVAILABLE;
-    return g_factory.QueryInterface(riid, ppv);
+    qv::com::ClassFactory* pFactory = FactoryOf(rclsid);
+    if (!pFactory) return CLASS_E_CLASSNOTAVAILABLE;
+    return pFactory->QueryInterface(riid, ppv);
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {

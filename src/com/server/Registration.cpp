@@ -4,7 +4,10 @@
 #include <olectl.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "com/pages/PageClasses.h"
 #include "com/server/Module.h"
 #include "com/server/TypeInfo.h"
 #include "dispatch/TypeLibrary.h"
@@ -26,6 +29,11 @@ constexpr wchar_t kMachineClasses[] = L"Software\\Classes";
 constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE |
                               OLEMISC_INSIDEOUT | OLEMISC_ACTIVATEWHENVISIBLE |
                               OLEMISC_SETCLIENTSITEFIRST;
+
+const std::pair<const CLSID& (*)(), const wchar_t*> kPageClasses[] = {
+    {&GeneralPageClassId, L"ppgGeneral"},
+    {&CheckPageClassId, L"ppgCheck"},
+};
 
 std::wstring GuidText(const GUID& guid) {
     wchar_t szText[40] = L"";
@@ -82,8 +90,30 @@ LSTATUS WriteClassKeys(HKEY hRoot) {
     return ERROR_SUCCESS;
 }
 
+// The property pages: in-process classes with a name, nothing a toolbox shows.
+LSTATUS WritePageKeys(HKEY hRoot) {
+    for (const auto& [pClassId, sName] : kPageClasses) {
+        const std::wstring sClass = L"CLSID\\" + GuidText(pClassId());
+        const std::wstring sServer = sClass + L"\\InprocServer32";
+        LSTATUS nStatus = SetValue(hRoot, sClass, nullptr, sName);
+        if (nStatus == ERROR_SUCCESS) nStatus = SetValue(hRoot, sServer, nullptr, ModulePath());
+        if (nStatus == ERROR_SUCCESS)
+            nStatus = SetValue(hRoot, sServer, L"ThreadingModel", L"Apartment");
+        if (nStatus != ERROR_SUCCESS) return nStatus;
+    }
+    return ERROR_SUCCESS;
+}
+
+LSTATUS WriteKeys(HKEY hRoot) {
+    const LSTATUS nStatus = WriteClassKeys(hRoot);
+    return nStatus == ERROR_SUCCESS ? WritePageKeys(hRoot) : nStatus;
+}
+
 void DeleteClassKeys(HKEY hRoot) {
-    for (const std::wstring& sKey : {ClassKey(), std::wstring(kProgId)}) {
+    std::vector<std::wstring> keys{ClassKey(), std::wstring(kProgId)};
+    for (const auto& [pClassId, sName] : kPageClasses)
+        keys.push_back(L"CLSID\\" + GuidText(pClassId()));
+    for (const std::wstring& sKey : keys) {
         const std::wstring sPath = std::wstring(kMachineClasses) + L"\\" + sKey;
         ::RegDeleteTreeW(hRoot, sPath.c_str());
         ::RegDeleteKeyW(hRoot, sPath.c_str());
@@ -97,10 +127,10 @@ SYSKIND OwnSysKind() {
 }  // namespace
 
 HRESULT RegisterServer() {
-    const bool bMachine = WriteClassKeys(HKEY_LOCAL_MACHINE) == ERROR_SUCCESS;
+    const bool bMachine = WriteKeys(HKEY_LOCAL_MACHINE) == ERROR_SUCCESS;
     if (!bMachine) {
         DeleteClassKeys(HKEY_LOCAL_MACHINE);
-        if (WriteClassKeys(HKEY_CURRENT_USER) != ERROR_SUCCESS) {
+        if (WriteKeys(HKEY_CURRENT_USER) != ERROR_SUCCESS) {
             DeleteClassKeys(HKEY_CURRENT_USER);
             return SELFREG_E_CLASS;
         }
