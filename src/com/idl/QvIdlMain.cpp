@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "com/idl/IdlWriter.h"
+#include "dispatch/TypeLibrary.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ int main(int nArgs, char** ppArgs) {
         std::fprintf(stderr, "usage: qv_idlgen OUTPUT.idl OUTPUT_version.h\n");
         return 2;
     }
-    const bool bWritten = WriteFile(ppArgs[1], qv::com::WriteIdl(qv::ColorListBoxTypeLibrary())) &&
+    const bool bWritten = WriteFile(ppArgs[1], qv::WriteTypeLibrary(qv::ColorListBoxTypeLibrary(),
+                                                                    qv::IdlDialect::Compilable)) &&
                           WriteFile(ppArgs[2], VersionHeader());
     return bWritten ? 0 : 1;
 }
