@@ -57,6 +57,10 @@ STDMETHODIMP ComControl::QueryInterface(REFIID riid, void** ppv) {
     *ppv = nullptr;
     if (riid == IID_IUnknown || riid == IID_IDispatch)
         *ppv = static_cast<IDispatch*>(this);
+    else if (riid == ControlInterfaceId())
+        *ppv = static_cast<_ColorListBox*>(&m_dual);
+    else if (riid == IID_ISupportErrorInfo)
+        *ppv = static_cast<ISupportErrorInfo*>(&m_dual);
     else if (riid == IID_IProvideClassInfo || riid == IID_IProvideClassInfo2)
         *ppv = static_cast<IProvideClassInfo2*>(this);
     else if (riid == IID_IConnectionPointContainer)

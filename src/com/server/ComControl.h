@@ -9,14 +9,16 @@
 
 #include <memory>
 
+#include "com/server/DualInterface.h"
 #include "com/server/EventPoint.h"
 
 namespace qv::com {
 
 // The control as a COM object: its members through IDispatch over the same dispatch
-// table the host harness uses, its events through a connection point, its class
-// information for hosts that connect to the events by themselves, its saved properties
-// through a stream or a property bag, and the list of its property pages.
+// table the host harness uses (and through the dual interface's vtable, which forwards to it), its
+// events through a connection point, its class information for hosts that connect to the events by
+// themselves, its saved properties through a stream or a property bag, and the list of its property
+// pages.
 class ComControl final : public IDispatch,
                          public IProvideClassInfo2,
                          public IConnectionPointContainer,
@@ -74,6 +76,7 @@ class ComControl final : public IDispatch,
                          VARIANT* pVarResult);
 
     LONG m_nRefs = 1;
+    DualInterface m_dual{static_cast<IDispatch&>(*this)};  // _ColorListBox, ISupportErrorInfo
     WindowlessSite m_site;
     std::unique_ptr<ColorListBox> m_pControl;
     EventPoint m_events;
