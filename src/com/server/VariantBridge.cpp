@@ -2,6 +2,8 @@
 
 #include "platform/HostError.h"
 
+#include "com/server/OleObjects.h"
+
 namespace qv::com {
 
 std::string Utf8FromBstr(const wchar_t* sText, int nLength) {
@@ -46,9 +48,11 @@ Variant FromPlain(VARTYPE vt, const void* pValue) {
             return Variant(Utf8FromBstr(bstr, static_cast<int>(::SysStringLen(bstr))));
         }
         case VT_DISPATCH:
-        case VT_UNKNOWN:
-            if (*static_cast<IUnknown* const*>(pValue) == nullptr) return Variant::Nothing();
-            break;
+        case VT_UNKNOWN: {
+            IUnknown* pObject = *static_cast<IUnknown* const*>(pValue);
+            if (pObject == nullptr) return Variant::Nothing();
+            return HostObjectFromOle(*pObject);
+        }
         default:
             break;
     }
@@ -95,13 +99,10 @@ void ToVariant(const Variant& vValue, VARIANT& var) {
             V_VT(&var) = VT_BOOL, V_BOOL(&var) = vValue.BooleanValue().Value();
             return;
         case VarType::Object:
-            if (vValue.IsNothing()) {
-                V_VT(&var) = VT_DISPATCH, V_DISPATCH(&var) = nullptr;
-                return;
-            }
-            break;
+            V_VT(&var) = VT_DISPATCH;
+            V_DISPATCH(&var) = vValue.IsNothing() ? nullptr : OleObjectFromHost(vValue.Object());
+            return;
     }
-    throw HostError(err::kTypeMismatch);
 }
 
 HRESULT WriteByRef(const Variant& vValue, VARIANT& var) {

@@ -12,7 +12,8 @@ std::string Utf8FromBstr(const wchar_t* sText, int nLength);
 BSTR BstrFromUtf8(const std::string& sText);
 
 // An automation VARIANT as the dispatch table's value (a by-reference one by its target).
-// Objects are not carried across: they raise a type mismatch.
+// Of objects, the system's fonts and pictures are carried across (OleObjects.h); others
+// raise a type mismatch.
 Variant FromVariant(const VARIANT& var);
 
 // The value into a fresh VARIANT the caller clears.
