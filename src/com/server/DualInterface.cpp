@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "com/server/TypeInfo.h"
+#include "com/server/VariantBridge.h"
 
 namespace qv::com {
 
@@ -57,30 +58,7 @@ HRESULT StoreResult(VARIANT& var, VARTYPE vt, void* pTarget, const IID* pInterfa
         return S_OK;
     }
     if (vt == VT_DISPATCH) return StoreObject(var, *pInterfaceId, pTarget);
-    if (::VariantChangeType(&var, &var, 0, vt) != S_OK) return DISP_E_TYPEMISMATCH;
-    switch (vt) {
-        case VT_I2:
-            *static_cast<SHORT*>(pTarget) = V_I2(&var);
-            return S_OK;
-        case VT_BOOL:
-            *static_cast<VARIANT_BOOL*>(pTarget) = V_BOOL(&var);
-            return S_OK;
-        case VT_I4:
-            *static_cast<LONG*>(pTarget) = V_I4(&var);
-            return S_OK;
-        case VT_R4:
-            *static_cast<float*>(pTarget) = V_R4(&var);
-            return S_OK;
-        case VT_R8:
-            *static_cast<double*>(pTarget) = V_R8(&var);
-            return S_OK;
-        case VT_BSTR:
-            *static_cast<BSTR*>(pTarget) = V_BSTR(&var);
-            V_VT(&var) = VT_EMPTY;  // the caller owns the string now
-            return S_OK;
-        default:
-            return DISP_E_BADVARTYPE;
-    }
+    return StoreConverted(var, vt, pTarget);
 }
 
 // The error a host raised, for a vtable caller: its code as the result, and its number's

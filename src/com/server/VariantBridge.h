@@ -19,6 +19,11 @@ Variant FromVariant(const VARIANT& var);
 // The value into a fresh VARIANT the caller clears.
 void ToVariant(const Variant& vValue, VARIANT& var);
 
+// Changes the value to the target's type and moves it into the target (the storage of a
+// variable of that type); a string target's old string is freed. The caller clears the
+// value afterwards.
+HRESULT StoreConverted(VARIANT& value, VARTYPE vtTarget, void* pTarget);
+
 // Stores the value into the target of a by-reference VARIANT, converted to the target's
 // type (a VARIANT target takes it as it is).
 HRESULT WriteByRef(const Variant& vValue, VARIANT& var);
