@@ -196,24 +196,32 @@ TEST_F(DualInterfaceTest, TheVtableDescriptionFollowsTheMembers) {
     const UINT nFuncs = pAttr->cFuncs;
     info->ReleaseTypeAttr(pAttr);
 
-    std::vector<std::pair<::DISPID, INVOKEKIND>> expected;
+    // (identifier, kind, parameters including the [retval] one)
+    struct Expected {
+        ::DISPID nDispId;
+        INVOKEKIND eKind;
+        SHORT nParams;
+    };
+    std::vector<Expected> expected;
     for (const MemberInfo& member : ColorListBoxDispatch().Members()) {
         if (member.eKind == MemberKind::Method) {
-            expected.push_back({member.nDispId, INVOKE_FUNC});
+            const auto nParams = static_cast<SHORT>(member.params.size() + member.bHasResult);
+            expected.push_back({member.nDispId, INVOKE_FUNC, nParams});
             continue;
         }
-        expected.push_back({member.nDispId, INVOKE_PROPERTYGET});
+        expected.push_back({member.nDispId, INVOKE_PROPERTYGET, 1});
         if (member.eKind == MemberKind::Property)
-            expected.push_back({member.nDispId, INVOKE_PROPERTYPUT});
+            expected.push_back({member.nDispId, INVOKE_PROPERTYPUT, 1});
         if (member.eKind == MemberKind::ObjectProperty)
-            expected.push_back({member.nDispId, INVOKE_PROPERTYPUTREF});
+            expected.push_back({member.nDispId, INVOKE_PROPERTYPUTREF, 1});
     }
     ASSERT_EQ(nFuncs, expected.size());
     for (UINT i = 0; i < nFuncs; ++i) {
         FUNCDESC* pFunc = nullptr;
         ASSERT_EQ(info->GetFuncDesc(i, &pFunc), S_OK);
-        EXPECT_EQ(pFunc->memid, expected[i].first) << i;
-        EXPECT_EQ(pFunc->invkind, expected[i].second) << i;
+        EXPECT_EQ(pFunc->memid, expected[i].nDispId) << i;
+        EXPECT_EQ(pFunc->invkind, expected[i].eKind) << i;
+        EXPECT_EQ(pFunc->cParams, expected[i].nParams) << i;
         EXPECT_EQ(pFunc->funckind, FUNC_PUREVIRTUAL) << i;
         EXPECT_EQ(pFunc->elemdescFunc.tdesc.vt, VT_HRESULT) << i;
         EXPECT_EQ(pFunc->oVft, static_cast<SHORT>((7 + i) * sizeof(void*))) << i;
