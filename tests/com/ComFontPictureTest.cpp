@@ -177,6 +177,80 @@ TEST_F(ComFontPictureTest, NothingIsRefusedForTheFontAndClearsThePicture) {
     EXPECT_EQ(pictureBack.Get(), nullptr);
 }
 
+LONG Weight(IFontDisp* pFontDisp) {
+    ComRef<IFont> font;
+    SHORT nWeight = -1;
+    if (pFontDisp && pFontDisp->QueryInterface(IID_IFont, font.OutVoid()) == S_OK)
+        font->get_Weight(&nWeight);
+    return nWeight;
+}
+
+// Fonts are shared by reference: a change made through the font object the control was
+// given, or the one it handed out, is the control's font changing (and the control is
+// then modified, as after setting the font).
+TEST_F(ComFontPictureTest, ChangesThroughEitherFontObjectReachTheControl) {
+    for (const bool bGiven : {true, false}) {
+        ComRef<_ColorListBox> list = NewControl();
+        ComRef<IFontDisp> font = bGiven ? MakeFont(kFonts[1]) : ComRef<IFontDisp>();
+        if (bGiven) {
+            ASSERT_EQ(list->putref_Font(font.Get()), S_OK);
+        } else {
+            ASSERT_EQ(list->get_Font(font.Out()), S_OK);
+        }
+        ComRef<IPersistStreamInit> persist;
+        ASSERT_EQ(list->QueryInterface(IID_IPersistStreamInit, persist.OutVoid()), S_OK);
+        ComRef<IStream> scratch;
+        ASSERT_EQ(::CreateStreamOnHGlobal(nullptr, TRUE, scratch.Out()), S_OK);
+        ASSERT_EQ(persist->Save(scratch.Get(), TRUE), S_OK);
+        ASSERT_EQ(persist->IsDirty(), S_FALSE);
+
+        ComRef<IFont> change;
+        ASSERT_EQ(font->QueryInterface(IID_IFont, change.OutVoid()), S_OK);
+        ASSERT_EQ(change->put_Bold(TRUE), S_OK);
+        EXPECT_EQ(persist->IsDirty(), S_OK) << (bGiven ? "given" : "handed out");
+        CY cySize{};
+        cySize.int64 = 200000;
+        ASSERT_EQ(change->put_Size(cySize), S_OK);  // a second change through the same object
+        CY cyReported{};                            // Wine reports the size of the face it realized
+        change->get_Size(&cyReported);
+        ASSERT_GT(cyReported.int64, 190000);
+        ComRef<IFontDisp> back;
+        ASSERT_EQ(list->get_Font(back.Out()), S_OK);
+        EXPECT_EQ(Weight(back.Get()), FW_BOLD) << (bGiven ? "given" : "handed out");
+
+        ComRef<IStream> stream;
+        ASSERT_EQ(::CreateStreamOnHGlobal(nullptr, TRUE, stream.Out()), S_OK);
+        ASSERT_EQ(persist->Save(stream.Get(), TRUE), S_OK);
+        ComRef<_ColorListBox> second = NewControl();
+        ComRef<IPersistStreamInit> load;
+        ASSERT_EQ(second->QueryInterface(IID_IPersistStreamInit, load.OutVoid()), S_OK);
+        const LARGE_INTEGER start{};
+        stream->Seek(start, STREAM_SEEK_SET, nullptr);
+        ASSERT_EQ(load->Load(stream.Get()), S_OK);
+        ComRef<IFontDisp> loaded;
+        ASSERT_EQ(second->get_Font(loaded.Out()), S_OK);
+        EXPECT_EQ(Weight(loaded.Get()), FW_BOLD) << (bGiven ? "given" : "handed out");
+        ComRef<IFont> loadedFont;
+        ASSERT_EQ(loaded->QueryInterface(IID_IFont, loadedFont.OutVoid()), S_OK);
+        CY cyLoaded{};
+        loadedFont->get_Size(&cyLoaded);
+        EXPECT_EQ(cyLoaded.int64, cyReported.int64) << (bGiven ? "given" : "handed out");
+    }
+}
+
+TEST_F(ComFontPictureTest, AFontTheControlNoLongerUsesChangesNothing) {
+    ComRef<_ColorListBox> list = NewControl();
+    ComRef<IFontDisp> first = MakeFont(kFonts[0]), second = MakeFont(kFonts[2]);
+    ASSERT_EQ(list->putref_Font(first.Get()), S_OK);
+    ASSERT_EQ(list->putref_Font(second.Get()), S_OK);
+    ComRef<IFont> change;
+    ASSERT_EQ(first->QueryInterface(IID_IFont, change.OutVoid()), S_OK);
+    ASSERT_EQ(change->put_Weight(100), S_OK);
+    ComRef<IFontDisp> back;
+    ASSERT_EQ(list->get_Font(back.Out()), S_OK);
+    ExpectFont(back.Get(), kFonts[2]);
+}
+
 TEST_F(ComFontPictureTest, AnObjectThatIsNeitherIsATypeMismatch) {
     ComRef<_ColorListBox> list = NewControl();
     ComRef<IDispatch> other;

@@ -138,6 +138,24 @@ HRESULT ComControl::InvokeMember(::DISPID dispIdMember, WORD wFlags, DISPPARAMS&
     return S_OK;
 }
 
+// A client changed the font object it gave the control or got from it: the rows take the
+// new font's height and look, as after setting the font. The container's ambient font is
+// not the control's to change: the control takes a font of its own instead.
+host::FontRef ComControl::OnFontChanged(const host::FontRef& oFont,
+                                        const host::StdFont& attributes) {
+    if (m_pControl->Font() != oFont) return nullptr;
+    host::FontRef oNow = oFont;
+    if (oFont == m_site.AmbientProperties().Font())
+        oNow = std::make_shared<host::StdFont>(attributes);
+    else
+        *oNow = attributes;
+    try {
+        m_pControl->SetFont(oNow);
+    } catch (const HostError&) {
+    }
+    return oNow;
+}
+
 STDMETHODIMP ComControl::GetClassInfo(ITypeInfo** ppTI) {
     if (!ppTI) return E_POINTER;
     return LoadOwnTypeInfo(ControlClassId(), ppTI);

@@ -11,6 +11,7 @@
 
 #include "com/server/DualInterface.h"
 #include "com/server/EventPoint.h"
+#include "com/server/OleObjects.h"
 
 namespace qv::com {
 
@@ -75,12 +76,18 @@ class ComControl final : public IDispatch,
     HRESULT InvokeMember(::DISPID dispIdMember, WORD wFlags, DISPPARAMS& params,
                          VARIANT* pVarResult);
 
+    host::FontRef OnFontChanged(const host::FontRef& oFont, const host::StdFont& attributes);
+
     LONG m_nRefs = 1;
     DualInterface m_dual{static_cast<IDispatch&>(*this)};  // _ColorListBox, ISupportErrorInfo
     WindowlessSite m_site;
     std::unique_ptr<ColorListBox> m_pControl;
     EventPoint m_events;
     std::unique_ptr<DispatchEventSink> m_pSink;
+    FontChangeSubscription m_fontChanges{
+        [this](const host::FontRef& oFont, const host::StdFont& attributes) {
+            return OnFontChanged(oFont, attributes);
+        }};
 };
 
 }  // namespace qv::com

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "com/server/VariantBridge.h"
 #include "platform/windows/SystemApi.h"
@@ -113,6 +114,65 @@ class OleBackedPicture : public host::IPicture {
 
   private:
     Held<::IPicture> m_source;
+};
+
+thread_local std::vector<const FontChangeSubscription*> t_fontSubscriptions;
+
+// The sink an OLE font tells of its changes. The OLE font holds the link; the link holds
+// neither the OLE font (which calls it while alive) nor the host font (weakly), so no
+// object keeps another alive.
+class FontLink final : public IPropertyNotifySink {
+  public:
+    static void Attach(IFont& font, const std::shared_ptr<host::StdFont>& oTarget) {
+        Held<IConnectionPointContainer> container;
+        Held<IConnectionPoint> point;
+        if (font.QueryInterface(IID_IConnectionPointContainer, container.Out()) != S_OK ||
+            container->FindConnectionPoint(
+                IID_IPropertyNotifySink, reinterpret_cast<IConnectionPoint**>(point.Out())) != S_OK)
+            return;
+        Held<FontLink> link(new FontLink(font, oTarget));
+        DWORD nCookie = 0;
+        point->Advise(link.Get(), &nCookie);
+    }
+
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override {
+        if (!ppv) return E_POINTER;
+        *ppv = nullptr;
+        if (riid != IID_IUnknown && riid != IID_IPropertyNotifySink) return E_NOINTERFACE;
+        *ppv = static_cast<IPropertyNotifySink*>(this);
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override {
+        return static_cast<ULONG>(::InterlockedIncrement(&m_nRefs));
+    }
+    STDMETHODIMP_(ULONG) Release() override {
+        const LONG nRefs = ::InterlockedDecrement(&m_nRefs);
+        if (nRefs == 0) delete this;
+        return static_cast<ULONG>(nRefs);
+    }
+    STDMETHODIMP OnChanged(DISPID) override {
+        const std::shared_ptr<host::StdFont> oTarget = m_oTarget.lock();
+        if (!oTarget) return S_OK;
+        const host::StdFont attributes = AttributesOf(m_font);
+        const auto subscriptions = t_fontSubscriptions;  // a handler may subscribe
+        for (const FontChangeSubscription* pSubscription : subscriptions) {
+            if (host::FontRef oNow = pSubscription->Notify(oTarget, attributes)) {
+                m_oTarget = oNow;
+                break;
+            }
+        }
+        return S_OK;
+    }
+    STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
+
+  private:
+    FontLink(IFont& font, const std::shared_ptr<host::StdFont>& oTarget)
+        : m_font(font), m_oTarget(oTarget) {}
+
+    LONG m_nRefs = 1;
+    IFont& m_font;
+    std::weak_ptr<host::StdFont> m_oTarget;
 };
 
 IDispatch* NewOleFont(const host::StdFont& font) {
@@ -246,9 +306,11 @@ std::string PersistedBytes(::IPicture& picture) {
 
 Variant HostObjectFromOle(IUnknown& object) {
     Held<IFont> font;
-    if (object.QueryInterface(IID_IFont, font.Out()) == S_OK)
-        return Variant(
-            ObjectRef(std::make_shared<OleBackedFont>(AttributesOf(*font.Get()), *font.Get())));
+    if (object.QueryInterface(IID_IFont, font.Out()) == S_OK) {
+        auto oFont = std::make_shared<OleBackedFont>(AttributesOf(*font.Get()), *font.Get());
+        FontLink::Attach(*font.Get(), oFont);
+        return Variant(ObjectRef(oFont));
+    }
     Held<::IPicture> picture;
     if (object.QueryInterface(IID_IPicture, picture.Out()) == S_OK)
         return Variant(ObjectRef(std::make_shared<OleBackedPicture>(*picture.Get())));
@@ -262,7 +324,13 @@ IDispatch* OleObjectFromHost(const ObjectRef& oObject) {
             pBacked->Source().QueryInterface(IID_IFontDisp, dispatch.Out()) == S_OK)
             return dispatch.Detach();
     }
-    if (auto pFont = dynamic_cast<const host::StdFont*>(oObject.get())) return NewOleFont(*pFont);
+    if (auto oFont = std::dynamic_pointer_cast<host::StdFont>(oObject)) {
+        Held<IDispatch> dispatch(NewOleFont(*oFont));
+        Held<IFont> font;
+        if (dispatch->QueryInterface(IID_IFont, font.Out()) == S_OK)
+            FontLink::Attach(*font.Get(), oFont);
+        return dispatch.Detach();
+    }
     if (auto pBacked = dynamic_cast<const OleBackedPicture*>(oObject.get())) {
         Held<IDispatch> dispatch;
         if (pBacked->Source().QueryInterface(IID_IPictureDisp, dispatch.Out()) == S_OK)
@@ -271,6 +339,14 @@ IDispatch* OleObjectFromHost(const ObjectRef& oObject) {
     if (auto pPicture = dynamic_cast<const host::IPicture*>(oObject.get()))
         return NewOlePicture(*pPicture);
     throw HostError(err::kTypeMismatch);
+}
+
+FontChangeSubscription::FontChangeSubscription(Handler handler) : m_handler(std::move(handler)) {
+    t_fontSubscriptions.push_back(this);
+}
+
+FontChangeSubscription::~FontChangeSubscription() {
+    std::erase(t_fontSubscriptions, this);
 }
 
 std::string SavePictureBytes(const ObjectRef& oPicture) {
