@@ -29,11 +29,12 @@ access::ListFacts ColorListBoxAccess::List() const {
     access::ListFacts list;
     list.nCount = model.ListCount();
     list.nCurrent = model.IsValidIndex(model.ListIndex()) ? model.ListIndex() : -1;
-    list.nTop = c.m_nTopIndex;
+    const ColorListBox::RowLayout rows = c.Rows();
+    list.nTop = rows.nTopIndex;
     // The count of rows in view is kept only while the list has items.
-    list.nRowsInView = list.nCount == 0 ? 0 : std::min<Long>(c.m_nVisibleCount, list.nCount);
-    list.nRowHeight = c.m_nItemHeight;
-    list.nRowWidth = RoundToLong(c.m_userControl.ScaleWidth());
+    list.nRowsInView = list.nCount == 0 ? 0 : std::min<Long>(rows.nVisibleCount, list.nCount);
+    list.nRowHeight = rows.nItemHeight;
+    list.nRowWidth = rows.nRowWidth;
     list.bCheckStyle = model.Style() == lsCheck;
     list.eMode = ToSelectMode(model.MultiSelect());
     list.bFocused = model.HasFocus().IsTrue();
@@ -46,9 +47,8 @@ access::ItemFacts ColorListBoxAccess::Item(Long nIndex) const {
     return access::ItemFacts{item.sText, item.bSelected.IsTrue()};
 }
 
-// As a click on the row without modifiers, but a check toggles wherever the row is hit.
 void ColorListBoxAccess::ActOnItem(Long nIndex) {
-    m_control.SelectByInput(nIndex, 0, m_control.Style() == lsCheck);
+    m_control.ChooseItem(nIndex);
 }
 
 }  // namespace qv

@@ -39,6 +39,23 @@ class ColorListBox : public host::IUserControlEvents,
     // The list state, for readers such as the accessibility model and tests.
     const ListModel& Model() const { return m_model; }
 
+    // The rows as laid out: the item in the top row, the scroll range, the rows that fit
+    // and a row's size in pixels.
+    struct RowLayout {
+        Long nTopIndex;
+        Long nScrollCount;
+        Integer nVisibleCount;
+        Long nItemHeight;
+        Long nRowWidth;
+    };
+    RowLayout Rows() const;
+    // 0 not in view, 1 fully visible, 2 partly visible (the cut-off last row).
+    Integer GetItemVisibility(Long nIndex) const;
+    Boolean IsLastRowWhole() const;
+    // A click on the item's row without modifiers, except that in check style the check
+    // toggles wherever the row is hit (what a screen reader's default action does).
+    void ChooseItem(Long nIndex);
+
     // List operations.
     Long AddItem(const std::string& sText, Long nImageIndex = -1,
                  const Variant& vItemData = Variant(Integer{0}));
@@ -132,8 +149,7 @@ class ColorListBox : public host::IUserControlEvents,
     void UserControl_LostFocus() override;
 
   private:
-    friend struct ColorListBoxInspector;  // lets tests read the member state
-    friend class ColorListBoxAccess;      // the accessibility model's view of the state
+    friend struct ColorListBoxInspector;  // lets tests set state without the setters' effects
 
     // Stores a different value into a field of a valid item and redraws when its row is
     // in view; False when nothing changed.
@@ -151,8 +167,6 @@ class ColorListBox : public host::IUserControlEvents,
     Integer GetTextHeight() const;
     void UpdateItemHeight();
     void UpdateScrollBar();
-    Integer GetItemVisibility(Long nIndex) const;
-    Boolean IsLastRowWhole() const;
     void ScrollToIndex(Long nIndex, Integer nMode);
 
     // Painting and frame.
@@ -187,8 +201,12 @@ class ColorListBox : public host::IUserControlEvents,
     void SetCheckImageProperty(Long& nMember, Long nValue, std::string_view sName);
 
     // Saved properties.
-    Variant SavedValue(SavedKey eKey) const;
-    void StoreSavedValue(SavedKey eKey, const Variant& vValue);
+    struct SavedBinding {
+        SavedKey eKey;
+        Variant (*pGet)(const ColorListBox&);
+        void (*pStore)(ColorListBox&, const Variant&);
+    };
+    static const SavedBinding& BindingOf(SavedKey eKey);
     Variant SavedDefaultOf(const SavedProperty& property) const;
 
     host::IUserControl& m_userControl;

@@ -88,7 +88,11 @@ void ColorListBox::UpdateScrollBar() {
     ShowScrollBar(hWindow, SB_VERT, TRUE);
 }
 
-// 0 not in view, 1 fully visible, 2 partly visible (the cut-off last row).
+ColorListBox::RowLayout ColorListBox::Rows() const {
+    return {m_nTopIndex, m_nScrollCount, m_nVisibleCount, m_nItemHeight,
+            RoundToLong(m_userControl.ScaleWidth())};
+}
+
 Integer ColorListBox::GetItemVisibility(Long nIndex) const {
     if (nIndex < m_nTopIndex || nIndex >= CheckedAdd(m_nTopIndex, m_nVisibleCount)) return 0;
     const Long nBottom = CheckedMul(CheckedAdd(CheckedSub(nIndex, m_nTopIndex), 1), m_nItemHeight);

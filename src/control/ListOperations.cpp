@@ -116,6 +116,10 @@ void ColorListBox::SelectByInput(Long nIndex, Integer nShift, bool bToggleCheck)
     if (m_model.SelectByInput(nIndex, nShift, bToggleCheck)) RedrawList();
 }
 
+void ColorListBox::ChooseItem(Long nIndex) {
+    SelectByInput(nIndex, 0, m_model.Style() == lsCheck);
+}
+
 // A value outside -1 .. ListCount - 1 is ignored without an error; the host is told of
 // the property either way. The row is scrolled into view when it is not wholly visible,
 // and the list is redrawn in every case, also when there was nothing to scroll.

@@ -1,5 +1,7 @@
 // The control's saved properties: one walk over the table of saved keys for a new
 // control, for reading and for writing.
+#include <array>
+
 #include "control/ColorListBox.h"
 #include "platform/HostError.h"
 #include "properties/SavedProperties.h"
@@ -18,6 +20,14 @@ std::shared_ptr<TObject> CastObject(const Variant& vValue) {
     throw HostError(err::kTypeMismatch);
 }
 
+Variant ColorValue(OLE_COLOR clrValue) {
+    return Variant(static_cast<Long>(clrValue));
+}
+
+OLE_COLOR ColorOf(const Variant& vValue) {
+    return static_cast<OLE_COLOR>(CLng(vValue));
+}
+
 // The font must be there: the control's font is never Nothing.
 host::FontRef CastFont(const Variant& vValue) {
     if (vValue.IsNothing()) throw HostError(err::kTypeMismatch);
@@ -26,109 +36,68 @@ host::FontRef CastFont(const Variant& vValue) {
 
 }  // namespace
 
-// The value of a saved property as the bag holds it.
-Variant ColorListBox::SavedValue(SavedKey eKey) const {
-    switch (eKey) {
-        case SavedKey::FrameStyle:
-            return Variant(Long{m_looks.m_eFrameStyle});
-        case SavedKey::MultiSelect:
-            return Variant(Long{m_model.MultiSelect()});
-        case SavedKey::BackColor:
-            return Variant(static_cast<Long>(m_looks.m_clrBackColor));
-        case SavedKey::SelBackColor:
-            return Variant(static_cast<Long>(m_looks.m_clrSelBackColor));
-        case SavedKey::SelBackStyle:
-            return Variant(Long{m_looks.m_eSelBackStyle});
-        case SavedKey::Style:
-            return Variant(Long{m_model.Style()});
-        case SavedKey::BackPicture:
-            return Variant(ObjectRef(m_looks.m_oBackPicture));
-        case SavedKey::BackStyle:
-            return Variant(Long{m_looks.m_eBackStyle});
-        case SavedKey::AlternateBackColor:
-            return Variant(static_cast<Long>(m_looks.m_clrAlternateBackColor));
-        case SavedKey::ForeColor:
-            return Variant(static_cast<Long>(m_looks.m_clrForeColor));
-        case SavedKey::SelForeColor:
-            return Variant(static_cast<Long>(m_looks.m_clrSelForeColor));
-        case SavedKey::Font:
-            return Variant(ObjectRef(m_userControl.Font()));
-        case SavedKey::Enabled:
-            return Variant(m_userControl.Enabled());
-        case SavedKey::CheckBoxImage:
-            return Variant(Long{m_looks.m_eCheckBoxImage});
-        case SavedKey::ShowImage:
-            return Variant(m_looks.m_bShowImage);
-        case SavedKey::MaxCheck:
-            return Variant(m_model.MaxCheck());
-        case SavedKey::CheckImageIndex:
-            return Variant(m_looks.m_nCheckImageIndex);
-        case SavedKey::NoCheckImageIndex:
-            return Variant(m_looks.m_nNoCheckImageIndex);
-    }
-    return Variant();
-}
-
-// Stores a value as it comes: no range check, no colour resolution, no notification. A
-// value that does not convert raises type mismatch (13) and stores nothing.
-void ColorListBox::StoreSavedValue(SavedKey eKey, const Variant& vValue) {
-    const auto color = [&] { return static_cast<OLE_COLOR>(CLng(vValue)); };
-    switch (eKey) {
-        case SavedKey::FrameStyle:
-            m_looks.m_eFrameStyle = enmFrameStyle(CLng(vValue));
-            break;
-        case SavedKey::MultiSelect:
-            m_model.LoadMultiSelect(enmMultiSelect(CLng(vValue)));
-            break;
-        case SavedKey::BackColor:
-            m_looks.m_clrBackColor = color();
-            break;
-        case SavedKey::SelBackColor:
-            m_looks.m_clrSelBackColor = color();
-            break;
-        case SavedKey::SelBackStyle:
-            m_looks.m_eSelBackStyle = enmSelBackStyle(CLng(vValue));
-            break;
-        case SavedKey::Style:
-            m_model.LoadStyle(enmStyle(CLng(vValue)));
-            break;
-        case SavedKey::BackPicture:
-            m_looks.m_oBackPicture = CastObject<host::IPicture>(vValue);
-            break;
-        case SavedKey::BackStyle:
-            m_looks.m_eBackStyle = enmBackStyle(CLng(vValue));
-            break;
-        case SavedKey::AlternateBackColor:
-            m_looks.m_clrAlternateBackColor = color();
-            break;
-        case SavedKey::ForeColor:
-            m_looks.m_clrForeColor = color();
-            break;
-        case SavedKey::SelForeColor:
-            m_looks.m_clrSelForeColor = color();
-            break;
-        case SavedKey::Font:
-            m_userControl.SetFont(CastFont(vValue));
-            break;
-        case SavedKey::Enabled:
-            m_userControl.SetEnabled(CBool(vValue));
-            break;
-        case SavedKey::CheckBoxImage:
-            m_looks.m_eCheckBoxImage = enmCheckBoxImage(CLng(vValue));
-            break;
-        case SavedKey::ShowImage:
-            m_looks.m_bShowImage = CBool(vValue);
-            break;
-        case SavedKey::MaxCheck:
-            m_model.LoadMaxCheck(CLng(vValue));
-            break;
-        case SavedKey::CheckImageIndex:
-            m_looks.m_nCheckImageIndex = CLng(vValue);
-            break;
-        case SavedKey::NoCheckImageIndex:
-            m_looks.m_nNoCheckImageIndex = CLng(vValue);
-            break;
-    }
+// Where each saved key lives: how its value is read for the bag, and how a value from the
+// bag is stored (as it comes: no range check, no colour resolution, no notification; a
+// value that does not convert raises type mismatch (13) and stores nothing). One row per
+// key, in the order of kSavedProperties.
+const ColorListBox::SavedBinding& ColorListBox::BindingOf(SavedKey eKey) {
+    using C = ColorListBox;
+    using V = const Variant&;
+    static constexpr std::array<SavedBinding, kSavedProperties.size()> kBindings = {{
+        {SavedKey::FrameStyle, [](const C& c) { return Variant(Long{c.m_looks.m_eFrameStyle}); },
+         [](C& c, V v) { c.m_looks.m_eFrameStyle = enmFrameStyle(CLng(v)); }},
+        {SavedKey::MultiSelect, [](const C& c) { return Variant(Long{c.m_model.MultiSelect()}); },
+         [](C& c, V v) { c.m_model.LoadMultiSelect(enmMultiSelect(CLng(v))); }},
+        {SavedKey::BackColor, [](const C& c) { return ColorValue(c.m_looks.m_clrBackColor); },
+         [](C& c, V v) { c.m_looks.m_clrBackColor = ColorOf(v); }},
+        {SavedKey::SelBackColor, [](const C& c) { return ColorValue(c.m_looks.m_clrSelBackColor); },
+         [](C& c, V v) { c.m_looks.m_clrSelBackColor = ColorOf(v); }},
+        {SavedKey::SelBackStyle,
+         [](const C& c) { return Variant(Long{c.m_looks.m_eSelBackStyle}); },
+         [](C& c, V v) { c.m_looks.m_eSelBackStyle = enmSelBackStyle(CLng(v)); }},
+        {SavedKey::Style, [](const C& c) { return Variant(Long{c.m_model.Style()}); },
+         [](C& c, V v) { c.m_model.LoadStyle(enmStyle(CLng(v))); }},
+        {SavedKey::BackPicture,
+         [](const C& c) { return Variant(ObjectRef(c.m_looks.m_oBackPicture)); },
+         [](C& c, V v) { c.m_looks.m_oBackPicture = CastObject<host::IPicture>(v); }},
+        {SavedKey::BackStyle, [](const C& c) { return Variant(Long{c.m_looks.m_eBackStyle}); },
+         [](C& c, V v) { c.m_looks.m_eBackStyle = enmBackStyle(CLng(v)); }},
+        {SavedKey::AlternateBackColor,
+         [](const C& c) { return ColorValue(c.m_looks.m_clrAlternateBackColor); },
+         [](C& c, V v) { c.m_looks.m_clrAlternateBackColor = ColorOf(v); }},
+        {SavedKey::ForeColor, [](const C& c) { return ColorValue(c.m_looks.m_clrForeColor); },
+         [](C& c, V v) { c.m_looks.m_clrForeColor = ColorOf(v); }},
+        {SavedKey::SelForeColor, [](const C& c) { return ColorValue(c.m_looks.m_clrSelForeColor); },
+         [](C& c, V v) { c.m_looks.m_clrSelForeColor = ColorOf(v); }},
+        {SavedKey::Font, [](const C& c) { return Variant(ObjectRef(c.m_userControl.Font())); },
+         [](C& c, V v) { c.m_userControl.SetFont(CastFont(v)); }},
+        {SavedKey::Enabled, [](const C& c) { return Variant(c.m_userControl.Enabled()); },
+         [](C& c, V v) { c.m_userControl.SetEnabled(CBool(v)); }},
+        {SavedKey::CheckBoxImage,
+         [](const C& c) { return Variant(Long{c.m_looks.m_eCheckBoxImage}); },
+         [](C& c, V v) { c.m_looks.m_eCheckBoxImage = enmCheckBoxImage(CLng(v)); }},
+        {SavedKey::ShowImage, [](const C& c) { return Variant(c.m_looks.m_bShowImage); },
+         [](C& c, V v) { c.m_looks.m_bShowImage = CBool(v); }},
+        {SavedKey::MaxCheck, [](const C& c) { return Variant(c.m_model.MaxCheck()); },
+         [](C& c, V v) { c.m_model.LoadMaxCheck(CLng(v)); }},
+        {SavedKey::CheckImageIndex,
+         [](const C& c) { return Variant(c.m_looks.m_nCheckImageIndex); },
+         [](C& c, V v) { c.m_looks.m_nCheckImageIndex = CLng(v); }},
+        {SavedKey::NoCheckImageIndex,
+         [](const C& c) { return Variant(c.m_looks.m_nNoCheckImageIndex); },
+         [](C& c, V v) { c.m_looks.m_nNoCheckImageIndex = CLng(v); }},
+    }};
+    static_assert(
+        [] {
+            for (std::size_t i = 0; i < kBindings.size(); ++i) {
+                if (kBindings[i].eKey != kSavedProperties[i].eKey ||
+                    kBindings[i].eKey != static_cast<SavedKey>(i))
+                    return false;
+            }
+            return true;
+        }(),
+        "one binding per saved key, in the order of the saved keys");
+    return kBindings[static_cast<std::size_t>(eKey)];
 }
 
 // The default the bag is given for a key: the table's, or the host's ambient font.
@@ -152,8 +121,8 @@ void ColorListBox::UserControl_InitProperties() {
             m_userControl.SetFont(m_userControl.Ambient().Font());
         } else if (property.eKey != SavedKey::Enabled) {
             const bool bPicture = property.eKind == SavedKind::Picture;
-            StoreSavedValue(property.eKey,
-                            bPicture ? Variant::Nothing() : Variant(InitialValue(property)));
+            BindingOf(property.eKey)
+                .pStore(*this, bPicture ? Variant::Nothing() : Variant(InitialValue(property)));
         }
     }
     m_looks.m_hImageList = 0;
@@ -168,8 +137,8 @@ void ColorListBox::UserControl_InitProperties() {
 void ColorListBox::UserControl_ReadProperties(host::IPropertyBag& propBag) {
     m_model.ForgetListIndex();
     for (const SavedProperty& property : kSavedProperties)
-        StoreSavedValue(property.eKey,
-                        propBag.ReadProperty(property.sName, SavedDefaultOf(property)));
+        BindingOf(property.eKey)
+            .pStore(*this, propBag.ReadProperty(property.sName, SavedDefaultOf(property)));
     ApplyFrameStyle();
     UpdateItemHeight();
 }
@@ -177,7 +146,8 @@ void ColorListBox::UserControl_ReadProperties(host::IPropertyBag& propBag) {
 // Every value is written with its default, in the order the reader reads them.
 void ColorListBox::UserControl_WriteProperties(host::IPropertyBag& propBag) {
     for (const SavedProperty& property : kSavedProperties)
-        propBag.WriteProperty(property.sName, SavedValue(property.eKey), SavedDefaultOf(property));
+        propBag.WriteProperty(property.sName, BindingOf(property.eKey).pGet(*this),
+                              SavedDefaultOf(property));
 }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "dispatch/Dispatch.h"
 #include "platform/Types.h"
 
 namespace qv {
@@ -40,8 +41,17 @@ struct TypeLibrary {
 
 const TypeLibrary& ColorListBoxTypeLibrary();
 
-// The library as readable IDL-style text.
-std::string PrintTypeLibrary(const TypeLibrary& library);
+// The two texts of the library: a listing for people, and IDL that widl compiles into the
+// type library the COM server embeds and registers.
+enum class IdlDialect { Listing, Compilable };
+
+std::string WriteTypeLibrary(const TypeLibrary& library, IdlDialect eDialect);
+std::string PrintTypeLibrary(const TypeLibrary& library);  // the listing
+
+// The type names a text gives parameters and properties; the compilable ones are also
+// the C++ types of the header widl writes from it.
+std::string ParameterTypeName(ParamType eType, IdlDialect eDialect);
+std::string PropertyTypeName(const MemberInfo& member, IdlDialect eDialect);
 
 // The file and product version of the library.
 inline constexpr int kVersion[4] = {1, 0, 0, 0};

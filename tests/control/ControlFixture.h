@@ -54,9 +54,9 @@ struct ColorListBoxInspector {
         c.UpdateScrollBar();
     }
     static Long TopIndex(const ColorListBox& c) { return c.TopIndex(); }
-    static Long ScrollCount(const ColorListBox& c) { return c.m_nScrollCount; }
-    static Integer VisibleCount(const ColorListBox& c) { return c.m_nVisibleCount; }
-    static Long ItemHeight(const ColorListBox& c) { return c.m_nItemHeight; }
+    static Long ScrollCount(const ColorListBox& c) { return c.Rows().nScrollCount; }
+    static Integer VisibleCount(const ColorListBox& c) { return c.Rows().nVisibleCount; }
+    static Long ItemHeight(const ColorListBox& c) { return c.Rows().nItemHeight; }
     static Integer GetItemVisibility(const ColorListBox& c, Long nIndex) {
         return c.GetItemVisibility(nIndex);
     }

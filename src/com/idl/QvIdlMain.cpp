@@ -1,8 +1,11 @@
-// Writes the type library's IDL and the version numbers for the resource script.
+// Writes the type library's IDL, the version numbers for the resource script and the
+// forwarding methods of the dual interface.
 #include <cstdio>
 #include <fstream>
 
-#include "com/idl/IdlWriter.h"
+#include "com/idl/ForwardingText.h"
+#include "dispatch/ColorListBoxDispatch.h"
+#include "dispatch/TypeLibrary.h"
 
 namespace {
 
@@ -27,11 +30,15 @@ std::string VersionHeader() {
 }  // namespace
 
 int main(int nArgs, char** ppArgs) {
-    if (nArgs != 3) {
-        std::fprintf(stderr, "usage: qv_idlgen OUTPUT.idl OUTPUT_version.h\n");
+    if (nArgs != 4) {
+        std::fprintf(stderr,
+                     "usage: qv_idlgen OUTPUT.idl OUTPUT_version.h OUTPUT_forwarding.inc\n");
         return 2;
     }
-    const bool bWritten = WriteFile(ppArgs[1], qv::com::WriteIdl(qv::ColorListBoxTypeLibrary())) &&
-                          WriteFile(ppArgs[2], VersionHeader());
+    const bool bWritten =
+        WriteFile(ppArgs[1], qv::WriteTypeLibrary(qv::ColorListBoxTypeLibrary(),
+                                                  qv::IdlDialect::Compilable)) &&
+        WriteFile(ppArgs[2], VersionHeader()) &&
+        WriteFile(ppArgs[3], qv::com::WriteForwarding(qv::ColorListBoxDispatch()));
     return bWritten ? 0 : 1;
 }

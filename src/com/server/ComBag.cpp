@@ -23,7 +23,7 @@ Variant ComBag::ReadProperty(std::string_view sName, const Variant& vDefault) {
     Variant vValue = vDefault;
     try {
         vValue = FromVariant(var);
-        if (vValue.IsObject() || vValue.IsEmpty()) vValue = vDefault;
+        if (vValue.IsNothing() || vValue.IsEmpty()) vValue = vDefault;
     } catch (const HostError&) {
     }
     ::VariantClear(&var);
@@ -31,7 +31,7 @@ Variant ComBag::ReadProperty(std::string_view sName, const Variant& vDefault) {
 }
 
 void ComBag::WriteProperty(std::string_view sName, const Variant& vValue, const Variant& vDefault) {
-    if (IsDefaultValue(vValue, vDefault) || vValue.IsObject() || vValue.IsEmpty()) return;
+    if (IsDefaultValue(vValue, vDefault) || vValue.IsNothing() || vValue.IsEmpty()) return;
     VARIANT var;
     ToVariant(vValue, var);
     const HRESULT hr = m_bag.Write(WideName(sName).c_str(), &var);

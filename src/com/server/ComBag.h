@@ -6,9 +6,10 @@
 
 namespace qv::com {
 
-// A container's property bag as the control's: values by name, converted both ways. A
-// key the bag does not hold, or a value that does not convert (an object), reads as the
-// default; objects and values equal to their default are not written.
+// A container's property bag as the control's: values by name, converted both ways, a font
+// or picture as the system's font or picture object (which the container saves as it
+// saves objects). A key the bag does not hold, Nothing, or a value that does not convert
+// reads as the default; Nothing and values equal to their default are not written.
 class ComBag : public host::IPropertyBag {
   public:
     ComBag(::IPropertyBag& bag, IErrorLog* pErrorLog) : m_bag(bag), m_pErrorLog(pErrorLog) {}

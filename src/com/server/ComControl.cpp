@@ -57,6 +57,10 @@ STDMETHODIMP ComControl::QueryInterface(REFIID riid, void** ppv) {
     *ppv = nullptr;
     if (riid == IID_IUnknown || riid == IID_IDispatch)
         *ppv = static_cast<IDispatch*>(this);
+    else if (riid == ControlInterfaceId())
+        *ppv = static_cast<_ColorListBox*>(&m_dual);
+    else if (riid == IID_ISupportErrorInfo)
+        *ppv = static_cast<ISupportErrorInfo*>(&m_dual);
     else if (riid == IID_IProvideClassInfo || riid == IID_IProvideClassInfo2)
         *ppv = static_cast<IProvideClassInfo2*>(this);
     else if (riid == IID_IConnectionPointContainer)
@@ -132,6 +136,24 @@ HRESULT ComControl::InvokeMember(::DISPID dispIdMember, WORD wFlags, DISPPARAMS&
         ToVariant(vResult, *pVarResult);
     }
     return S_OK;
+}
+
+// A client changed the font object it gave the control or got from it: the rows take the
+// new font's height and look, as after setting the font. The container's ambient font is
+// not the control's to change: the control takes a font of its own instead.
+host::FontRef ComControl::OnFontChanged(const host::FontRef& oFont,
+                                        const host::StdFont& attributes) {
+    if (m_pControl->Font() != oFont) return nullptr;
+    host::FontRef oNow = oFont;
+    if (oFont == m_site.AmbientProperties().Font())
+        oNow = std::make_shared<host::StdFont>(attributes);
+    else
+        *oNow = attributes;
+    try {
+        m_pControl->SetFont(oNow);
+    } catch (const HostError&) {
+    }
+    return oNow;
 }
 
 STDMETHODIMP ComControl::GetClassInfo(ITypeInfo** ppTI) {

@@ -9,14 +9,17 @@
 
 #include <memory>
 
+#include "com/server/DualInterface.h"
 #include "com/server/EventPoint.h"
+#include "com/server/OleObjects.h"
 
 namespace qv::com {
 
 // The control as a COM object: its members through IDispatch over the same dispatch
-// table the host harness uses, its events through a connection point, its class
-// information for hosts that connect to the events by themselves, its saved properties
-// through a stream or a property bag, and the list of its property pages.
+// table the host harness uses (and through the dual interface's vtable, which forwards to it), its
+// events through a connection point, its class information for hosts that connect to the events by
+// themselves, its saved properties through a stream or a property bag, and the list of its property
+// pages.
 class ComControl final : public IDispatch,
                          public IProvideClassInfo2,
                          public IConnectionPointContainer,
@@ -73,11 +76,18 @@ class ComControl final : public IDispatch,
     HRESULT InvokeMember(::DISPID dispIdMember, WORD wFlags, DISPPARAMS& params,
                          VARIANT* pVarResult);
 
+    host::FontRef OnFontChanged(const host::FontRef& oFont, const host::StdFont& attributes);
+
     LONG m_nRefs = 1;
+    DualInterface m_dual{static_cast<IDispatch&>(*this)};  // _ColorListBox, ISupportErrorInfo
     WindowlessSite m_site;
     std::unique_ptr<ColorListBox> m_pControl;
     EventPoint m_events;
     std::unique_ptr<DispatchEventSink> m_pSink;
+    FontChangeSubscription m_fontChanges{
+        [this](const host::FontRef& oFont, const host::StdFont& attributes) {
+            return OnFontChanged(oFont, attributes);
+        }};
 };
 
 }  // namespace qv::com

@@ -4,6 +4,11 @@
 #include <cstring>
 #include <optional>
 
+#include "com/server/OleObjects.h"
+#include "platform/HostError.h"
+#include "platform/host/Picture.h"
+#include "platform/host/StdFont.h"
+
 namespace qv::com {
 
 namespace {
@@ -13,8 +18,14 @@ constexpr std::uint32_t kFormat = 1;
 // Far above anything the control saves; a larger length means a damaged stream.
 constexpr std::uint32_t kMaxEntries = 256;
 constexpr std::uint32_t kMaxText = 1 << 20;
+constexpr std::uint32_t kMaxPictureBytes = 15 << 20;
+// What a font can be, as the host's property-bag files allow it.
+constexpr Integer kMaxFontWeight = 1000;
+constexpr Integer kMaxFontCharset = 255;
 
-enum class Tag : std::uint8_t { Integer = 1, Long, Single, Double, String, Boolean };
+// A font is its name, size in points, weight, charset and three flags; a picture the bytes
+// it saves itself as.
+enum class Tag : std::uint8_t { Integer = 1, Long, Single, Double, String, Boolean, Font, Picture };
 
 void PutU32(std::string& sOut, std::uint32_t nValue) {
     for (int i = 0; i < 4; ++i) sOut += static_cast<char>((nValue >> (8 * i)) & 0xFF);
@@ -50,9 +61,9 @@ class Reader {
             nValue = (nValue << 8) | static_cast<std::uint8_t>((*sBytes)[i]);
         return nValue;
     }
-    std::optional<std::string> Text() {
+    std::optional<std::string> Text(std::uint32_t nMaxLength = kMaxText) {
         auto nLength = U32();
-        if (!nLength || *nLength > kMaxText) return std::nullopt;
+        if (!nLength || *nLength > nMaxLength) return std::nullopt;
         auto sBytes = Bytes(*nLength);
         return sBytes ? std::optional<std::string>(std::string(*sBytes)) : std::nullopt;
     }
@@ -69,6 +80,66 @@ class Reader {
   private:
     std::string_view m_sData;
 };
+
+void PutFont(std::string& sOut, const host::StdFont& font) {
+    sOut += static_cast<char>(Tag::Font);
+    PutText(sOut, font.Name());
+    PutRaw(sOut, font.Size());
+    PutRaw(sOut, font.Weight());
+    PutRaw(sOut, font.Charset());
+    sOut += static_cast<char>(font.Italic());
+    sOut += static_cast<char>(font.Underline());
+    sOut += static_cast<char>(font.Strikethrough());
+}
+
+bool PutObject(std::string& sOut, const ObjectRef& oObject) {
+    if (auto pFont = dynamic_cast<const host::StdFont*>(oObject.get())) {
+        PutFont(sOut, *pFont);
+        return true;
+    }
+    if (!dynamic_cast<const host::IPicture*>(oObject.get())) return false;
+    sOut += static_cast<char>(Tag::Picture);
+    PutText(sOut, SavePictureBytes(oObject));
+    return true;
+}
+
+std::optional<bool> Flag(Reader& reader) {
+    auto nFlag = reader.Raw<std::uint8_t>();
+    if (!nFlag || *nFlag > 1) return std::nullopt;
+    return *nFlag == 1;
+}
+
+std::optional<Variant> GetFont(Reader& reader) {
+    auto sName = reader.Text();
+    auto dSize = reader.Raw<double>();
+    auto nWeight = reader.Raw<Integer>();
+    auto nCharset = reader.Raw<Integer>();
+    auto bItalic = Flag(reader);
+    auto bUnderline = Flag(reader);
+    auto bStrike = Flag(reader);
+    if (!sName || !dSize || !nWeight || !nCharset || !bItalic || !bUnderline || !bStrike)
+        return std::nullopt;
+    if (!(*dSize > 0 && *dSize < 1e9) || *nWeight < 0 || *nWeight > kMaxFontWeight ||
+        *nCharset < 0 || *nCharset > kMaxFontCharset)
+        return std::nullopt;
+    auto oFont = std::make_shared<host::StdFont>(std::move(*sName), *dSize);
+    oFont->SetWeight(*nWeight);
+    oFont->SetCharset(*nCharset);
+    oFont->SetItalic(*bItalic);
+    oFont->SetUnderline(*bUnderline);
+    oFont->SetStrikethrough(*bStrike);
+    return Variant(ObjectRef(oFont));
+}
+
+std::optional<Variant> GetPicture(Reader& reader) {
+    auto sBytes = reader.Text(kMaxPictureBytes);
+    if (!sBytes) return std::nullopt;
+    try {
+        return LoadPictureBytes(*sBytes);
+    } catch (const HostError&) {
+        return std::nullopt;
+    }
+}
 
 bool PutValue(std::string& sOut, const Variant& vValue) {
     switch (vValue.Type()) {
@@ -96,8 +167,9 @@ bool PutValue(std::string& sOut, const Variant& vValue) {
             sOut += static_cast<char>(Tag::Boolean);
             PutRaw(sOut, vValue.BooleanValue().Value());
             return true;
-        case VarType::Empty:
         case VarType::Object:
+            return PutObject(sOut, vValue.Object());
+        case VarType::Empty:
             break;
     }
     return false;
@@ -125,6 +197,10 @@ std::optional<Variant> GetValue(Reader& reader) {
         case Tag::Boolean:
             if (auto n = reader.Raw<Integer>()) return Variant(Boolean(*n));
             break;
+        case Tag::Font:
+            return GetFont(reader);
+        case Tag::Picture:
+            return GetPicture(reader);
     }
     return std::nullopt;
 }
@@ -153,13 +229,16 @@ Variant StreamBag::ReadProperty(std::string_view sName, const Variant& vDefault)
     return it == m_values.end() ? vDefault : it->second;
 }
 
-// Objects (fonts, pictures) are not kept: the control takes its defaults for them.
+// Of objects, fonts and pictures are kept; Nothing is left out like a default.
 void StreamBag::WriteProperty(std::string_view sName, const Variant& vValue,
                               const Variant& vDefault) {
-    if (IsDefaultValue(vValue, vDefault) || vValue.IsObject() || vValue.IsEmpty()) {
+    if (IsDefaultValue(vValue, vDefault) || vValue.IsNothing() || vValue.IsEmpty()) {
         m_values.erase(std::string(sName));
         return;
     }
+    if (vValue.IsObject() && !dynamic_cast<const host::StdFont*>(vValue.Object().get()) &&
+        !dynamic_cast<const host::IPicture*>(vValue.Object().get()))
+        throw HostError(err::kTypeMismatch);
     m_values.insert_or_assign(std::string(sName), vValue);
 }
 

@@ -11,7 +11,8 @@ namespace qv::com {
 
 // A property bag in memory that saves to and loads from a stream, keys in name order. The
 // data holds a signature, a format number, the count of entries
-// and each entry as its key, a type tag and its value, little-endian.
+// and each entry as its key, a type tag and its value, little-endian: a font as its
+// attributes, a picture as the bytes the system's picture object saves itself as.
 // A value the control need not save: its default, whatever the numeric type it came in
 // (the control writes a Long against an Integer default).
 bool IsDefaultValue(const Variant& vValue, const Variant& vDefault);

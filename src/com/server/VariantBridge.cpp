@@ -2,6 +2,8 @@
 
 #include "platform/HostError.h"
 
+#include "com/server/OleObjects.h"
+
 namespace qv::com {
 
 std::string Utf8FromBstr(const wchar_t* sText, int nLength) {
@@ -46,9 +48,11 @@ Variant FromPlain(VARTYPE vt, const void* pValue) {
             return Variant(Utf8FromBstr(bstr, static_cast<int>(::SysStringLen(bstr))));
         }
         case VT_DISPATCH:
-        case VT_UNKNOWN:
-            if (*static_cast<IUnknown* const*>(pValue) == nullptr) return Variant::Nothing();
-            break;
+        case VT_UNKNOWN: {
+            IUnknown* pObject = *static_cast<IUnknown* const*>(pValue);
+            if (pObject == nullptr) return Variant::Nothing();
+            return HostObjectFromOle(*pObject);
+        }
         default:
             break;
     }
@@ -95,13 +99,39 @@ void ToVariant(const Variant& vValue, VARIANT& var) {
             V_VT(&var) = VT_BOOL, V_BOOL(&var) = vValue.BooleanValue().Value();
             return;
         case VarType::Object:
-            if (vValue.IsNothing()) {
-                V_VT(&var) = VT_DISPATCH, V_DISPATCH(&var) = nullptr;
-                return;
-            }
-            break;
+            V_VT(&var) = VT_DISPATCH;
+            V_DISPATCH(&var) = vValue.IsNothing() ? nullptr : OleObjectFromHost(vValue.Object());
+            return;
     }
-    throw HostError(err::kTypeMismatch);
+}
+
+HRESULT StoreConverted(VARIANT& value, VARTYPE vtTarget, void* pTarget) {
+    const HRESULT hr = ::VariantChangeType(&value, &value, 0, vtTarget);
+    if (FAILED(hr)) return hr;
+    switch (vtTarget) {
+        case VT_BSTR:
+            ::SysFreeString(*static_cast<BSTR*>(pTarget));
+            *static_cast<BSTR*>(pTarget) = V_BSTR(&value);
+            V_VT(&value) = VT_EMPTY;  // the string moved into the target
+            return S_OK;
+        case VT_I2:
+            *static_cast<SHORT*>(pTarget) = V_I2(&value);
+            return S_OK;
+        case VT_I4:
+            *static_cast<LONG*>(pTarget) = V_I4(&value);
+            return S_OK;
+        case VT_R4:
+            *static_cast<FLOAT*>(pTarget) = V_R4(&value);
+            return S_OK;
+        case VT_R8:
+            *static_cast<DOUBLE*>(pTarget) = V_R8(&value);
+            return S_OK;
+        case VT_BOOL:
+            *static_cast<VARIANT_BOOL*>(pTarget) = V_BOOL(&value);
+            return S_OK;
+        default:
+            return DISP_E_TYPEMISMATCH;
+    }
 }
 
 HRESULT WriteByRef(const Variant& vValue, VARIANT& var) {
@@ -113,33 +143,7 @@ HRESULT WriteByRef(const Variant& vValue, VARIANT& var) {
         *V_VARIANTREF(&var) = value;
         return S_OK;
     }
-    const VARTYPE vtTarget = V_VT(&var) & ~VT_BYREF;
-    HRESULT hr = ::VariantChangeType(&value, &value, 0, vtTarget);
-    if (SUCCEEDED(hr)) {
-        switch (vtTarget) {
-            case VT_BSTR:
-                ::SysFreeString(*V_BSTRREF(&var));
-                *V_BSTRREF(&var) = V_BSTR(&value);
-                return S_OK;  // the string moved into the target
-            case VT_I2:
-                *V_I2REF(&var) = V_I2(&value);
-                break;
-            case VT_I4:
-                *V_I4REF(&var) = V_I4(&value);
-                break;
-            case VT_R4:
-                *V_R4REF(&var) = V_R4(&value);
-                break;
-            case VT_R8:
-                *V_R8REF(&var) = V_R8(&value);
-                break;
-            case VT_BOOL:
-                *V_BOOLREF(&var) = V_BOOL(&value);
-                break;
-            default:
-                hr = DISP_E_TYPEMISMATCH;
-        }
-    }
+    const HRESULT hr = StoreConverted(value, V_VT(&var) & ~VT_BYREF, V_BYREF(&var));
     ::VariantClear(&value);
     return hr;
 }
