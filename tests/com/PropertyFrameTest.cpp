@@ -33,32 +33,33 @@ bool HasClass(HWND hWnd, const wchar_t* sClass) {
     return ::lstrcmpiW(szClass, sClass) == 0;
 }
 
+struct WindowSearch {
+    const wchar_t* sClass;
+    HWND hFound;
+};
+
+BOOL CALLBACK TakeVisibleOfClass(HWND hWnd, LPARAM lParam) {
+    auto& search = *reinterpret_cast<WindowSearch*>(lParam);
+    if (!::IsWindowVisible(hWnd) || !HasClass(hWnd, search.sClass)) return TRUE;
+    search.hFound = hWnd;
+    return FALSE;
+}
+
 HWND FindThreadWindow(const wchar_t* sClass) {
-    struct Search {
-        const wchar_t* sClass;
-        HWND hFound;
-    } search{sClass, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(lParam);
-            if (!::IsWindowVisible(hWnd) || !HasClass(hWnd, s.sClass)) return TRUE;
-            s.hFound = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{sClass, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), TakeVisibleOfClass,
+                        reinterpret_cast<LPARAM>(&search));
     return search.hFound;
+}
+
+BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
 }
 
 std::vector<HWND> Descendants(HWND hParent) {
     std::vector<HWND> found;
-    ::EnumChildWindows(
-        hParent,
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumChildWindows(hParent, CollectWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
