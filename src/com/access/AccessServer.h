@@ -1,0 +1,62 @@
+#pragma once
+
+// The control's headers come before the system's, whose macros would replace the
+// contract's names of the same values.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "access/AccessModel.h"
+#include "access/AccessSink.h"
+#include "control/AccessView.h"
+
+#include <windows.h>
+
+#include "com/access/ListAccessible.h"
+
+namespace qv {
+class ColorListBox;
+}
+
+namespace qv::com {
+
+// Serves one control's list to assistive technology while its window exists: answers the
+// window's WM_GETOBJECT for the client area with the list's IAccessible, and turns the
+// control's accessibility notices into the system's accessibility events. It subclasses
+// the window through the system's subclass chain, so other subclasses (the control's own
+// relay) keep working in any order. Destroy it before the control; it lets go of the
+// window by itself when the window is destroyed first.
+class AccessServer final : private IAccessibleListHost, private access::IAccessSink {
+  public:
+    AccessServer(ColorListBox& control, HWND hWnd);
+    ~AccessServer();
+    AccessServer(const AccessServer&) = delete;
+    AccessServer& operator=(const AccessServer&) = delete;
+
+    // The list's name for readers, usually the text of its label; none by default.
+    void SetName(std::string sName) { m_model.SetName(std::move(sName)); }
+    HWND Window() const override { return m_hWnd; }
+
+  private:
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR uIdSubclass, DWORD_PTR dwRefData);
+    LRESULT AnswerGetObject(WPARAM wParam);
+    void LetGoOfWindow();
+
+    access::AccessModel& Model() override { return m_model; }
+    Long CurrentItem() const override;
+    std::vector<Long> SelectedItems() const override;
+    void OnAccessNotice(const access::AccessNotice& notice) override;
+
+    ColorListBox& m_control;
+    HWND m_hWnd;
+    ColorListBoxAccess m_view;
+    access::AccessModel m_model;
+    ListAccessible* m_pAccessible = nullptr;  // made at the first request, one reference
+};
+
+// The one call a host makes once the control's window exists (the COM object when it
+// creates its in-place window, test hosts after showing the control).
+std::unique_ptr<AccessServer> ServeAccessibility(ColorListBox& control, HWND hWnd);
+
+}  // namespace qv::com
