@@ -67,6 +67,15 @@ std::string Narrow(BSTR bstr) {
 }
 
 class AccessibilityTest : public ::testing::Test {
+  public:
+    void ClickRowAt(int nRow, WPARAM wKeys) { ClickRow(nRow, wKeys); }
+    void PressKey(WPARAM wKey) { Key(wKey); }
+    HRESULT DoDefault(LONG nId) {
+        const HRESULT hr = acc->accDoDefaultAction(Child(nId));
+        Pump();
+        return hr;
+    }
+
   protected:
     void SetUp() override {
         ::CoInitialize(nullptr);
@@ -193,6 +202,327 @@ TEST_F(AccessibilityTest, ClickingARowIsHeardAsSelectionAndFocus) {
     Fill(5);
     ClickRow(2);
     EXPECT_EQ(g_heard, (Lines{"focus 3", "selection 3"}));
+}
+
+// One thing a user does: a click on a row (with MK_SHIFT/MK_CONTROL), a key, or a
+// reader's default action on a child id.
+struct Step {
+    enum Kind { ClickRow, Key, DefaultAction } eKind;
+    int n;
+    WPARAM wKeys = 0;
+};
+
+void Perform(AccessibilityTest& test, const Step& step);
+
+struct EventCase {
+    const char* pszName;
+    Long nStyle;
+    Long nMultiSelect;
+    Long nMaxCheck;
+    std::vector<Step> steps;
+    Lines heard;
+};
+
+TEST_F(AccessibilityTest, EventsInOrderInEachSelectionModeAndInCheckStyle) {
+    using enum Step::Kind;
+    const EventCase cases[] = {
+        {"single: click, click", lsNormal, msSingle, 0, {{ClickRow, 1}, {ClickRow, 3}},
+         {"focus 2", "selection 2", "focus 4", "selectionremove 2", "selection 4"}},
+        {"single: a key moves the selection up", lsNormal, msSingle, 0,
+         {{ClickRow, 3}, {Key, VK_UP}},
+         {"focus 4", "selection 4", "focus 3", "selection 3", "selectionremove 4"}},
+        {"multi: clicks toggle", lsNormal, msMulti, 0,
+         {{ClickRow, 1}, {ClickRow, 3}, {ClickRow, 1}},
+         {"focus 2", "selectionadd 2", "focus 4", "selectionadd 4", "focus 2",
+          "selectionremove 2"}},
+        {"extended: a Shift range, then a shorter one", lsNormal, msExtend, 0,
+         {{ClickRow, 1}, {ClickRow, 3, MK_SHIFT}, {ClickRow, 2, MK_SHIFT}},
+         {"focus 2", "selectionadd 2", "focus 4", "selectionadd 3", "selectionadd 4", "focus 3",
+          "selectionremove 4"}},
+        {"extended: Ctrl adds, a plain click leaves one", lsNormal, msExtend, 0,
+         {{ClickRow, 1}, {ClickRow, 4, MK_CONTROL}, {ClickRow, 2}},
+         {"focus 2", "selectionadd 2", "focus 5", "selectionadd 5", "focus 3",
+          "selectionremove 2", "selectionadd 3", "selectionremove 5"}},
+        {"check: Space toggles, a click moves only", lsCheck, msSingle, 0,
+         {{Key, VK_SPACE}, {ClickRow, 2}, {Key, VK_SPACE}, {Key, VK_SPACE}},
+         {"focus 1", "statechange 1", "focus 3", "statechange 3", "statechange 3"}},
+        {"check with a cap of 2: the oldest gives way after the new check", lsCheck, msSingle, 2,
+         {{DefaultAction, 1}, {DefaultAction, 2}, {DefaultAction, 3}, {DefaultAction, 5}},
+         {"focus 1", "statechange 1", "focus 2", "statechange 2", "focus 3", "statechange 3",
+          "statechange 1", "focus 5", "statechange 5", "statechange 2"}},
+    };
+    for (const EventCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        control.RemoveAll();
+        control.SetStyle(c.nStyle);
+        control.SetMultiSelect(c.nMultiSelect);
+        control.SetMaxCheck(c.nMaxCheck);
+        Fill(6);
+        for (const Step& step : c.steps) Perform(*this, step);
+        EXPECT_EQ(g_heard, c.heard);
+    }
+}
+
+void Perform(AccessibilityTest& test, const Step& step) {
+    switch (step.eKind) {
+        case Step::ClickRow:
+            test.ClickRowAt(step.n, step.wKeys);
+            break;
+        case Step::Key:
+            test.PressKey(static_cast<WPARAM>(step.n));
+            break;
+        case Step::DefaultAction:
+            EXPECT_EQ(test.DoDefault(step.n), S_OK);
+            break;
+    }
+}
+
+struct StateCase {
+    const char* pszName;
+    Long nStyle;
+    Long nMultiSelect;
+    Long nMaxCheck;
+    std::vector<Step> steps;
+    LONG nListStates;               // the selection kinds of the list
+    std::vector<LONG> itemStates;   // items 1.. : selected, focused and checked only
+};
+
+TEST_F(AccessibilityTest, StatesAfterClicksKeysAndDefaultActions) {
+    using enum Step::Kind;
+    const LONG kSel = STATE_SYSTEM_SELECTED, kFoc = STATE_SYSTEM_FOCUSED,
+               kChk = STATE_SYSTEM_CHECKED;
+    const LONG kMulti = STATE_SYSTEM_MULTISELECTABLE, kExt = STATE_SYSTEM_EXTSELECTABLE;
+    const StateCase cases[] = {
+        {"single: a key moves selection and focus", lsNormal, msSingle, 0,
+         {{ClickRow, 0}, {Key, VK_DOWN}}, 0, {0, kSel | kFoc, 0, 0}},
+        {"multi: a key moves the focus only", lsNormal, msMulti, 0,
+         {{ClickRow, 0}, {ClickRow, 2}, {Key, VK_DOWN}}, kMulti, {kSel, 0, kSel, kFoc}},
+        {"extended: Shift+Down extends from the anchor", lsNormal, msExtend, 0,
+         {{ClickRow, 1}, {ClickRow, 3, MK_SHIFT}}, kMulti | kExt, {0, kSel, kSel, kSel | kFoc}},
+        {"check: marks are states, never a selection", lsCheck, msExtend, 0,
+         {{DefaultAction, 1}, {DefaultAction, 3}}, 0, {kChk, 0, kChk | kFoc, 0}},
+        {"check with a cap of 2: the oldest mark gave way", lsCheck, msSingle, 2,
+         {{DefaultAction, 1}, {DefaultAction, 2}, {DefaultAction, 4}}, 0,
+         {0, kChk, 0, kChk | kFoc}},
+        {"check: a second default action unchecks", lsCheck, msSingle, 0,
+         {{DefaultAction, 2}, {DefaultAction, 2}}, 0, {0, kFoc, 0, 0}},
+    };
+    const LONG kMask = kSel | kFoc | kChk;
+    for (const StateCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        control.RemoveAll();
+        control.SetStyle(c.nStyle);
+        control.SetMultiSelect(c.nMultiSelect);
+        control.SetMaxCheck(c.nMaxCheck);
+        Fill(6);
+        for (const Step& step : c.steps) Perform(*this, step);
+        EXPECT_EQ(State(CHILDID_SELF) & (kMulti | kExt), c.nListStates);
+        for (std::size_t i = 0; i < c.itemStates.size(); ++i)
+            EXPECT_EQ(State(static_cast<LONG>(i) + 1) & kMask, c.itemStates[i]) << "item " << i;
+        const LONG nRole = c.nStyle == lsCheck ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_LISTITEM;
+        EXPECT_EQ(Role(1), nRole);
+        EXPECT_EQ((State(1) & STATE_SYSTEM_SELECTABLE) != 0, c.nStyle == lsNormal);
+    }
+}
+
+TEST_F(AccessibilityTest, DefaultActionsAreNamedForWhatTheyWillDo) {
+    struct Case {
+        Long nStyle;
+        Long nMultiSelect;
+        bool bMarkFirst;
+        const char* pszAction;
+    };
+    const Case cases[] = {
+        {lsNormal, msSingle, false, "Select"}, {lsNormal, msSingle, true, "Select"},
+        {lsNormal, msMulti, false, "Select"},  {lsNormal, msMulti, true, "Deselect"},
+        {lsCheck, msSingle, false, "Check"},   {lsCheck, msSingle, true, "Uncheck"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nStyle) + "/" + std::to_string(c.nMultiSelect) + "/" +
+                     std::to_string(c.bMarkFirst));
+        control.RemoveAll();
+        control.SetStyle(c.nStyle);
+        control.SetMultiSelect(c.nMultiSelect);
+        Fill(3);
+        if (c.bMarkFirst) DoDefault(2);
+        EXPECT_EQ(Text(&IAccessible::get_accDefaultAction, 2), c.pszAction);
+        BSTR bstr = nullptr;
+        EXPECT_EQ(acc->get_accDefaultAction(Child(CHILDID_SELF), &bstr), DISP_E_MEMBERNOTFOUND);
+        EXPECT_EQ(acc->accDoDefaultAction(Child(CHILDID_SELF)), DISP_E_MEMBERNOTFOUND);
+    }
+}
+
+TEST_F(AccessibilityTest, ADisabledListRefusesTheDefaultAction) {
+    Fill(3);
+    control.SetEnabled(VbFalse);
+    Pump();
+    EXPECT_EQ(acc->accDoDefaultAction(Child(2)), E_FAIL);
+    EXPECT_EQ(control.ListIndex(), -1);
+    EXPECT_NE(State(CHILDID_SELF) & STATE_SYSTEM_UNAVAILABLE, 0);
+    EXPECT_EQ(State(2) & STATE_SYSTEM_FOCUSABLE, 0);
+}
+
+TEST_F(AccessibilityTest, HitTestAndLocationAgreeOnEveryRowInView) {
+    Fill(30);
+    control.SetTopIndex(5);
+    Pump();
+    RECT rcWindow{};
+    ::GetWindowRect(hWnd, &rcWindow);
+    long nX = 0, nY = 0, nWidth = 0, nHeight = 0;
+    ASSERT_EQ(acc->accLocation(&nX, &nY, &nWidth, &nHeight, Child(CHILDID_SELF)), S_OK);
+    POINT origin{0, 0};
+    ::ClientToScreen(hWnd, &origin);
+    EXPECT_EQ(nX, origin.x);
+    EXPECT_EQ(nY, origin.y);
+    int nInView = 0;
+    for (LONG nId = 1; nId <= 30; ++nId) {
+        long nItemX = 0, nItemY = 0, nItemWidth = 0, nItemHeight = 0;
+        ASSERT_EQ(acc->accLocation(&nItemX, &nItemY, &nItemWidth, &nItemHeight, Child(nId)), S_OK);
+        EXPECT_EQ(nItemY, nY + (nId - 6) * nItemHeight) << nId;
+        const bool bOffscreen = (State(nId) & STATE_SYSTEM_OFFSCREEN) != 0;
+        VARIANT var;
+        const HRESULT hr = acc->accHitTest(nItemX + 3, nItemY + nItemHeight / 2, &var);
+        if (nItemY + nItemHeight / 2 < nY || nItemY + nItemHeight / 2 >= nY + nHeight) {
+            EXPECT_TRUE(bOffscreen) << nId;
+            EXPECT_EQ(hr, S_FALSE) << nId;  // outside the client area
+            continue;
+        }
+        ++nInView;
+        EXPECT_FALSE(bOffscreen) << nId;
+        ASSERT_EQ(hr, S_OK) << nId;
+        EXPECT_EQ(var.vt, VT_I4);
+        EXPECT_EQ(var.lVal, nId);
+    }
+    EXPECT_GE(nInView, 8);
+    VARIANT var;
+    EXPECT_EQ(acc->accHitTest(rcWindow.right + 5, rcWindow.top + 5, &var), S_FALSE);
+    EXPECT_EQ(var.vt, VT_EMPTY);
+}
+
+TEST_F(AccessibilityTest, BelowTheLastRowTheListItselfIsHit) {
+    Fill(2);
+    long nX = 0, nY = 0, nWidth = 0, nHeight = 0;
+    ASSERT_EQ(acc->accLocation(&nX, &nY, &nWidth, &nHeight, Child(CHILDID_SELF)), S_OK);
+    VARIANT var;
+    ASSERT_EQ(acc->accHitTest(nX + 5, nY + nHeight - 3, &var), S_OK);
+    EXPECT_EQ(var.vt, VT_I4);
+    EXPECT_EQ(var.lVal, CHILDID_SELF);
+}
+
+TEST_F(AccessibilityTest, FocusAndSelectionAsAReaderAsksForThem) {
+    control.SetMultiSelect(msMulti);
+    Fill(6);
+    VARIANT var;
+    ASSERT_EQ(acc->get_accFocus(&var), S_OK);
+    EXPECT_EQ(var.vt, VT_I4);
+    EXPECT_EQ(var.lVal, CHILDID_SELF);  // focused, no current item yet
+    EXPECT_EQ(acc->get_accSelection(&var), S_FALSE);
+    EXPECT_EQ(var.vt, VT_EMPTY);
+    ClickRow(1);
+    ASSERT_EQ(acc->get_accSelection(&var), S_OK);
+    EXPECT_EQ(var.vt, VT_I4);
+    EXPECT_EQ(var.lVal, 2);
+    ClickRow(4);
+    ClickRow(3);
+    ASSERT_EQ(acc->get_accFocus(&var), S_OK);
+    EXPECT_EQ(var.lVal, 4);
+    ASSERT_EQ(acc->get_accSelection(&var), S_OK);
+    ASSERT_EQ(var.vt, VT_UNKNOWN);
+    IEnumVARIANT* pEnum = nullptr;
+    ASSERT_EQ(var.punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&pEnum)),
+              S_OK);
+    var.punkVal->Release();
+    VARIANT ids[4];
+    ULONG nFetched = 0;
+    EXPECT_EQ(pEnum->Next(4, ids, &nFetched), S_FALSE);
+    ASSERT_EQ(nFetched, 3u);
+    EXPECT_EQ(ids[0].lVal, 2);
+    EXPECT_EQ(ids[1].lVal, 4);
+    EXPECT_EQ(ids[2].lVal, 5);
+    pEnum->Release();
+    ::SetFocus(nullptr);
+    Pump();
+    EXPECT_EQ(acc->get_accFocus(&var), S_FALSE);
+    EXPECT_EQ(var.vt, VT_EMPTY);
+}
+
+TEST_F(AccessibilityTest, NavigationWalksTheItemsAndStopsAtTheEnds) {
+    Fill(3);
+    struct Case {
+        LONG nFrom;
+        long navDir;
+        LONG nTo;  // 0: nothing there
+    };
+    const Case cases[] = {
+        {CHILDID_SELF, NAVDIR_FIRSTCHILD, 1}, {CHILDID_SELF, NAVDIR_LASTCHILD, 3},
+        {1, NAVDIR_NEXT, 2},                  {2, NAVDIR_DOWN, 3},
+        {3, NAVDIR_NEXT, 0},                  {3, NAVDIR_PREVIOUS, 2},
+        {2, NAVDIR_UP, 1},                    {1, NAVDIR_PREVIOUS, 0},
+        {2, NAVDIR_FIRSTCHILD, 0},            {2, NAVDIR_LEFT, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nFrom) + " dir " + std::to_string(c.navDir));
+        VARIANT var;
+        const HRESULT hr = acc->accNavigate(c.navDir, Child(c.nFrom), &var);
+        if (c.nTo == 0) {
+            EXPECT_EQ(hr, S_FALSE);
+            EXPECT_EQ(var.vt, VT_EMPTY);
+        } else {
+            ASSERT_EQ(hr, S_OK);
+            EXPECT_EQ(var.vt, VT_I4);
+            EXPECT_EQ(var.lVal, c.nTo);
+        }
+    }
+    control.RemoveAll();
+    VARIANT var;
+    EXPECT_EQ(acc->accNavigate(NAVDIR_FIRSTCHILD, Child(CHILDID_SELF), &var), S_FALSE);
+}
+
+TEST_F(AccessibilityTest, EditsAndScrollingAreHeard) {
+    Fill(30);
+    control.InsertItem(0, "New");
+    control.RemoveItem(3);
+    control.SetTopIndex(4);
+    Pump();
+    EXPECT_EQ(g_heard, (Lines{"reorder 0", "reorder 0", "scrollingend 5"}));
+}
+
+TEST_F(AccessibilityTest, MembersThroughIDispatchAsScriptsCallThem) {
+    Fill(3);
+    UINT nCount = 0;
+    ASSERT_EQ(acc->GetTypeInfoCount(&nCount), S_OK);
+    ASSERT_EQ(nCount, 1u);
+    OLECHAR szName[] = L"accName";
+    LPOLESTR pszName = szName;
+    DISPID dispid = 0;
+    ASSERT_EQ(acc->GetIDsOfNames(IID_NULL, &pszName, 1, 0, &dispid), S_OK);
+    EXPECT_EQ(dispid, DISPID_ACC_NAME);
+    VARIANT arg = Child(2);
+    DISPPARAMS params{&arg, nullptr, 1, 0};
+    VARIANT result;
+    ::VariantInit(&result);
+    ASSERT_EQ(acc->Invoke(DISPID_ACC_NAME, IID_NULL, 0, DISPATCH_PROPERTYGET, &params, &result,
+                          nullptr, nullptr),
+              S_OK);
+    ASSERT_EQ(result.vt, VT_BSTR);
+    EXPECT_EQ(Narrow(result.bstrVal), "Item 1");
+    ::VariantClear(&result);
+}
+
+TEST_F(AccessibilityTest, AClientKeepingTheObjectHearsItIsDisconnected) {
+    Fill(3);
+    acc->AddRef();
+    IAccessible* pKept = acc;
+    server.reset();
+    long nCount = 0;
+    EXPECT_EQ(pKept->get_accChildCount(&nCount), RPC_E_DISCONNECTED);
+    VARIANT var;
+    EXPECT_EQ(pKept->get_accRole(Child(1), &var), RPC_E_DISCONNECTED);
+    EXPECT_EQ(pKept->accDoDefaultAction(Child(1)), RPC_E_DISCONNECTED);
+    pKept->Release();
+    control.AddItem("after");  // no listener left to tell
+    Pump();
+    EXPECT_TRUE(g_heard.empty());
 }
 
 }  // namespace qv
