@@ -43,8 +43,8 @@ const char* EventName(DWORD dwEvent) {
     }
 }
 
-void CALLBACK HearEvent(HWINEVENTHOOK, DWORD dwEvent, HWND hWnd, LONG idObject, LONG idChild,
-                        DWORD, DWORD) {
+void CALLBACK HearEvent(HWINEVENTHOOK, DWORD dwEvent, HWND hWnd, LONG idObject, LONG idChild, DWORD,
+                        DWORD) {
     const char* pszName = EventName(dwEvent);
     if (hWnd != g_hListened || idObject != OBJID_CLIENT || !pszName) return;
     g_heard.push_back(std::string(pszName) + " " + std::to_string(idChild));
@@ -178,8 +178,10 @@ TEST_F(AccessibilityTest, TheListAndItsItemsAsAReaderWalksThem) {
     const LONG kItem = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
     const LONG kOut = kItem | STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_INVISIBLE;
     const Case cases[] = {
-        {1, "Item 0", "1 of 30", kItem},  {5, "Item 4", "5 of 30", kItem},
-        {11, "Item 10", "11 of 30", kOut}, {30, "Item 29", "30 of 30", kOut},
+        {1, "Item 0", "1 of 30", kItem},
+        {5, "Item 4", "5 of 30", kItem},
+        {11, "Item 10", "11 of 30", kOut},
+        {30, "Item 29", "30 of 30", kOut},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nId);
@@ -226,27 +228,49 @@ struct EventCase {
 TEST_F(AccessibilityTest, EventsInOrderInEachSelectionModeAndInCheckStyle) {
     using enum Step::Kind;
     const EventCase cases[] = {
-        {"single: click, click", lsNormal, msSingle, 0, {{ClickRow, 1}, {ClickRow, 3}},
+        {"single: click, click",
+         lsNormal,
+         msSingle,
+         0,
+         {{ClickRow, 1}, {ClickRow, 3}},
          {"focus 2", "selection 2", "focus 4", "selectionremove 2", "selection 4"}},
-        {"single: a key moves the selection up", lsNormal, msSingle, 0,
+        {"single: a key moves the selection up",
+         lsNormal,
+         msSingle,
+         0,
          {{ClickRow, 3}, {Key, VK_UP}},
          {"focus 4", "selection 4", "focus 3", "selection 3", "selectionremove 4"}},
-        {"multi: clicks toggle", lsNormal, msMulti, 0,
+        {"multi: clicks toggle",
+         lsNormal,
+         msMulti,
+         0,
          {{ClickRow, 1}, {ClickRow, 3}, {ClickRow, 1}},
          {"focus 2", "selectionadd 2", "focus 4", "selectionadd 4", "focus 2",
           "selectionremove 2"}},
-        {"extended: a Shift range, then a shorter one", lsNormal, msExtend, 0,
+        {"extended: a Shift range, then a shorter one",
+         lsNormal,
+         msExtend,
+         0,
          {{ClickRow, 1}, {ClickRow, 3, MK_SHIFT}, {ClickRow, 2, MK_SHIFT}},
          {"focus 2", "selectionadd 2", "focus 4", "selectionadd 3", "selectionadd 4", "focus 3",
           "selectionremove 4"}},
-        {"extended: Ctrl adds, a plain click leaves one", lsNormal, msExtend, 0,
+        {"extended: Ctrl adds, a plain click leaves one",
+         lsNormal,
+         msExtend,
+         0,
          {{ClickRow, 1}, {ClickRow, 4, MK_CONTROL}, {ClickRow, 2}},
-         {"focus 2", "selectionadd 2", "focus 5", "selectionadd 5", "focus 3",
-          "selectionremove 2", "selectionadd 3", "selectionremove 5"}},
-        {"check: Space toggles, a click moves only", lsCheck, msSingle, 0,
+         {"focus 2", "selectionadd 2", "focus 5", "selectionadd 5", "focus 3", "selectionremove 2",
+          "selectionadd 3", "selectionremove 5"}},
+        {"check: Space toggles, a click moves only",
+         lsCheck,
+         msSingle,
+         0,
          {{Key, VK_SPACE}, {ClickRow, 2}, {Key, VK_SPACE}, {Key, VK_SPACE}},
          {"focus 1", "statechange 1", "focus 3", "statechange 3", "statechange 3"}},
-        {"check with a cap of 2: the oldest gives way after the new check", lsCheck, msSingle, 2,
+        {"check with a cap of 2: the oldest gives way after the new check",
+         lsCheck,
+         msSingle,
+         2,
          {{DefaultAction, 1}, {DefaultAction, 2}, {DefaultAction, 3}, {DefaultAction, 5}},
          {"focus 1", "statechange 1", "focus 2", "statechange 2", "focus 3", "statechange 3",
           "statechange 1", "focus 5", "statechange 5", "statechange 2"}},
@@ -283,8 +307,8 @@ struct StateCase {
     Long nMultiSelect;
     Long nMaxCheck;
     std::vector<Step> steps;
-    LONG nListStates;               // the selection kinds of the list
-    std::vector<LONG> itemStates;   // items 1.. : selected, focused and checked only
+    LONG nListStates;              // the selection kinds of the list
+    std::vector<LONG> itemStates;  // items 1.. : selected, focused and checked only
 };
 
 TEST_F(AccessibilityTest, StatesAfterClicksKeysAndDefaultActions) {
@@ -293,19 +317,48 @@ TEST_F(AccessibilityTest, StatesAfterClicksKeysAndDefaultActions) {
                kChk = STATE_SYSTEM_CHECKED;
     const LONG kMulti = STATE_SYSTEM_MULTISELECTABLE, kExt = STATE_SYSTEM_EXTSELECTABLE;
     const StateCase cases[] = {
-        {"single: a key moves selection and focus", lsNormal, msSingle, 0,
-         {{ClickRow, 0}, {Key, VK_DOWN}}, 0, {0, kSel | kFoc, 0, 0}},
-        {"multi: a key moves the focus only", lsNormal, msMulti, 0,
-         {{ClickRow, 0}, {ClickRow, 2}, {Key, VK_DOWN}}, kMulti, {kSel, 0, kSel, kFoc}},
-        {"extended: Shift+Down extends from the anchor", lsNormal, msExtend, 0,
-         {{ClickRow, 1}, {ClickRow, 3, MK_SHIFT}}, kMulti | kExt, {0, kSel, kSel, kSel | kFoc}},
-        {"check: marks are states, never a selection", lsCheck, msExtend, 0,
-         {{DefaultAction, 1}, {DefaultAction, 3}}, 0, {kChk, 0, kChk | kFoc, 0}},
-        {"check with a cap of 2: the oldest mark gave way", lsCheck, msSingle, 2,
-         {{DefaultAction, 1}, {DefaultAction, 2}, {DefaultAction, 4}}, 0,
+        {"single: a key moves selection and focus",
+         lsNormal,
+         msSingle,
+         0,
+         {{ClickRow, 0}, {Key, VK_DOWN}},
+         0,
+         {0, kSel | kFoc, 0, 0}},
+        {"multi: a key moves the focus only",
+         lsNormal,
+         msMulti,
+         0,
+         {{ClickRow, 0}, {ClickRow, 2}, {Key, VK_DOWN}},
+         kMulti,
+         {kSel, 0, kSel, kFoc}},
+        {"extended: Shift+Down extends from the anchor",
+         lsNormal,
+         msExtend,
+         0,
+         {{ClickRow, 1}, {ClickRow, 3, MK_SHIFT}},
+         kMulti | kExt,
+         {0, kSel, kSel, kSel | kFoc}},
+        {"check: marks are states, never a selection",
+         lsCheck,
+         msExtend,
+         0,
+         {{DefaultAction, 1}, {DefaultAction, 3}},
+         0,
+         {kChk, 0, kChk | kFoc, 0}},
+        {"check with a cap of 2: the oldest mark gave way",
+         lsCheck,
+         msSingle,
+         2,
+         {{DefaultAction, 1}, {DefaultAction, 2}, {DefaultAction, 4}},
+         0,
          {0, kChk, 0, kChk | kFoc}},
-        {"check: a second default action unchecks", lsCheck, msSingle, 0,
-         {{DefaultAction, 2}, {DefaultAction, 2}}, 0, {0, kFoc, 0, 0}},
+        {"check: a second default action unchecks",
+         lsCheck,
+         msSingle,
+         0,
+         {{DefaultAction, 2}, {DefaultAction, 2}},
+         0,
+         {0, kFoc, 0, 0}},
     };
     const LONG kMask = kSel | kFoc | kChk;
     for (const StateCase& c : cases) {
@@ -454,11 +507,16 @@ TEST_F(AccessibilityTest, NavigationWalksTheItemsAndStopsAtTheEnds) {
         LONG nTo;  // 0: nothing there
     };
     const Case cases[] = {
-        {CHILDID_SELF, NAVDIR_FIRSTCHILD, 1}, {CHILDID_SELF, NAVDIR_LASTCHILD, 3},
-        {1, NAVDIR_NEXT, 2},                  {2, NAVDIR_DOWN, 3},
-        {3, NAVDIR_NEXT, 0},                  {3, NAVDIR_PREVIOUS, 2},
-        {2, NAVDIR_UP, 1},                    {1, NAVDIR_PREVIOUS, 0},
-        {2, NAVDIR_FIRSTCHILD, 0},            {2, NAVDIR_LEFT, 0},
+        {CHILDID_SELF, NAVDIR_FIRSTCHILD, 1},
+        {CHILDID_SELF, NAVDIR_LASTCHILD, 3},
+        {1, NAVDIR_NEXT, 2},
+        {2, NAVDIR_DOWN, 3},
+        {3, NAVDIR_NEXT, 0},
+        {3, NAVDIR_PREVIOUS, 2},
+        {2, NAVDIR_UP, 1},
+        {1, NAVDIR_PREVIOUS, 0},
+        {2, NAVDIR_FIRSTCHILD, 0},
+        {2, NAVDIR_LEFT, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.nFrom) + " dir " + std::to_string(c.navDir));

@@ -119,15 +119,16 @@ STDMETHODIMP ListAccessible::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFla
                                     EXCEPINFO* pExcepInfo, UINT* puArgErr) {
     ITypeInfo* pInfo = AccessibleTypeInfo();
     if (!pInfo) return E_NOTIMPL;
-    return ::DispInvoke(static_cast<IAccessible*>(this), pInfo, dispIdMember, wFlags,
-                        pDispParams, pVarResult, pExcepInfo, puArgErr);
+    return ::DispInvoke(static_cast<IAccessible*>(this), pInfo, dispIdMember, wFlags, pDispParams,
+                        pVarResult, pExcepInfo, puArgErr);
 }
 
 HRESULT ListAccessible::ItemOf(const VARIANT& varChild, Long& nIndex) const {
     if (!m_pHost) return RPC_E_DISCONNECTED;
     VARIANT varId;
     ::VariantInit(&varId);
-    if (FAILED(::VariantChangeType(&varId, const_cast<VARIANT*>(&varChild), 0, VT_I4))) return E_INVALIDARG;
+    if (FAILED(::VariantChangeType(&varId, const_cast<VARIANT*>(&varChild), 0, VT_I4)))
+        return E_INVALIDARG;
     const LONG nId = varId.lVal;
     if (nId == CHILDID_SELF) {
         nIndex = -1;
@@ -233,8 +234,7 @@ STDMETHODIMP ListAccessible::get_accHelp(VARIANT varChild, BSTR* pszHelp) {
     return FAILED(hr) ? hr : DISP_E_MEMBERNOTFOUND;
 }
 
-STDMETHODIMP ListAccessible::get_accHelpTopic(BSTR* pszHelpFile, VARIANT varChild,
-                                              long* pidTopic) {
+STDMETHODIMP ListAccessible::get_accHelpTopic(BSTR* pszHelpFile, VARIANT varChild, long* pidTopic) {
     if (!pszHelpFile || !pidTopic) return E_POINTER;
     *pszHelpFile = nullptr;
     *pidTopic = 0;
@@ -243,8 +243,7 @@ STDMETHODIMP ListAccessible::get_accHelpTopic(BSTR* pszHelpFile, VARIANT varChil
     return FAILED(hr) ? hr : DISP_E_MEMBERNOTFOUND;
 }
 
-STDMETHODIMP ListAccessible::get_accKeyboardShortcut(VARIANT varChild,
-                                                     BSTR* pszKeyboardShortcut) {
+STDMETHODIMP ListAccessible::get_accKeyboardShortcut(VARIANT varChild, BSTR* pszKeyboardShortcut) {
     if (!pszKeyboardShortcut) return E_POINTER;
     *pszKeyboardShortcut = nullptr;
     Long nIndex = -1;

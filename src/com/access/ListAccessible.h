@@ -4,8 +4,8 @@
 
 #include "access/AccessModel.h"
 
-#include <windows.h>
 #include <oleacc.h>
+#include <windows.h>
 
 namespace qv::com {
 

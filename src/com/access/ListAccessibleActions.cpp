@@ -78,8 +78,8 @@ STDMETHODIMP ListAccessible::accSelect(long, VARIANT varChild) {
     return FAILED(hr) ? hr : DISP_E_MEMBERNOTFOUND;
 }
 
-STDMETHODIMP ListAccessible::accLocation(long* pxLeft, long* pyTop, long* pcxWidth,
-                                         long* pcyHeight, VARIANT varChild) {
+STDMETHODIMP ListAccessible::accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
+                                         VARIANT varChild) {
     if (!pxLeft || !pyTop || !pcxWidth || !pcyHeight) return E_POINTER;
     Long nIndex = -1;
     const HRESULT hr = ItemOf(varChild, nIndex);
