@@ -11,6 +11,7 @@
 #include "platform/windows/host/Form.h"
 
 #include "com/access/AccessServer.h"
+#include "com/access/WinEventQueue.h"
 #include "platform/windows/SystemApi.h"
 
 #include <oleacc.h>
@@ -34,6 +35,8 @@ const char* EventName(DWORD dwEvent) {
             return "selectionremove";
         case EVENT_OBJECT_STATECHANGE:
             return "statechange";
+        case EVENT_OBJECT_SELECTIONWITHIN:
+            return "selectionwithin";
         case EVENT_OBJECT_REORDER:
             return "reorder";
         case EVENT_SYSTEM_SCROLLINGEND:
@@ -120,7 +123,8 @@ class AccessibilityTest : public ::testing::Test {
         Pump();
     }
     void ClickRow(int nRow, WPARAM wKeys = 0) {
-        const LPARAM lPoint = MAKELPARAM(30, nRow * RowHeight() + 2);
+        if (nRowHeight == 0) nRowHeight = RowHeight();
+        const LPARAM lPoint = MAKELPARAM(30, nRow * nRowHeight + 2);
         Send(WM_LBUTTONDOWN, MK_LBUTTON | wKeys, lPoint);
         Send(WM_LBUTTONUP, wKeys, lPoint);
     }
@@ -131,9 +135,9 @@ class AccessibilityTest : public ::testing::Test {
         return static_cast<int>(nHeight);
     }
 
-    LONG Role(LONG nId) {
+    LONG Role(LONG nId, IAccessible* pAcc = nullptr) {
         VARIANT var;
-        EXPECT_EQ(acc->get_accRole(Child(nId), &var), S_OK);
+        EXPECT_EQ((pAcc ? pAcc : acc)->get_accRole(Child(nId), &var), S_OK);
         return var.lVal;
     }
     LONG State(LONG nId) {
@@ -156,6 +160,7 @@ class AccessibilityTest : public ::testing::Test {
     std::unique_ptr<com::AccessServer> server;
     IAccessible* acc = nullptr;
     HWINEVENTHOOK hHook = nullptr;
+    int nRowHeight = 0;
 };
 
 }  // namespace
@@ -539,10 +544,148 @@ TEST_F(AccessibilityTest, NavigationWalksTheItemsAndStopsAtTheEnds) {
 TEST_F(AccessibilityTest, EditsAndScrollingAreHeard) {
     Fill(30);
     control.InsertItem(0, "New");
+    Pump();
     control.RemoveItem(3);
     control.SetTopIndex(4);
     Pump();
     EXPECT_EQ(g_heard, (Lines{"reorder 0", "reorder 0", "scrollingend 5"}));
+}
+
+// Filling a list and selecting all of it are each one change for a listener, heard once
+// the change is over. (Under Wine every item added costs a few system calls of the
+// backend, hence not the longest list here.)
+TEST_F(AccessibilityTest, FloodsAreHeardAsOneChange) {
+    control.SetMultiSelect(msExtend);
+    Fill(1);
+    ClickRow(0);
+    g_heard.clear();
+    for (Long i = 1; i < 300; ++i) control.AddItem("Item");
+    EXPECT_TRUE(g_heard.empty());  // nothing during the change
+    Pump();
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    Key('A');
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    EXPECT_EQ(control.SelCount(), 300);
+    ClickRow(1);
+    EXPECT_EQ(g_heard, (Lines{"reorder 0", "selectionwithin 0", "focus 2", "selectionwithin 0"}));
+}
+
+int g_nLaterSubclassMessages = 0;
+WNDPROC g_pBeforeLaterSubclass = nullptr;
+
+LRESULT CALLBACK LaterSubclass(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    ++g_nLaterSubclassMessages;
+    return ::CallWindowProcA(g_pBeforeLaterSubclass, hWnd, uMsg, wParam, lParam);
+}
+
+// A subclass made after ours must keep its messages when our server goes, and a new
+// server on the same window must answer again without looping through the old hook.
+TEST_F(AccessibilityTest, ASubclassAfterOursKeepsWorkingWhenTheServerGoes) {
+    Fill(3);
+    nRowHeight = RowHeight();
+    g_pBeforeLaterSubclass = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
+    acc->Release();
+    acc = nullptr;
+    server.reset();
+    g_nLaterSubclassMessages = 0;
+    ClickRow(1);
+    EXPECT_GT(g_nLaterSubclassMessages, 0);
+    EXPECT_EQ(control.ListIndex(), 1);
+    IAccessible* pProxy = nullptr;  // the system's own object for a window nobody serves
+    ASSERT_EQ(::AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                           reinterpret_cast<void**>(&pProxy)),
+              S_OK);
+    EXPECT_NE(Role(CHILDID_SELF, pProxy), ROLE_SYSTEM_LIST);
+    pProxy->Release();
+
+    server = com::ServeAccessibility(control, hWnd);
+    ASSERT_EQ(::AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                           reinterpret_cast<void**>(&acc)),
+              S_OK);
+    EXPECT_EQ(Role(CHILDID_SELF), ROLE_SYSTEM_LIST);
+    long nCount = 0;
+    EXPECT_EQ(acc->get_accChildCount(&nCount), S_OK);
+    EXPECT_EQ(nCount, 3);
+    server.reset();
+    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pBeforeLaterSubclass));
+}
+
+TEST_F(AccessibilityTest, AWindowDestroyedFirstLeavesADisconnectedObject) {
+    HWND hOther = ::CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50,
+                                  ::GetParent(hWnd), nullptr, nullptr, nullptr);
+    ASSERT_NE(hOther, nullptr);
+    g_hListened = hOther;
+    server = com::ServeAccessibility(control, hOther);
+    IAccessible* pOther = nullptr;
+    ASSERT_EQ(::AccessibleObjectFromWindow(hOther, static_cast<DWORD>(OBJID_CLIENT),
+                                           IID_IAccessible, reinterpret_cast<void**>(&pOther)),
+              S_OK);
+    control.AddItem("waiting");  // an event waits for the pump when the window goes
+    ::DestroyWindow(hOther);
+    Pump();
+    long nCount = 0;
+    EXPECT_EQ(pOther->get_accChildCount(&nCount), RPC_E_DISCONNECTED);
+    control.AddItem("after");
+    Pump();
+    server.reset();
+    pOther->Release();
+    EXPECT_TRUE(g_heard.empty());
+}
+
+TEST(WinEventQueueTest, RunsOfSelectionsAndReordersCollapse) {
+    using com::WinEventCall;
+    using com::WinEventQueue;
+    const WinEventCall kAdd{EVENT_OBJECT_SELECTIONADD, 3}, kRemove{EVENT_OBJECT_SELECTIONREMOVE, 4},
+        kFocus{EVENT_OBJECT_FOCUS, 3}, kReorder{EVENT_OBJECT_REORDER, CHILDID_SELF},
+        kWithin{EVENT_OBJECT_SELECTIONWITHIN, CHILDID_SELF};
+    const std::size_t kRun = WinEventQueue::kMostInARun;
+    struct Case {
+        const char* pszName;
+        std::vector<std::pair<WinEventCall, std::size_t>> added;  // event, times in a row
+        std::vector<WinEventCall> taken;
+    };
+    const Case cases[] = {
+        {"a short run stays", {{kAdd, 1}, {kRemove, 1}, {kFocus, 1}}, {kAdd, kRemove, kFocus}},
+        {"reorders in a row are one",
+         {{kReorder, 3}, {kFocus, 1}, {kReorder, 2}},
+         {kReorder, kFocus, kReorder}},
+        {"a run of exactly the limit stays",
+         {{kFocus, 1}, {kAdd, kRun}},
+         std::vector<WinEventCall>{kFocus}},
+        {"a longer run is one change within",
+         {{kFocus, 1}, {kAdd, kRun}, {kRemove, 5000}, {kFocus, 1}},
+         {kFocus, kWithin, kFocus}},
+        {"a focus splits runs",
+         {{kAdd, kRun}, {kFocus, 1}, {kRemove, kRun + 1}},
+         std::vector<WinEventCall>{}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        WinEventQueue queue;
+        std::vector<WinEventCall> expected = c.taken;
+        if (std::string(c.pszName) == "a run of exactly the limit stays")
+            expected.insert(expected.end(), kRun, kAdd);
+        if (std::string(c.pszName) == "a focus splits runs") {
+            expected.assign(kRun, kAdd);
+            expected.push_back(kFocus);
+            expected.push_back(kWithin);
+        }
+        bool bFirst = true;
+        for (const auto& [call, nTimes] : c.added) {
+            for (std::size_t i = 0; i < nTimes; ++i) {
+                EXPECT_EQ(queue.Add(call), bFirst);  // only the first asks for a delivery
+                bFirst = false;
+            }
+        }
+        EXPECT_EQ(queue.Take(), expected);
+        EXPECT_TRUE(queue.Take().empty());
+        EXPECT_TRUE(queue.Add(kFocus));
+    }
 }
 
 TEST_F(AccessibilityTest, MembersThroughIDispatchAsScriptsCallThem) {

@@ -5,27 +5,30 @@
 
 #include "com/access/AccessServer.h"
 
-#include <commctrl.h>
-
 #include "com/access/WinEventMap.h"
+#include "com/access/WindowHook.h"
 
 namespace qv::com {
 
 namespace {
 
-const UINT_PTR kSubclassId = 0x51564143;  // one subclass of ours per window
+// Posted to the window when events wait, so they go out once the change is over.
+UINT DeliverMessage() {
+    static const UINT uMsg = ::RegisterWindowMessageW(L"QV_ColorListBox.AccessEvents");
+    return uMsg;
+}
 
 }  // namespace
 
 AccessServer::AccessServer(ColorListBox& control, HWND hWnd)
     : m_control(control), m_hWnd(hWnd), m_view(control), m_model(m_view, m_view) {
-    ::SetWindowSubclass(m_hWnd, &AccessServer::SubclassProc, kSubclassId,
-                        reinterpret_cast<DWORD_PTR>(this));
+    HookWindow(m_hWnd, *this);
     m_control.SetAccessSink(this);
 }
 
 AccessServer::~AccessServer() {
     m_control.SetAccessSink(nullptr);
+    DeliverEvents();
     LetGoOfWindow();
     if (m_pAccessible) {
         m_pAccessible->Disconnect();
@@ -37,19 +40,26 @@ AccessServer::~AccessServer() {
 // disconnected instead of reading a list that no window shows.
 void AccessServer::LetGoOfWindow() {
     if (!m_hWnd) return;
-    ::RemoveWindowSubclass(m_hWnd, &AccessServer::SubclassProc, kSubclassId);
-    m_hWnd = nullptr;
-    if (m_pAccessible) m_pAccessible->Disconnect();
+    UnhookWindow(m_hWnd);
+    OnWindowGone();
 }
 
-LRESULT CALLBACK AccessServer::SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR, DWORD_PTR dwRefData) {
-    auto* pServer = reinterpret_cast<AccessServer*>(dwRefData);
+bool AccessServer::FilterMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult) {
     // The object id is a 32-bit value however wide the parameter is.
-    if (uMsg == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT))
-        return pServer->AnswerGetObject(wParam);
-    if (uMsg == WM_NCDESTROY) pServer->LetGoOfWindow();
-    return ::DefSubclassProc(hWnd, uMsg, wParam, lParam);
+    if (uMsg == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+        lResult = AnswerGetObject(wParam);
+        return true;
+    }
+    if (uMsg != DeliverMessage()) return false;
+    DeliverEvents();
+    lResult = 0;
+    return true;
+}
+
+void AccessServer::OnWindowGone() {
+    m_hWnd = nullptr;
+    m_events.Take();  // about a window that is gone
+    if (m_pAccessible) m_pAccessible->Disconnect();
 }
 
 LRESULT AccessServer::AnswerGetObject(WPARAM wParam) {
@@ -76,8 +86,19 @@ std::vector<Long> AccessServer::SelectedItems() const {
 
 void AccessServer::OnAccessNotice(const access::AccessNotice& notice) {
     if (!m_hWnd) return;
-    const std::optional<WinEventCall> call = WinEventFor(notice, m_view.List().eMode);
-    if (call) ::NotifyWinEvent(call->dwEvent, m_hWnd, OBJID_CLIENT, call->nChildId);
+    const access::SelectMode eMode = m_control.Model().MultiSelect() == msSingle
+                                         ? access::SelectMode::Single
+                                         : access::SelectMode::Multi;
+    const std::optional<WinEventCall> call = WinEventFor(notice, eMode);
+    if (!call) return;
+    if (m_events.Add(*call)) ::PostMessageW(m_hWnd, DeliverMessage(), 0, 0);
+    if (m_events.IsFull()) DeliverEvents();
+}
+
+void AccessServer::DeliverEvents() {
+    if (!m_hWnd) return;
+    for (const WinEventCall& call : m_events.Take())
+        ::NotifyWinEvent(call.dwEvent, m_hWnd, OBJID_CLIENT, call.nChildId);
 }
 
 std::unique_ptr<AccessServer> ServeAccessibility(ColorListBox& control, HWND hWnd) {

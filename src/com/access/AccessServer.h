@@ -13,6 +13,8 @@
 #include <windows.h>
 
 #include "com/access/ListAccessible.h"
+#include "com/access/WinEventQueue.h"
+#include "com/access/WindowHook.h"
 
 namespace qv {
 class ColorListBox;
@@ -22,11 +24,14 @@ namespace qv::com {
 
 // Serves one control's list to assistive technology while its window exists: answers the
 // window's WM_GETOBJECT for the client area with the list's IAccessible, and turns the
-// control's accessibility notices into the system's accessibility events. It subclasses
-// the window through the system's subclass chain, so other subclasses (the control's own
-// relay) keep working in any order. Destroy it before the control; it lets go of the
-// window by itself when the window is destroyed first.
-class AccessServer final : private IAccessibleListHost, private access::IAccessSink {
+// control's accessibility notices into the system's accessibility events, delivered once
+// the change that caused them is over (see WinEventQueue). It subclasses
+// the window (WindowHook), so other subclasses (the control's own relay) keep working in
+// any order. Destroy it before the control; it lets go of the window by itself when the
+// window is destroyed first.
+class AccessServer final : private IAccessibleListHost,
+                           private access::IAccessSink,
+                           private IWindowMessageFilter {
   public:
     AccessServer(ColorListBox& control, HWND hWnd);
     ~AccessServer();
@@ -38,10 +43,11 @@ class AccessServer final : private IAccessibleListHost, private access::IAccessS
     HWND Window() const override { return m_hWnd; }
 
   private:
-    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR uIdSubclass, DWORD_PTR dwRefData);
+    bool FilterMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult) override;
+    void OnWindowGone() override;
     LRESULT AnswerGetObject(WPARAM wParam);
     void LetGoOfWindow();
+    void DeliverEvents();
 
     access::AccessModel& Model() override { return m_model; }
     Long CurrentItem() const override;
@@ -53,6 +59,7 @@ class AccessServer final : private IAccessibleListHost, private access::IAccessS
     ColorListBoxAccess m_view;
     access::AccessModel m_model;
     ListAccessible* m_pAccessible = nullptr;  // made at the first request, one reference
+    WinEventQueue m_events;
 };
 
 // The one call a host makes once the control's window exists (the COM object when it
