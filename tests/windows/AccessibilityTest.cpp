@@ -637,6 +637,15 @@ TEST_F(AccessibilityTest, AWindowDestroyedFirstLeavesADisconnectedObject) {
     EXPECT_TRUE(g_heard.empty());
 }
 
+// Runs of the same event as (event, times in a row), spelled out.
+using EventRuns = std::vector<std::pair<com::WinEventCall, std::size_t>>;
+
+std::vector<com::WinEventCall> SpellOut(const EventRuns& runs) {
+    std::vector<com::WinEventCall> calls;
+    for (const auto& [call, nTimes] : runs) calls.insert(calls.end(), nTimes, call);
+    return calls;
+}
+
 TEST(WinEventQueueTest, RunsOfSelectionsAndReordersCollapse) {
     using com::WinEventCall;
     using com::WinEventQueue;
@@ -646,43 +655,35 @@ TEST(WinEventQueueTest, RunsOfSelectionsAndReordersCollapse) {
     const std::size_t kRun = WinEventQueue::kMostInARun;
     struct Case {
         const char* pszName;
-        std::vector<std::pair<WinEventCall, std::size_t>> added;  // event, times in a row
-        std::vector<WinEventCall> taken;
+        EventRuns added;
+        EventRuns taken;
     };
     const Case cases[] = {
-        {"a short run stays", {{kAdd, 1}, {kRemove, 1}, {kFocus, 1}}, {kAdd, kRemove, kFocus}},
+        {"a short run stays",
+         {{kAdd, 1}, {kRemove, 1}, {kFocus, 1}},
+         {{kAdd, 1}, {kRemove, 1}, {kFocus, 1}}},
         {"reorders in a row are one",
          {{kReorder, 3}, {kFocus, 1}, {kReorder, 2}},
-         {kReorder, kFocus, kReorder}},
+         {{kReorder, 1}, {kFocus, 1}, {kReorder, 1}}},
         {"a run of exactly the limit stays",
          {{kFocus, 1}, {kAdd, kRun}},
-         std::vector<WinEventCall>{kFocus}},
+         {{kFocus, 1}, {kAdd, kRun}}},
         {"a longer run is one change within",
          {{kFocus, 1}, {kAdd, kRun}, {kRemove, 5000}, {kFocus, 1}},
-         {kFocus, kWithin, kFocus}},
+         {{kFocus, 1}, {kWithin, 1}, {kFocus, 1}}},
         {"a focus splits runs",
          {{kAdd, kRun}, {kFocus, 1}, {kRemove, kRun + 1}},
-         std::vector<WinEventCall>{}},
+         {{kAdd, kRun}, {kFocus, 1}, {kWithin, 1}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszName);
         WinEventQueue queue;
-        std::vector<WinEventCall> expected = c.taken;
-        if (std::string(c.pszName) == "a run of exactly the limit stays")
-            expected.insert(expected.end(), kRun, kAdd);
-        if (std::string(c.pszName) == "a focus splits runs") {
-            expected.assign(kRun, kAdd);
-            expected.push_back(kFocus);
-            expected.push_back(kWithin);
-        }
         bool bFirst = true;
-        for (const auto& [call, nTimes] : c.added) {
-            for (std::size_t i = 0; i < nTimes; ++i) {
-                EXPECT_EQ(queue.Add(call), bFirst);  // only the first asks for a delivery
-                bFirst = false;
-            }
+        for (const WinEventCall& call : SpellOut(c.added)) {
+            EXPECT_EQ(queue.Add(call), bFirst);  // only the first asks for a delivery
+            bFirst = false;
         }
-        EXPECT_EQ(queue.Take(), expected);
+        EXPECT_EQ(queue.Take(), SpellOut(c.taken));
         EXPECT_TRUE(queue.Take().empty());
         EXPECT_TRUE(queue.Add(kFocus));
     }
