@@ -153,6 +153,27 @@ class AccessibilityTest : public ::testing::Test {
         return sText;
     }
 
+    // The child ids get_accSelection names, in its order.
+    std::vector<LONG> SelectedIds() {
+        VARIANT var;
+        acc->get_accSelection(&var);
+        if (var.vt == VT_I4) return {var.lVal};
+        std::vector<LONG> ids;
+        if (var.vt != VT_UNKNOWN) return ids;
+        IEnumVARIANT* pEnum = nullptr;
+        var.punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&pEnum));
+        var.punkVal->Release();
+        VARIANT item;
+        while (pEnum && pEnum->Next(1, &item, nullptr) == S_OK) ids.push_back(item.lVal);
+        if (pEnum) pEnum->Release();
+        return ids;
+    }
+    LONG FocusId() {
+        VARIANT var;
+        acc->get_accFocus(&var);
+        return var.vt == VT_I4 ? var.lVal : -1;
+    }
+
     windows::Form form{320, 240};
     windows::ControlSite site{form, 10, 10, 200, 154};
     ColorListBox control{site};
@@ -635,6 +656,106 @@ TEST_F(AccessibilityTest, AWindowDestroyedFirstLeavesADisconnectedObject) {
     server.reset();
     pOther->Release();
     EXPECT_TRUE(g_heard.empty());
+}
+
+TEST_F(AccessibilityTest, AReaderSetsFocusAndSelection) {
+    using enum Step::Kind;
+    struct Case {
+        const char* pszName;
+        Long nStyle;
+        Long nMultiSelect;
+        std::vector<Step> before;
+        LONG nId;
+        long nFlags;
+        HRESULT hr;
+        std::vector<LONG> selected;
+        LONG nFocus;
+    };
+    const long kFocus = SELFLAG_TAKEFOCUS, kTake = SELFLAG_TAKESELECTION,
+               kAdd = SELFLAG_ADDSELECTION, kRemove = SELFLAG_REMOVESELECTION;
+    const Case cases[] = {
+        {"single: focus and selection", lsNormal, msSingle, {}, 3, kFocus | kTake, S_OK, {3}, 3},
+        {"single: one selected at most",
+         lsNormal,
+         msSingle,
+         {{ClickRow, 0}},
+         4,
+         kAdd,
+         S_OK,
+         {4},
+         1},
+        {"multi: take leaves one",
+         lsNormal,
+         msMulti,
+         {{ClickRow, 0}, {ClickRow, 2}},
+         5,
+         kTake,
+         S_OK,
+         {5},
+         3},
+        {"multi: add keeps the others",
+         lsNormal,
+         msMulti,
+         {{ClickRow, 0}},
+         4,
+         kAdd,
+         S_OK,
+         {1, 4},
+         1},
+        {"multi: focus alone selects nothing",
+         lsNormal,
+         msMulti,
+         {{ClickRow, 0}},
+         5,
+         kFocus,
+         S_OK,
+         {1},
+         5},
+        {"extended: remove one of a range",
+         lsNormal,
+         msExtend,
+         {{ClickRow, 0}, {ClickRow, 2, MK_SHIFT}},
+         2,
+         kRemove,
+         S_OK,
+         {1, 3},
+         3},
+        {"add and remove at once", lsNormal, msMulti, {}, 2, kAdd | kRemove, E_INVALIDARG, {}, 0},
+        {"take with add", lsNormal, msMulti, {}, 2, kTake | kAdd, E_INVALIDARG, {}, 0},
+        {"the list itself", lsNormal, msMulti, {}, CHILDID_SELF, kTake, E_INVALIDARG, {}, 0},
+        {"extending is not offered",
+         lsNormal,
+         msExtend,
+         {},
+         2,
+         SELFLAG_EXTENDSELECTION,
+         DISP_E_MEMBERNOTFOUND,
+         {},
+         0},
+        {"check: marks are not a selection",
+         lsCheck,
+         msSingle,
+         {},
+         2,
+         kAdd,
+         DISP_E_MEMBERNOTFOUND,
+         {},
+         0},
+        {"check: focus moves", lsCheck, msSingle, {}, 4, kFocus, S_OK, {}, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        control.RemoveAll();
+        control.SetStyle(c.nStyle);
+        control.SetMultiSelect(c.nMultiSelect);
+        Fill(6);
+        for (const Step& step : c.before) Perform(*this, step);
+        EXPECT_EQ(acc->accSelect(c.nFlags, Child(c.nId)), c.hr);
+        Pump();
+        if (FAILED(c.hr)) continue;
+        EXPECT_EQ(SelectedIds(), c.selected);
+        EXPECT_EQ(FocusId(), c.nFocus);
+    }
 }
 
 // Runs of the same event as (event, times in a row), spelled out.

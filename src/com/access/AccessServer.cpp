@@ -2,6 +2,7 @@
 // and the system's accessibility events.
 // The control's headers come before the system's (see AccessServer.h).
 #include "control/ColorListBox.h"
+#include "platform/HostError.h"
 
 #include "com/access/AccessServer.h"
 
@@ -82,6 +83,28 @@ std::vector<Long> AccessServer::SelectedItems() const {
     for (Long i = 0; i < model.ListCount() && aSelected.size() < nSelected; ++i)
         if (model.Item(i).bSelected.IsTrue()) aSelected.push_back(i);
     return aSelected;
+}
+
+// In single selection the current item set by the focus is also the selected one, as for
+// the host's code setting ListIndex.
+bool AccessServer::SelectItem(Long nIndex, long nFlags) {
+    if (!m_control.Enabled().IsTrue()) return false;
+    try {
+        if (nFlags & SELFLAG_TAKEFOCUS) {
+            if (::GetFocus() != m_hWnd) ::SetFocus(m_hWnd);
+            if (m_control.Model().ListIndex() != nIndex) m_control.SetListIndex(nIndex);
+        }
+        if (nFlags & SELFLAG_TAKESELECTION) {
+            for (Long nWas : SelectedItems())
+                if (nWas != nIndex) m_control.SetSelectedItem(nWas, VbFalse);
+        }
+        if (nFlags & (SELFLAG_TAKESELECTION | SELFLAG_ADDSELECTION))
+            m_control.SetSelectedItem(nIndex, VbTrue);
+        if (nFlags & SELFLAG_REMOVESELECTION) m_control.SetSelectedItem(nIndex, VbFalse);
+    } catch (const HostError&) {
+        return false;
+    }
+    return true;
 }
 
 void AccessServer::OnAccessNotice(const access::AccessNotice& notice) {

@@ -52,6 +52,7 @@ class AccessServer final : private IAccessibleListHost,
     access::AccessModel& Model() override { return m_model; }
     Long CurrentItem() const override;
     std::vector<Long> SelectedItems() const override;
+    bool SelectItem(Long nIndex, long nFlags) override;
     void OnAccessNotice(const access::AccessNotice& notice) override;
 
     ColorListBox& m_control;

@@ -19,6 +19,9 @@ class IAccessibleListHost {
     virtual Long CurrentItem() const = 0;
     // The selected items in index order (none in check style, where the marks are states).
     virtual std::vector<Long> SelectedItems() const = 0;
+    // accSelect's flags on a valid item, as the host's code could do it; false when the
+    // list refuses (it is disabled, or in design mode).
+    virtual bool SelectItem(Long nIndex, long nFlags) = 0;
 
   protected:
     ~IAccessibleListHost() = default;

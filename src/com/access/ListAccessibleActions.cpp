@@ -70,12 +70,24 @@ STDMETHODIMP ListAccessible::get_accSelection(VARIANT* pvarChildren) {
     return S_OK;
 }
 
-// Selecting through accessibility is not offered: a client acts on an item through its
-// default action, which goes the way of a click.
-STDMETHODIMP ListAccessible::accSelect(long, VARIANT varChild) {
+// Focus and selection as a reader sets them. Extending the selection from the anchor is
+// not offered; in check style the marks are states, changed by the default action.
+STDMETHODIMP ListAccessible::accSelect(long flagsSelect, VARIANT varChild) {
     Long nIndex = -1;
     const HRESULT hr = ItemOf(varChild, nIndex);
-    return FAILED(hr) ? hr : DISP_E_MEMBERNOTFOUND;
+    if (FAILED(hr)) return hr;
+    const long nSelection = SELFLAG_TAKESELECTION | SELFLAG_ADDSELECTION | SELFLAG_REMOVESELECTION |
+                            SELFLAG_EXTENDSELECTION;
+    const long nAddRemove = SELFLAG_ADDSELECTION | SELFLAG_REMOVESELECTION;
+    if (nIndex < 0 || (flagsSelect & ~(nSelection | SELFLAG_TAKEFOCUS)) != 0 ||
+        (flagsSelect & nAddRemove) == nAddRemove ||
+        ((flagsSelect & SELFLAG_TAKESELECTION) &&
+         (flagsSelect & (nSelection & ~SELFLAG_TAKESELECTION))))
+        return E_INVALIDARG;
+    if (flagsSelect & SELFLAG_EXTENDSELECTION) return DISP_E_MEMBERNOTFOUND;
+    const bool bCheckStyle = m_pHost->Model().Item(nIndex)->eRole == access::Role::CheckBox;
+    if (bCheckStyle && (flagsSelect & nSelection)) return DISP_E_MEMBERNOTFOUND;
+    return m_pHost->SelectItem(nIndex, flagsSelect) ? S_OK : E_FAIL;
 }
 
 STDMETHODIMP ListAccessible::accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
