@@ -90,7 +90,7 @@ void Harness::Run(const NewCommand& command) {
                                                   command.nHeight, hosted->sink.get());
     hosted->site = &hosted->placed->Site();
     hosted->control = &hosted->placed->Control();
-    soft::ControlSite& site = *hosted->site;
+    site::ControlSiteCore& site = *hosted->site;
     m_controls.push_back(std::move(hosted));
     StartControl(site, command.sLoadFile);
     site.Show();
@@ -98,7 +98,7 @@ void Harness::Run(const NewCommand& command) {
 
 // A control whose start-up fails stays on the form with what it has. A bag file that
 // cannot be read stops the script.
-void Harness::StartControl(soft::ControlSite& site, const std::optional<std::string>& sLoadFile) {
+void Harness::StartControl(site::ControlSiteCore& site, const std::optional<std::string>& sLoadFile) {
     std::optional<soft::PropertyBagFile> bag;
     if (sLoadFile) {
         try {
@@ -198,22 +198,22 @@ void Harness::Run(const ScrollbarCommand& command) {
 }
 
 void Harness::Run(const HostCommand& command) {
-    const soft::ControlSite& site = *Control(command.sName).site;
+    const site::ControlSiteCore& site = *Control(command.sName).site;
     m_out << command.sName << ".host ScaleWidth=" << FormatValue(site.ScaleWidth(), DescribeObject)
           << " ScaleHeight=" << FormatValue(site.ScaleHeight(), DescribeObject)
           << " Height=" << FormatValue(site.Height(), DescribeObject)
           << " Appearance=" << site.Appearance() << " BorderStyle=" << site.BorderStyle() << "\n";
 }
 
-void Harness::OnPaintDelivered(soft::ControlSite& site) {
+void Harness::OnPaintDelivered(site::ControlSiteCore& site) {
     m_out << NameOf(site) << ".Paint\n";
 }
 
-void Harness::OnPropertyChanged(soft::ControlSite& site, std::string_view sName) {
+void Harness::OnPropertyChanged(site::ControlSiteCore& site, std::string_view sName) {
     m_out << NameOf(site) << ".PropertyChanged " << QuoteString(sName) << "\n";
 }
 
-void Harness::OnNotificationError(soft::ControlSite&, const HostError& error) {
+void Harness::OnNotificationError(site::ControlSiteCore&, const HostError& error) {
     PrintError(error);
 }
 
@@ -231,7 +231,7 @@ ColorListBox* Harness::FindControl(const std::string& sName) {
     return it == m_controls.end() ? nullptr : (*it)->control;
 }
 
-const std::string& Harness::NameOf(const soft::ControlSite& site) const {
+const std::string& Harness::NameOf(const site::ControlSiteCore& site) const {
     static const std::string sUnknown = "?";
     auto it =
         std::ranges::find_if(m_controls, [&](const auto& hosted) { return hosted->site == &site; });

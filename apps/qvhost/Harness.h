@@ -27,7 +27,7 @@ struct PageSession;
 
 // Hosts controls on a form and runs a scenario against them, writing the transcript of
 // everything the controls report.
-class Harness : public soft::IHostObserver {
+class Harness : public site::IHostObserver {
   public:
     // Files the script writes go to outDir; relative files it reads are looked up there
     // first, then in scriptDir.
@@ -45,16 +45,16 @@ class Harness : public soft::IHostObserver {
     soft::Form& HostForm() { return m_form; }
 
     // IHostObserver
-    void OnPaintDelivered(soft::ControlSite& site) override;
-    void OnPropertyChanged(soft::ControlSite& site, std::string_view sName) override;
-    void OnNotificationError(soft::ControlSite& site, const HostError& error) override;
+    void OnPaintDelivered(site::ControlSiteCore& site) override;
+    void OnPropertyChanged(site::ControlSiteCore& site, std::string_view sName) override;
+    void OnNotificationError(site::ControlSiteCore& site, const HostError& error) override;
 
   private:
     struct HostedControl {
         std::string sName;
         std::unique_ptr<DispatchEventSink> sink;
         std::unique_ptr<PlacedList> placed;
-        soft::ControlSite* site = nullptr;  // the placed list\'s
+        site::ControlSiteCore* site = nullptr;  // the placed list\'s
         ColorListBox* control = nullptr;
         std::unique_ptr<AccessHost> access;  // made when a script first asks
     };
@@ -90,12 +90,12 @@ class Harness : public soft::IHostObserver {
     HostedControl& Control(const std::string& sName);
     std::filesystem::path OutputFile(const std::string& sFile) const;
     std::filesystem::path InputFile(const std::string& sFile) const;
-    void StartControl(soft::ControlSite& site, const std::optional<std::string>& sLoadFile);
+    void StartControl(site::ControlSiteCore& site, const std::optional<std::string>& sLoadFile);
     [[noreturn]] void FailScript(const std::string& sMessage) const;
     void DestroyImageList(const std::string& sName);
     win32::POINT ScreenPoint(const std::string& sName, int nX, int nY);
     void FocusControl(const std::string& sName);
-    const std::string& NameOf(const soft::ControlSite& site) const;
+    const std::string& NameOf(const site::ControlSiteCore& site) const;
     Variant Resolve(const ScriptValue& value) const;
     std::string Format(const Variant& vValue) const;
     void PrintError(const HostError& error);
