@@ -37,8 +37,7 @@ class FormCore {
 
     // A site with a hidden control window at X,Y with the given outer size (as far as
     // the window system's limits allow), owned by the caller and to be gone before the form.
-    virtual std::unique_ptr<ControlSiteCore> PlaceSite(int nX, int nY, int nWidth,
-                                                       int nHeight) = 0;
+    virtual std::unique_ptr<ControlSiteCore> PlaceSite(int nX, int nY, int nWidth, int nHeight) = 0;
 
     // Delivers the pending messages (paints included) until the queue is empty.
     virtual void RunUntilIdle() = 0;
