@@ -1,9 +1,11 @@
 // What the system adds to the control window's messages before the site core turns them
 // into the control's notifications: focus and capture around presses and releases, the
 // modifier keys and buttons from the message and the keyboard state, and the paint.
-#include "platform/win32/Input.h"
-#include "platform/windows/SystemApi.h"
 #include "platform/windows/host/ControlSite.h"
+
+#include "platform/win32/Input.h"
+// After the contract headers (see SystemApi.h).
+#include "platform/windows/SystemApi.h"
 
 namespace qv::windows {
 
