@@ -16,6 +16,9 @@
 #include "qvhost/ScriptNames.h"
 #include "qvhost/ScriptParser.h"
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
 #include "platform/windows/SystemApi.h"
 #else
 #include "platform/soft/user/SystemSettings.h"
@@ -140,11 +143,19 @@ int RunDemo(const Options&) {
     return 1;
 }
 
+// The transcript is the same bytes as on other systems: no carriage returns added.
+void UseBinaryStandardStreams() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+}
+
 // Text converts with the code page the system gives the process.
 bool UseCodePage(unsigned nCodePage) {
     return nCodePage == ::GetACP();
 }
 #else
+void UseBinaryStandardStreams() {}
+
 constexpr const char* kDemoPicture = "demo-form.png";
 
 int RunDemoScenarios(const fs::path& outDir) {
@@ -190,6 +201,7 @@ bool UseCodePage(unsigned nCodePage) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    UseBinaryStandardStreams();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsage;

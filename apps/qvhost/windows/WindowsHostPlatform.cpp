@@ -1,8 +1,10 @@
 // The harness over the system's own windows. Mouse messages are posted to the window
-// under the point (or the one with the capture) and delivered at once; key messages are
+// under the point (or the one with the capture) and delivered when the harness lets the
+// message loop run, after the command, as our own window system does; key messages are
 // sent to the window with the focus, as posting them would have the message loop's
 // translation add characters of the desktop's keyboard layout. The modifier keys are
-// set in the thread's keyboard state, where the runtime reads them. Pixels are read from
+// set in the thread's keyboard state, where the runtime reads them, and the cursor is
+// moved to each point, where the system's mouse tracking looks for it. Pixels are read from
 // the window as the screen shows it, border and scroll bar included.
 #include <vector>
 
@@ -71,7 +73,6 @@ class WindowsHostPlatform : public IHostPlatform {
         ::PostMessageA(Real(hWnd), WM_MOUSEWHEEL,
                        MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(nDelta))),
                        PointParam(pt));
-        m_form.RunUntilIdle();
     }
     void Key(win32::UINT uMsg, int nCode, int nModifiers) override {
         SetModifiers(nModifiers);
@@ -148,6 +149,9 @@ class WindowsHostPlatform : public IHostPlatform {
     // the point, or nothing when the point is on the form itself.
     void PostMouse(win32::HWND hWnd, int nX, int nY, ::UINT uMsg) {
         ::POINT pt{nX, nY};
+        ::POINT ptScreen = pt;
+        ::ClientToScreen(Real(hWnd), &ptScreen);
+        MoveCursor(ptScreen);
         ::HWND hTarget = ::GetCapture();
         if (!hTarget) {
             ::POINT ptForm = pt;
@@ -159,7 +163,15 @@ class WindowsHostPlatform : public IHostPlatform {
         if (!hTarget) return;
         ::MapWindowPoints(Real(hWnd), hTarget, &pt, 1);
         ::PostMessageA(hTarget, uMsg, MouseKeys(), PointParam(pt));
-        m_form.RunUntilIdle();
+    }
+
+    // The system's hover and leave tracking follows the cursor, not the messages. The
+    // move the system makes of the cursor's jump is not the user's: it is dropped.
+    void MoveCursor(::POINT ptScreen) {
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        ::MSG msg;
+        while (::PeekMessageA(&msg, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
+        }
     }
 
     ::WPARAM MouseKeys() const {
