@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/site/ControlSiteCore.h"
+#include "platform/win32/Input.h"
 
 namespace qv::site {
 namespace {
@@ -128,6 +129,10 @@ struct MessageCase {
     std::vector<std::tuple<UINT, WPARAM, LPARAM>> messages;
     std::vector<std::string> expected;
 };
+
+void PrintTo(const MessageCase& c, std::ostream* pOut) {
+    *pOut << c.sName;
+}
 
 class ControlSiteCoreTest : public ::testing::TestWithParam<MessageCase> {
   protected:
