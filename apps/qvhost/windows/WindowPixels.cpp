@@ -58,6 +58,23 @@ WindowImage ReadWindowImage(win32::HWND hOurs) {
     return image;
 }
 
+WindowImage ClientPart(const WindowImage& image) {
+    WindowImage client = image;
+    client.nWidth = image.nClientWidth;
+    client.nHeight = image.nClientHeight;
+    client.nClientX = 0;
+    client.nClientY = 0;
+    client.pixels.clear();
+    if (image.pixels.empty()) return client;
+    for (int nY = 0; nY < client.nHeight; ++nY) {
+        const auto itRow = image.pixels.begin() +
+                           static_cast<std::ptrdiff_t>(image.nClientY + nY) * image.nWidth +
+                           image.nClientX;
+        client.pixels.insert(client.pixels.end(), itRow, itRow + client.nWidth);
+    }
+    return client;
+}
+
 win32::COLORREF ClientPixel(win32::HWND hWnd, int nX, int nY) {
     const WindowImage image = ReadWindowImage(hWnd);
     if (nX < 0 || nY < 0 || nX >= image.nClientWidth || nY >= image.nClientHeight)

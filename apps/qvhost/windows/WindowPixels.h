@@ -20,6 +20,8 @@ struct WindowImage {
 };
 
 WindowImage ReadWindowImage(win32::HWND hWnd);
+// The client area of the image alone.
+WindowImage ClientPart(const WindowImage& image);
 
 // The pixel at client coordinates as a COLORREF; CLR_INVALID outside the client area.
 win32::COLORREF ClientPixel(win32::HWND hWnd, int nX, int nY);

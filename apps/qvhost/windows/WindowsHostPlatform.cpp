@@ -13,6 +13,7 @@
 #include "platform/windows/host/MessageBoxes.h"
 #include "platform/windows/host/Pictures.h"
 #include "qvhost/HostPlatform.h"
+#include "qvhost/PngFile.h"
 #include "qvhost/windows/WindowPixels.h"
 // After the contract headers: the system's macros would replace the contract's names.
 #include "platform/windows/SystemApi.h"
@@ -99,8 +100,15 @@ class WindowsHostPlatform : public IHostPlatform {
         m_form.RunUntilIdle();
         return ClientPixel(hWnd, nX, nY);
     }
-    void WritePicture(win32::HWND, const std::filesystem::path&) override {
-        throw HostPlatformError(std::string("paint: ") + kNotAvailable);
+    // A control as the screen shows it, border and scroll bar included; the form as its
+    // client area with the controls on it.
+    void WritePicture(win32::HWND hWnd, const std::filesystem::path& path) override {
+        m_form.RunUntilIdle();
+        WindowImage image = ReadWindowImage(hWnd != win32::HWND{} ? hWnd : m_form.hWnd());
+        if (hWnd == win32::HWND{}) image = ClientPart(image);
+        std::string sError;
+        if (!WriteStoredPngFile(path, image.nWidth, image.nHeight, image.pixels, sError))
+            throw HostPlatformError(path.string() + ": " + sError);
     }
 
     win32::HIMAGELIST LoadImageListStrip(const std::string&, int, int,
