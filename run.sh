@@ -5,7 +5,7 @@
 #   ./run.sh test            build and run every test
 #   ./run.sh test windows    cross-build for 32-bit Windows and run its tests under Wine
 #   ./run.sh gdi-compare     draw the same cases with our GDI and the system's (Wine), count differences
-#   ./run.sh qvhost-windows ARGS...  the host harness built for Windows, under Wine (not built yet)
+#   ./run.sh qvhost-windows ARGS...  the host harness built for Windows, under Wine
 #   ./run.sh bench [--check [--factor F] [--short]]  run the benchmarks, or check bench/targets.json
 #   ./run.sh qvhost ARGS...  the host harness
 #   ./run.sh rebaseline      regenerate the golden scenario transcripts and docs/ pictures

@@ -17,7 +17,7 @@ void BM_KeyDownMovesTheSelection(benchmark::State& state) {
     soft::Form form(640, 480);
     qvhost::PlacedList placed(form, 0, 0, 640, 480);
     placed.StartNew();
-    soft::ControlSite& site = placed.Site();
+    site::ControlSiteCore& site = placed.Site();
     ColorListBox& control = placed.Control();
     for (Long i = 0; i < state.range(0); ++i) control.AddItem("Item number " + std::to_string(i));
     form.Windows().SetFocus(site.hWnd());

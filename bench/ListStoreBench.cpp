@@ -22,7 +22,7 @@ struct HostedList {
     ~HostedList() { site.Terminate(); }
     soft::Form form;
     qvhost::PlacedList placed;
-    soft::ControlSite& site = placed.Site();
+    site::ControlSiteCore& site = placed.Site();
     ColorListBox& control = placed.Control();
 };
 

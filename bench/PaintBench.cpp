@@ -52,7 +52,7 @@ struct PaintedList {
     }
     soft::Form form;
     qvhost::PlacedList placed;
-    soft::ControlSite& site = placed.Site();
+    site::ControlSiteCore& site = placed.Site();
     ColorListBox& control = placed.Control();
     HIMAGELIST hImages;
 };

@@ -32,7 +32,7 @@ struct FullList {
     ~FullList() { site.Terminate(); }
     soft::Form form;
     qvhost::PlacedList placed;
-    soft::ControlSite& site = placed.Site();
+    site::ControlSiteCore& site = placed.Site();
     ColorListBox& control = placed.Control();
 };
 

@@ -17,11 +17,12 @@ if(QV_SANITIZE)
   target_link_options(qv_embedded INTERFACE -fsanitize=address,undefined)
 endif()
 
-install(TARGETS qv_platform qv_soft QV_ColorListBox qv_embedded
+install(TARGETS qv_platform qv_site qv_soft QV_ColorListBox qv_embedded
   EXPORT QV_ColorListBoxTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${QV_INSTALL_INCLUDEDIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/contracts/ ${PROJECT_SOURCE_DIR}/platform/soft/
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/contracts/ ${PROJECT_SOURCE_DIR}/platform/site/
+  ${PROJECT_SOURCE_DIR}/platform/soft/
   ${PROJECT_SOURCE_DIR}/src/
   DESTINATION ${QV_INSTALL_INCLUDEDIR}
   FILES_MATCHING PATTERN "*.h")

@@ -11,6 +11,7 @@
 
 #include "fuzz/ApiOperations.h"
 #include "platform/soft/gdi/SoftGdi.h"
+#include "platform/soft/host/Form.h"
 #include "platform/soft/user/WindowSystem.h"
 #include "qvhost/Harness.h"
 #include "qvhost/ScriptParser.h"
@@ -64,7 +65,8 @@ class SequenceRun {
         if (control.ListCount() == 0) return;
         const Long nTop = control.TopIndex();
         const auto hWnd = static_cast<win32::HWND>(control.hWnd());
-        const soft::Window* pWindow = m_harness.HostForm().Windows().Find(hWnd);
+        const soft::Window* pWindow =
+            static_cast<soft::Form&>(m_harness.HostForm()).Windows().Find(hWnd);
         if (!pWindow) Fail("the control's window is gone");
         const soft::ScrollBarState& bar = pWindow->vertical;
         if (bar.bVisible ? (nTop < bar.nMin || nTop > bar.nMax) : nTop != 0)

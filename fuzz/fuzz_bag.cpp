@@ -43,7 +43,7 @@ void WriteScratch(const std::uint8_t* pData, std::size_t nSize) {
 std::string LoadShowAndSave(soft::PropertyBagFile& bag, bool bMustRead) {
     soft::Form form(320, 240);
     qvhost::PlacedList placed(form, 0, 0, 120, 90);
-    soft::ControlSite& site = placed.Site();
+    site::ControlSiteCore& site = placed.Site();
     site.Initialize();
     try {
         site.ReadProperties(bag);

@@ -137,11 +137,11 @@ HWND DemoForm::ListWindow(const std::string& sName) {
     return HWND{};
 }
 
-void DemoForm::OnPaintDelivered(soft::ControlSite&) {
+void DemoForm::OnPaintDelivered(site::ControlSiteCore&) {
     m_bRepainted = true;
 }
 
-void DemoForm::OnNotificationError(soft::ControlSite&, const HostError& error) {
+void DemoForm::OnNotificationError(site::ControlSiteCore&, const HostError& error) {
     Log("error " + std::to_string(error.Number()) + " " + QuoteString(error.Text()));
 }
 
@@ -220,7 +220,7 @@ void DemoForm::PageInput(const std::function<void(DemoPages&)>& input) {
     m_bRepainted = true;
 }
 
-void DemoForm::OnPropertyChanged(soft::ControlSite& site, std::string_view sName) {
+void DemoForm::OnPropertyChanged(site::ControlSiteCore& site, std::string_view sName) {
     if (!m_pPages) return;
     for (const auto& hosted : m_lists) {
         if (hosted->site == &site) Log(hosted->sName + ".PropertyChanged " + QuoteString(sName));

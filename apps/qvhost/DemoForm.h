@@ -44,7 +44,7 @@ struct DemoLayout {
 // picture and the frame benchmark all drive this one form; only its input and its screen
 // differ. Message boxes (of a list or of its pages) are answered OK at once and show as a
 // line in the panel.
-class DemoForm : public soft::IHostObserver {
+class DemoForm : public site::IHostObserver {
   public:
     // Every event is also written to pEventLog as a transcript line, when it is given.
     explicit DemoForm(std::ostream* pEventLog = nullptr);
@@ -82,16 +82,16 @@ class DemoForm : public soft::IHostObserver {
     void PagesChar(char32_t cChar);
 
     // IHostObserver
-    void OnPaintDelivered(soft::ControlSite& site) override;
-    void OnPropertyChanged(soft::ControlSite& site, std::string_view sName) override;
-    void OnNotificationError(soft::ControlSite& site, const HostError& error) override;
+    void OnPaintDelivered(site::ControlSiteCore& site) override;
+    void OnPropertyChanged(site::ControlSiteCore& site, std::string_view sName) override;
+    void OnNotificationError(site::ControlSiteCore& site, const HostError& error) override;
 
   private:
     struct HostedList {
         std::string sName;
         std::unique_ptr<DispatchEventSink> sink;
         std::unique_ptr<PlacedList> placed;
-        soft::ControlSite* site = nullptr;  // the placed list\'s
+        site::ControlSiteCore* site = nullptr;  // the placed list\'s
         ColorListBox* control = nullptr;
     };
 

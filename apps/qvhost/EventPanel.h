@@ -26,7 +26,7 @@ class EventPanel {
 
   private:
     PlacedList m_placed;
-    soft::ControlSite& m_site;
+    site::ControlSiteCore& m_site;
     ColorListBox& m_list;
 };
 

@@ -5,9 +5,6 @@
 #include "platform/HostError.h"
 #include "platform/host/MsgBox.h"
 #include "platform/host/Picture.h"
-#include "platform/soft/host/PropertyBagFile.h"
-#include "platform/soft/user/WindowSystem.h"
-#include "qvhost/PageSession.h"
 #include "qvhost/ValueFormat.h"
 
 namespace qv::qvhost {
@@ -39,19 +36,16 @@ Harness::Harness(std::ostream& out, std::filesystem::path outDir, std::filesyste
     : m_out(out),
       m_outDir(std::move(outDir)),
       m_scriptDir(std::move(scriptDir)),
-      m_form(kFormWidth, kFormHeight, this) {
-    m_previousMessageBoxHandler =
-        soft::SetMessageBoxHandler([this](std::string_view sPrompt, Long nButtons) {
-            m_out << "msgbox " << nButtons << " " << QuoteString(sPrompt) << "\n";
-            return host::vbOK;
-        });
-}
+      m_pPlatform(MakeHostPlatform(
+          kFormWidth, kFormHeight, this, [this](std::string_view sPrompt, Long nButtons) {
+              m_out << "msgbox " << nButtons << " " << QuoteString(sPrompt) << "\n";
+              return Integer{host::vbOK};
+          })) {}
 
 Harness::~Harness() {
     m_pPage.reset();
     for (auto& hosted : m_controls) hosted->site->Terminate();
     while (!m_imageLists.empty()) DestroyImageList(m_imageLists.begin()->first);
-    soft::SetMessageBoxHandler(std::move(m_previousMessageBoxHandler));
 }
 
 void Harness::CheckSupported(const Script&) {}
@@ -62,7 +56,7 @@ void Harness::Run(const Script& script) {
         m_pCurrent = &command;
         m_out << "> " << command.sEcho << "\n";
         Execute(command);
-        m_form.RunUntilIdle();
+        m_pPlatform->Form().RunUntilIdle();
         m_out.flush();
     }
 }
@@ -76,7 +70,7 @@ void Harness::Execute(const Command& command) {
 }
 
 void Harness::Run(const ModeCommand& command) {
-    m_form.AmbientProperties().SetUserMode(Boolean::FromBool(command.bRun));
+    m_pPlatform->Form().AmbientProperties().SetUserMode(Boolean::FromBool(command.bRun));
 }
 
 void Harness::Run(const NewCommand& command) {
@@ -86,11 +80,12 @@ void Harness::Run(const NewCommand& command) {
         [this, sName = command.sName](const EventInfo& event, std::vector<Variant>& args) {
             PrintEvent(sName, event, args);
         });
-    hosted->placed = std::make_unique<PlacedList>(m_form, command.nX, command.nY, command.nWidth,
-                                                  command.nHeight, hosted->sink.get());
+    hosted->placed =
+        std::make_unique<PlacedList>(m_pPlatform->Form(), command.nX, command.nY, command.nWidth,
+                                     command.nHeight, hosted->sink.get());
     hosted->site = &hosted->placed->Site();
     hosted->control = &hosted->placed->Control();
-    soft::ControlSite& site = *hosted->site;
+    site::ControlSiteCore& site = *hosted->site;
     m_controls.push_back(std::move(hosted));
     StartControl(site, command.sLoadFile);
     site.Show();
@@ -98,15 +93,11 @@ void Harness::Run(const NewCommand& command) {
 
 // A control whose start-up fails stays on the form with what it has. A bag file that
 // cannot be read stops the script.
-void Harness::StartControl(soft::ControlSite& site, const std::optional<std::string>& sLoadFile) {
-    std::optional<soft::PropertyBagFile> bag;
-    if (sLoadFile) {
-        try {
-            bag = soft::PropertyBagFile::Load(InputFile(*sLoadFile));
-        } catch (const soft::PropertyBagFileError& error) {
-            FailScript(error.what());
-        }
-    }
+void Harness::StartControl(site::ControlSiteCore& site,
+                           const std::optional<std::string>& sLoadFile) {
+    std::unique_ptr<IBagFile> bag;
+    if (sLoadFile)
+        bag = StopOnPlatformError([&] { return m_pPlatform->LoadBag(InputFile(*sLoadFile)); });
     try {
         site.Initialize();
         if (bag) {
@@ -120,13 +111,9 @@ void Harness::StartControl(soft::ControlSite& site, const std::optional<std::str
 }
 
 void Harness::Run(const SaveCommand& command) {
-    soft::PropertyBagFile bag;
-    Control(command.sName).site->WriteProperties(bag);
-    try {
-        bag.Save(OutputFile(command.sFile));
-    } catch (const soft::PropertyBagFileError& error) {
-        FailScript(error.what());
-    }
+    std::unique_ptr<IBagFile> bag = StopOnPlatformError([&] { return m_pPlatform->NewBag(); });
+    Control(command.sName).site->WriteProperties(*bag);
+    StopOnPlatformError([&] { bag->Save(OutputFile(command.sFile)); });
 }
 
 void Harness::FailScript(const std::string& sMessage) const {
@@ -191,29 +178,28 @@ void Harness::Run(const CallCommand& command) {
 }
 
 void Harness::Run(const ScrollbarCommand& command) {
-    const soft::Window* pWindow = m_form.Windows().Find(Control(command.sName).site->hWnd());
-    const soft::ScrollBarState& bar = pWindow->vertical;
+    const ScrollBarInfo bar = m_pPlatform->VerticalBar(Control(command.sName).site->hWnd());
     m_out << command.sName << ".scrollbar visible=" << BoolWord(bar.bVisible) << " min=" << bar.nMin
           << " max=" << bar.nMax << " page=" << bar.nPage << " pos=" << bar.nPos << "\n";
 }
 
 void Harness::Run(const HostCommand& command) {
-    const soft::ControlSite& site = *Control(command.sName).site;
+    const site::ControlSiteCore& site = *Control(command.sName).site;
     m_out << command.sName << ".host ScaleWidth=" << FormatValue(site.ScaleWidth(), DescribeObject)
           << " ScaleHeight=" << FormatValue(site.ScaleHeight(), DescribeObject)
           << " Height=" << FormatValue(site.Height(), DescribeObject)
           << " Appearance=" << site.Appearance() << " BorderStyle=" << site.BorderStyle() << "\n";
 }
 
-void Harness::OnPaintDelivered(soft::ControlSite& site) {
+void Harness::OnPaintDelivered(site::ControlSiteCore& site) {
     m_out << NameOf(site) << ".Paint\n";
 }
 
-void Harness::OnPropertyChanged(soft::ControlSite& site, std::string_view sName) {
+void Harness::OnPropertyChanged(site::ControlSiteCore& site, std::string_view sName) {
     m_out << NameOf(site) << ".PropertyChanged " << QuoteString(sName) << "\n";
 }
 
-void Harness::OnNotificationError(soft::ControlSite&, const HostError& error) {
+void Harness::OnNotificationError(site::ControlSiteCore&, const HostError& error) {
     PrintError(error);
 }
 
@@ -231,7 +217,7 @@ ColorListBox* Harness::FindControl(const std::string& sName) {
     return it == m_controls.end() ? nullptr : (*it)->control;
 }
 
-const std::string& Harness::NameOf(const soft::ControlSite& site) const {
+const std::string& Harness::NameOf(const site::ControlSiteCore& site) const {
     static const std::string sUnknown = "?";
     auto it =
         std::ranges::find_if(m_controls, [&](const auto& hosted) { return hosted->site == &site; });

@@ -10,24 +10,18 @@
 
 #include "control/ColorListBox.h"
 #include "dispatch/ColorListBoxDispatch.h"
-#include "platform/soft/host/ControlSite.h"
-#include "platform/soft/host/Form.h"
-#include "platform/soft/host/MessageBoxes.h"
+#include "platform/site/ControlSiteCore.h"
 #include "qvhost/HarnessAccess.h"
+#include "qvhost/HostPlatform.h"
 #include "qvhost/PlacedList.h"
 #include "qvhost/Script.h"
-
-namespace qv::soft {
-class PageWidget;
-}
+#include "qvhost/SelectedControl.h"
 
 namespace qv::qvhost {
 
-struct PageSession;
-
 // Hosts controls on a form and runs a scenario against them, writing the transcript of
 // everything the controls report.
-class Harness : public soft::IHostObserver {
+class Harness : public site::IHostObserver {
   public:
     // Files the script writes go to outDir; relative files it reads are looked up there
     // first, then in scriptDir.
@@ -42,19 +36,19 @@ class Harness : public soft::IHostObserver {
     // The control of that name and the form, for a driver that checks the controls'
     // state between commands; nullptr for a name no control has.
     ColorListBox* FindControl(const std::string& sName);
-    soft::Form& HostForm() { return m_form; }
+    site::FormCore& HostForm() { return m_pPlatform->Form(); }
 
     // IHostObserver
-    void OnPaintDelivered(soft::ControlSite& site) override;
-    void OnPropertyChanged(soft::ControlSite& site, std::string_view sName) override;
-    void OnNotificationError(soft::ControlSite& site, const HostError& error) override;
+    void OnPaintDelivered(site::ControlSiteCore& site) override;
+    void OnPropertyChanged(site::ControlSiteCore& site, std::string_view sName) override;
+    void OnNotificationError(site::ControlSiteCore& site, const HostError& error) override;
 
   private:
     struct HostedControl {
         std::string sName;
         std::unique_ptr<DispatchEventSink> sink;
         std::unique_ptr<PlacedList> placed;
-        soft::ControlSite* site = nullptr;  // the placed list\'s
+        site::ControlSiteCore* site = nullptr;  // the placed list\'s
         ColorListBox* control = nullptr;
         std::unique_ptr<AccessHost> access;  // made when a script first asks
     };
@@ -90,23 +84,21 @@ class Harness : public soft::IHostObserver {
     HostedControl& Control(const std::string& sName);
     std::filesystem::path OutputFile(const std::string& sFile) const;
     std::filesystem::path InputFile(const std::string& sFile) const;
-    void StartControl(soft::ControlSite& site, const std::optional<std::string>& sLoadFile);
+    void StartControl(site::ControlSiteCore& site, const std::optional<std::string>& sLoadFile);
     [[noreturn]] void FailScript(const std::string& sMessage) const;
+    // Runs a platform call; a HostPlatformError stops the script with its message.
+    template <typename TCall>
+    auto StopOnPlatformError(TCall&& call) const;
     void DestroyImageList(const std::string& sName);
-    win32::POINT ScreenPoint(const std::string& sName, int nX, int nY);
     void FocusControl(const std::string& sName);
-    const std::string& NameOf(const soft::ControlSite& site) const;
+    const std::string& NameOf(const site::ControlSiteCore& site) const;
     Variant Resolve(const ScriptValue& value) const;
     std::string Format(const Variant& vValue) const;
     void PrintError(const HostError& error);
     void PrintEvent(const std::string& sControl, const EventInfo& event,
                     const std::vector<Variant>& args);
     void OpenPage(const PageCommand& command);
-    soft::PageWidget& PageWidget(const std::string& sWidget) const;
-    void SetPageWidget(const PageCommand& command);
-    void LeavePageWidget(const std::string& sWidget);
-    void PrintPageValue(const std::string& sWidget);
-    void PaintPage(const std::string& sFile);
+    void RunOnPage(const PageCommand& command);
     AccessHost& Access(HostedControl& hosted);
 
     std::ostream& m_out;
@@ -114,12 +106,22 @@ class Harness : public soft::IHostObserver {
     std::filesystem::path m_scriptDir;
     const Command* m_pCurrent = nullptr;
     std::string m_sScriptFile;
-    soft::Form m_form;
+    std::unique_ptr<IHostPlatform> m_pPlatform;
     std::vector<std::unique_ptr<HostedControl>> m_controls;
     std::map<std::string, ObjectRef> m_objects;  // fonts and pictures the script made
     std::map<std::string, win32::HIMAGELIST> m_imageLists;
-    soft::MessageBoxHandler m_previousMessageBoxHandler;
-    std::unique_ptr<PageSession> m_pPage;  // the open property sheet, if any
+    // The open property sheet, if any, and the selection it was opened on.
+    std::vector<std::unique_ptr<SelectedControl>> m_pageSelection;
+    std::unique_ptr<IPageSheet> m_pPage;
 };
+
+template <typename TCall>
+auto Harness::StopOnPlatformError(TCall&& call) const {
+    try {
+        return call();
+    } catch (const HostPlatformError& error) {
+        FailScript(error.what());
+    }
+}
 
 }  // namespace qv::qvhost

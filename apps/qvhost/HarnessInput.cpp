@@ -1,5 +1,5 @@
 // The user's hand on the form: mouse, keys, focus, the scroll bar and the passing of time.
-#include "platform/soft/user/WindowSystem.h"
+#include "platform/win32/Input.h"
 #include "qvhost/Harness.h"
 
 namespace qv::qvhost {
@@ -53,61 +53,55 @@ int ScrollRequestOf(ScrollCommand::Request eRequest) {
 
 }  // namespace
 
-POINT Harness::ScreenPoint(const std::string& sName, int nX, int nY) {
-    const POINT ptOrigin = m_form.Windows().ClientOrigin(Control(sName).site->hWnd());
-    return soft::OffsetPoint(ptOrigin, nX, nY);
-}
-
 void Harness::FocusControl(const std::string& sName) {
     const HWND hWnd = Control(sName).site->hWnd();
-    if (m_form.Windows().Focus() != hWnd) m_form.Windows().SetFocus(hWnd);
+    if (m_pPlatform->Focus() != hWnd) m_pPlatform->SetFocus(hWnd);
 }
 
 void Harness::Run(const MouseCommand& command) {
-    soft::WindowSystem& windows = m_form.Windows();
-    const POINT pt = ScreenPoint(command.sName, command.nX, command.nY);
+    const HWND hWnd = Control(command.sName).site->hWnd();
     switch (command.eAction) {
         case MouseCommand::Action::Down:
-            windows.MouseDown(pt, command.nButton, command.nModifiers);
-            break;
         case MouseCommand::Action::Up:
-            windows.MouseUp(pt, command.nButton, command.nModifiers);
+            m_pPlatform->MouseButton(hWnd, command.nX, command.nY, command.nButton,
+                                     command.eAction == MouseCommand::Action::Down,
+                                     command.nModifiers);
             break;
         case MouseCommand::Action::Move:
-            windows.MouseMove(pt, command.nModifiers);
+            m_pPlatform->MouseMove(hWnd, command.nX, command.nY, command.nModifiers);
             break;
     }
 }
 
 void Harness::Run(const ClickCommand& command) {
-    const POINT pt = ScreenPoint(command.sName, command.nX, command.nY);
-    m_form.Windows().MouseDown(pt, win32::kLeftButton, command.nModifiers);
-    m_form.Windows().MouseUp(pt, win32::kLeftButton, command.nModifiers);
+    const HWND hWnd = Control(command.sName).site->hWnd();
+    m_pPlatform->MouseButton(hWnd, command.nX, command.nY, kLeftButton, true, command.nModifiers);
+    m_pPlatform->MouseButton(hWnd, command.nX, command.nY, kLeftButton, false, command.nModifiers);
 }
 
 void Harness::Run(const WheelCommand& command) {
-    const POINT pt = ScreenPoint(command.sName, command.nX, command.nY);
-    m_form.Windows().MouseWheel(Control(command.sName).site->hWnd(), command.nDelta, pt, 0);
+    const HWND hWnd = Control(command.sName).site->hWnd();
+    m_pPlatform->MouseWheel(hWnd, command.nX, command.nY, command.nDelta);
 }
 
 void Harness::Run(const KeyCommand& command) {
     FocusControl(command.sName);
-    soft::WindowSystem& windows = m_form.Windows();
+    IHostPlatform& platform = *m_pPlatform;
     switch (command.eAction) {
         case KeyCommand::Action::Down:
-            windows.Key(WM_KEYDOWN, command.nCode, command.nModifiers);
+            platform.Key(WM_KEYDOWN, command.nCode, command.nModifiers);
             break;
         case KeyCommand::Action::Up:
-            windows.Key(WM_KEYUP, command.nCode, command.nModifiers);
+            platform.Key(WM_KEYUP, command.nCode, command.nModifiers);
             break;
         case KeyCommand::Action::Press:
-            windows.Key(WM_CHAR, command.nCode, windows.Modifiers());
+            platform.Key(WM_CHAR, command.nCode, platform.ModifiersHeld());
             break;
         case KeyCommand::Action::Stroke: {
-            windows.Key(WM_KEYDOWN, command.nCode, command.nModifiers);
+            platform.Key(WM_KEYDOWN, command.nCode, command.nModifiers);
             const int nCharacter = CharacterOfKey(command.nCode, command.nModifiers);
-            if (nCharacter != 0) windows.Key(WM_CHAR, nCharacter, command.nModifiers);
-            windows.Key(WM_KEYUP, command.nCode, command.nModifiers);
+            if (nCharacter != 0) platform.Key(WM_CHAR, nCharacter, command.nModifiers);
+            platform.Key(WM_KEYUP, command.nCode, command.nModifiers);
             break;
         }
     }
@@ -115,7 +109,7 @@ void Harness::Run(const KeyCommand& command) {
 
 void Harness::Run(const FocusCommand& command) {
     if (!command.sName) {
-        m_form.Windows().SetFocus(HWND{});
+        m_pPlatform->SetFocus(HWND{});
         return;
     }
     FocusControl(*command.sName);
@@ -124,20 +118,15 @@ void Harness::Run(const FocusCommand& command) {
 // Acting on a bar that is not shown does nothing, as a user could not reach it.
 void Harness::Run(const ScrollCommand& command) {
     const HWND hWnd = Control(command.sName).site->hWnd();
-    soft::WindowSystem& windows = m_form.Windows();
-    if (!windows.Find(hWnd)->vertical.bVisible) return;
-    if (command.eRequest == ScrollCommand::Request::Thumb) {
-        windows.SendMessage(hWnd, WM_VSCROLL, soft::ScrollRequest(SB_THUMBTRACK, command.nThumbPos),
-                            0);
-    }
-    windows.SendMessage(hWnd, WM_VSCROLL,
-                        soft::ScrollRequest(ScrollRequestOf(command.eRequest), command.nThumbPos),
-                        0);
-    windows.SendMessage(hWnd, WM_VSCROLL, soft::ScrollRequest(SB_ENDSCROLL, 0), 0);
+    if (!m_pPlatform->VerticalBar(hWnd).bVisible) return;
+    if (command.eRequest == ScrollCommand::Request::Thumb)
+        m_pPlatform->Scroll(hWnd, SB_THUMBTRACK, command.nThumbPos);
+    m_pPlatform->Scroll(hWnd, ScrollRequestOf(command.eRequest), command.nThumbPos);
+    m_pPlatform->Scroll(hWnd, SB_ENDSCROLL, 0);
 }
 
 void Harness::Run(const WaitCommand& command) {
-    m_form.Windows().AdvanceTime(static_cast<unsigned>(command.nMilliseconds));
+    m_pPlatform->Wait(static_cast<unsigned>(command.nMilliseconds));
 }
 
 }  // namespace qv::qvhost

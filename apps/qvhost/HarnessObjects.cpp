@@ -2,10 +2,6 @@
 // pictures of windows.
 #include <cstdio>
 
-#include "platform/soft/gdi/ImageFiles.h"
-#include "platform/soft/gdi/ImageLists.h"
-#include "platform/soft/gdi/Pictures.h"
-#include "platform/soft/user/Composition.h"
 #include "platform/win32/ImageList.h"
 #include "qvhost/Harness.h"
 
@@ -26,11 +22,11 @@ void Harness::Run(const ImageListCommand& command) {
     std::string sError = "cannot make an image list of that size";
     if (command.sFile) {
         const std::string sPath = InputFile(*command.sFile).string();
-        hList = soft::LoadImageListStrip(sPath, command.nWidth, command.nHeight, sError);
+        hList = m_pPlatform->LoadImageListStrip(sPath, command.nWidth, command.nHeight, sError);
         if (hList == HIMAGELIST{}) sError = sPath + ": " + sError;
     } else {
-        hList = soft::CreateGeneratedImageList(command.nWidth, command.nHeight,
-                                               command.nCount.value_or(0));
+        hList = m_pPlatform->CreateGeneratedImageList(command.nWidth, command.nHeight,
+                                                      command.nCount.value_or(0), sError);
     }
     if (hList == HIMAGELIST{}) FailScript(sError);
     DestroyImageList(command.sName);
@@ -45,20 +41,22 @@ void Harness::Run(const PictureCommand& command) {
     const auto nColor = static_cast<COLORREF>(command.nColor);
     switch (command.eKind) {
         case Kind::Bitmap:
-            oPicture = soft::MakeBitmapPicture(command.nWidth, command.nHeight, nColor);
+            oPicture =
+                m_pPlatform->MakeBitmapPicture(command.nWidth, command.nHeight, nColor, sError);
             break;
         case Kind::Icon:
-            oPicture = soft::MakeIconPicture(command.nWidth, command.nHeight, nColor);
+            oPicture =
+                m_pPlatform->MakeIconPicture(command.nWidth, command.nHeight, nColor, sError);
             break;
         case Kind::Metafile:
-            oPicture = soft::MakeMetafilePicture();
+            oPicture = m_pPlatform->MakeMetafilePicture(sError);
             break;
         case Kind::Empty:
-            oPicture = soft::MakeEmptyPicture();
+            oPicture = m_pPlatform->MakeEmptyPicture(sError);
             break;
         case Kind::File: {
             const std::string sPath = InputFile(command.sFile).string();
-            oPicture = soft::LoadPictureFile(sPath, sError);
+            oPicture = m_pPlatform->LoadPictureFile(sPath, sError);
             if (!oPicture) sError = sPath + ": " + sError;
             break;
         }
@@ -70,22 +68,16 @@ void Harness::Run(const PictureCommand& command) {
 
 // Outside the client area there is no pixel: CLR_INVALID.
 void Harness::Run(const PixelCommand& command) {
-    const soft::Window* pWindow = m_form.Windows().Find(Control(command.sName).site->hWnd());
-    const COLORREF clrPixel = pWindow->pClient->Pixel(command.nX, command.nY);
+    const COLORREF clrPixel =
+        m_pPlatform->Pixel(Control(command.sName).site->hWnd(), command.nX, command.nY);
     char sHex[16];
     std::snprintf(sHex, sizeof sHex, "0x%08X", static_cast<unsigned>(clrPixel));
     m_out << command.sName << ".pixel " << command.nX << " " << command.nY << " = " << sHex << "\n";
 }
 
 void Harness::Run(const PaintCommand& command) {
-    soft::WindowSystem& windows = m_form.Windows();
-    const soft::SurfaceRef pPicture =
-        command.sName ? soft::ComposeWindow(windows, Control(*command.sName).site->hWnd())
-                      : soft::ComposeForm(windows, m_form.hWnd());
-    std::string sError = "nothing to write";
-    const std::string sPath = OutputFile(command.sFile).string();
-    if (!pPicture || !soft::WritePngFile(*pPicture, sPath, sError))
-        FailScript(sPath + ": " + sError);
+    const HWND hWnd = command.sName ? Control(*command.sName).site->hWnd() : HWND{};
+    StopOnPlatformError([&] { m_pPlatform->WritePicture(hWnd, OutputFile(command.sFile)); });
 }
 
 }  // namespace qv::qvhost

@@ -1,31 +1,13 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/host/PropertyPage.h"
 #include "platform/soft/pages/PropertySheet.h"
-
-namespace qv {
-class ColorListBox;
-}
+#include "qvhost/SelectedControl.h"
 
 namespace qv::qvhost {
-
-// A control selected for a page, reached through its dispatch interface by name. The
-// control is looked up at every call, so a control freed meanwhile answers with the
-// host's "object not set" error instead of a dangling reference.
-class SelectedControl : public host::ISelectedObject {
-  public:
-    explicit SelectedControl(std::function<ColorListBox&()> lookUp) : m_lookUp(std::move(lookUp)) {}
-    Variant GetProperty(std::string_view sName) override;
-    void LetProperty(std::string_view sName, const Variant& vValue) override;
-
-  private:
-    std::function<ColorListBox&()> m_lookUp;
-};
 
 // The property sheet the script has open, with the selection it was opened on.
 struct PageSession {
@@ -37,5 +19,9 @@ struct PageSession {
 // other tab shows the other page.
 std::unique_ptr<PageSession> OpenPageSession(
     const std::string& sPage, std::vector<std::unique_ptr<SelectedControl>> selection);
+
+// Our property sheet with the pages "general" and "check", showing sPage first.
+std::unique_ptr<soft::PropertySheet> MakePropertySheet(
+    const std::string& sPage, std::vector<host::ISelectedObject*> selected);
 
 }  // namespace qv::qvhost

@@ -2,17 +2,17 @@
 
 namespace qv::qvhost {
 
-PlacedList::PlacedList(soft::Form& form, int nX, int nY, int nWidth, int nHeight,
+PlacedList::PlacedList(site::FormCore& form, int nX, int nY, int nWidth, int nHeight,
                        ColorListBoxEvents* pEvents)
-    : m_site(form, nX, nY, nWidth, nHeight), m_control(m_site) {
-    m_site.Attach(&m_control);
+    : m_pSite(form.PlaceSite(nX, nY, nWidth, nHeight)), m_control(*m_pSite) {
+    m_pSite->Attach(&m_control);
     if (pEvents) m_control.Events().Connect(pEvents);
 }
 
 void PlacedList::StartNew() {
-    m_site.Initialize();
-    m_site.InitProperties();
-    m_site.Show();
+    m_pSite->Initialize();
+    m_pSite->InitProperties();
+    m_pSite->Show();
 }
 
 }  // namespace qv::qvhost

@@ -1,19 +1,21 @@
 #pragma once
 
+#include <memory>
+
 #include "control/ColorListBox.h"
-#include "platform/soft/host/ControlSite.h"
-#include "platform/soft/host/Form.h"
+#include "platform/site/ControlSiteCore.h"
+#include "platform/site/FormCore.h"
 
 namespace qv::qvhost {
 
 // A list placed on a form as a host places one: the site with the control's window (hidden
 // until shown), the control attached to the site and, when given, the host's handler
 // connected to the control's events. The harness, the demo, the tests and the benchmarks
-// all place their lists this way.
+// all place their lists this way, on a form of either window system.
 class PlacedList {
   public:
     // At X,Y with the given outer size, as far as the window limits allow.
-    PlacedList(soft::Form& form, int nX, int nY, int nWidth, int nHeight,
+    PlacedList(site::FormCore& form, int nX, int nY, int nWidth, int nHeight,
                ColorListBoxEvents* pEvents = nullptr);
     PlacedList(const PlacedList&) = delete;
     PlacedList& operator=(const PlacedList&) = delete;
@@ -21,11 +23,11 @@ class PlacedList {
     // Starts the list as a new control, as a host does: Initialize, InitProperties, then Show.
     void StartNew();
 
-    soft::ControlSite& Site() { return m_site; }
+    site::ControlSiteCore& Site() { return *m_pSite; }
     ColorListBox& Control() { return m_control; }
 
   private:
-    soft::ControlSite m_site;
+    std::unique_ptr<site::ControlSiteCore> m_pSite;
     ColorListBox m_control;
 };
 

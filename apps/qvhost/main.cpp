@@ -12,12 +12,19 @@
 
 #include "dispatch/TypeLibrary.h"
 #include "platform/AnsiText.h"
-#include "platform/soft/user/SystemSettings.h"
-#include "qvhost/DemoForm.h"
-#include "qvhost/DemoWindow.h"
 #include "qvhost/Harness.h"
 #include "qvhost/ScriptNames.h"
 #include "qvhost/ScriptParser.h"
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
+#include "platform/windows/SystemApi.h"
+#else
+#include "platform/soft/user/SystemSettings.h"
+#include "qvhost/DemoForm.h"
+#include "qvhost/DemoWindow.h"
+#endif
 
 namespace fs = std::filesystem;
 using namespace qv;
@@ -129,6 +136,26 @@ int RunScript(const std::string& sScript, const fs::path& outDir) {
     return 0;
 }
 
+#ifdef _WIN32
+// The demo form is drawn by our own platform only.
+int RunDemo(const Options&) {
+    std::cerr << "qvhost demo: not available on this platform\n";
+    return 1;
+}
+
+// The transcript is the same bytes as on other systems: no carriage returns added.
+void UseBinaryStandardStreams() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+}
+
+// Text converts with the code page the system gives the process.
+bool UseCodePage(unsigned nCodePage) {
+    return nCodePage == ::GetACP();
+}
+#else
+void UseBinaryStandardStreams() {}
+
 constexpr const char* kDemoPicture = "demo-form.png";
 
 int RunDemoScenarios(const fs::path& outDir) {
@@ -165,9 +192,16 @@ int RunDemo(const Options& options) {
     return RunDemoScenarios(outDir);
 }
 
+bool UseCodePage(unsigned nCodePage) {
+    soft::SetSystemCodePage(nCodePage);
+    return true;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    UseBinaryStandardStreams();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsage;
@@ -191,7 +225,11 @@ int main(int argc, char** argv) {
         std::cerr << "qvhost: code page \"" << options.sCodePage << "\" is not available\n";
         return kExitUsage;
     }
-    soft::SetSystemCodePage(options.nCodePage);
+    if (!UseCodePage(options.nCodePage)) {
+        std::cerr << "qvhost: code page " << options.nCodePage
+                  << " is not the system's on this platform\n";
+        return kExitUsage;
+    }
     try {
         if (options.sCommand == "demo") return RunDemo(options);
         return RunScript(options.sScript, options.outDir);

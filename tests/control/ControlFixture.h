@@ -67,10 +67,10 @@ struct ColorListBoxInspector {
 };
 
 // Records what the control tells its host.
-class HostRecorder : public soft::IHostObserver, public ColorListBoxEvents {
+class HostRecorder : public site::IHostObserver, public ColorListBoxEvents {
   public:
-    void OnPaintDelivered(soft::ControlSite&) override { ++nPaints; }
-    void OnPropertyChanged(soft::ControlSite&, std::string_view sName) override {
+    void OnPaintDelivered(site::ControlSiteCore&) override { ++nPaints; }
+    void OnPropertyChanged(site::ControlSiteCore&, std::string_view sName) override {
         log.push_back("PropertyChanged " + std::string(sName));
     }
     void ItemCheck(Long& nItemIndex) override {
@@ -143,7 +143,7 @@ class ControlTest : public ::testing::Test {
     HostRecorder recorder;
     soft::Form form{640, 480, &recorder};
     qvhost::PlacedList placed{form, 10, 10, 200, 154, &recorder};
-    soft::ControlSite& site = placed.Site();
+    site::ControlSiteCore& site = placed.Site();
     ColorListBox& control = placed.Control();
 };
 

@@ -21,9 +21,9 @@ namespace qv {
 namespace {
 
 // Records the notifications and events of one control in the order they come.
-class EventLog : public windows::IHostObserver, public ColorListBoxEvents {
+class EventLog : public site::IHostObserver, public ColorListBoxEvents {
   public:
-    void OnPaintDelivered(windows::ControlSite&) override { ++nPaints; }
+    void OnPaintDelivered(site::ControlSiteCore&) override { ++nPaints; }
     void MouseDown(Integer& nButton, Integer& nShift, float& fX, float& fY) override {
         Add("MouseDown", nButton, nShift, fX, fY);
     }

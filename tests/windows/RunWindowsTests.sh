@@ -84,7 +84,7 @@ case "$command" in
     [ -d "$WINEPREFIX" ] || fresh_prefix
     start_wineserver
     qvhost=$build_dir/apps/qvhost/qvhost.exe
-    [ -f "$qvhost" ] || { log "qvhost.exe is not part of the Windows build yet"; exit 1; }
+    [ -f "$qvhost" ] || { log "qvhost.exe was not built"; exit 1; }
     in_japanese "$wine" "$qvhost" "$@"
     ;;
   gdi-compare)

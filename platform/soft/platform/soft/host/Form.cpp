@@ -1,5 +1,7 @@
 #include "platform/soft/host/Form.h"
 
+#include "platform/soft/host/ControlSite.h"
+
 namespace qv::soft {
 
 namespace {
@@ -8,22 +10,17 @@ win32::LRESULT FormWindowProc(win32::HWND, win32::UINT, win32::WPARAM, win32::LP
     return 0;
 }
 
-// The ambient font of the host: MS UI Gothic, 9 points, normal weight, Shift-JIS charset.
-host::FontRef MakeAmbientFont() {
-    auto oFont = std::make_shared<host::StdFont>("MS UI Gothic", 9);
-    oFont->SetCharset(128);
-    return oFont;
-}
-
 }  // namespace
 
-Ambient::Ambient() : m_oFont(MakeAmbientFont()) {}
-
-Form::Form(int nWidth, int nHeight, IHostObserver* pObserver) : m_pObserver(pObserver) {
+Form::Form(int nWidth, int nHeight, IHostObserver* pObserver) : FormCore(pObserver) {
     m_hWnd = m_windows.CreateWindowAt(win32::HWND{}, {0, 0, nWidth, nHeight}, FormWindowProc);
     m_windows.SetVisible(m_hWnd, true);
 }
 
 Form::~Form() = default;
+
+std::unique_ptr<site::ControlSiteCore> Form::PlaceSite(int nX, int nY, int nWidth, int nHeight) {
+    return std::make_unique<ControlSite>(*this, nX, nY, nWidth, nHeight);
+}
 
 }  // namespace qv::soft

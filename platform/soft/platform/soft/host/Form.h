@@ -1,47 +1,29 @@
 #pragma once
 
-#include <memory>
-#include <vector>
-
-#include "platform/host/UserControl.h"
+#include "platform/site/FormCore.h"
 #include "platform/soft/host/HostObserver.h"
 #include "platform/soft/user/WindowSystem.h"
 
 namespace qv::soft {
 
-// The container's ambient properties, shared by every control on a form.
-class Ambient : public host::IAmbient {
-  public:
-    Ambient();
-    Boolean UserMode() const override { return m_bUserMode; }
-    host::FontRef Font() const override { return m_oFont; }
-    void SetUserMode(Boolean bUserMode) { m_bUserMode = bUserMode; }
-
-  private:
-    Boolean m_bUserMode = VbTrue;
-    host::FontRef m_oFont;
-};
-
-// A form of the host: a window system, the form's own window, its ambient properties
-// and the host's observer of the controls placed on it.
-class Form {
+// A form of the host on our own window system: a window system of its own and the form's
+// window in it.
+class Form : public site::FormCore {
   public:
     Form(int nWidth, int nHeight, IHostObserver* pObserver = nullptr);
-    ~Form();
+    ~Form() override;
 
-    win32::HWND hWnd() const { return m_hWnd; }
-    Ambient& AmbientProperties() { return m_ambient; }
-    IHostObserver* Observer() const { return m_pObserver; }
+    win32::HWND hWnd() const override { return m_hWnd; }
     WindowSystem& Windows() { return m_windows; }
+    std::unique_ptr<site::ControlSiteCore> PlaceSite(int nX, int nY, int nWidth,
+                                                     int nHeight) override;
 
     // Runs the message loop until it is idle.
-    void RunUntilIdle() { m_windows.RunUntilIdle(); }
+    void RunUntilIdle() override { m_windows.RunUntilIdle(); }
 
   private:
     WindowSystem m_windows;
     win32::HWND m_hWnd{};
-    Ambient m_ambient;
-    IHostObserver* m_pObserver;
 };
 
 }  // namespace qv::soft

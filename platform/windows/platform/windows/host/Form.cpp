@@ -1,18 +1,12 @@
 #include "platform/windows/host/Form.h"
 
 #include "platform/windows/SystemApi.h"
+#include "platform/windows/host/ControlSite.h"
 #include "platform/windows/host/WindowClasses.h"
 
 namespace qv::windows {
 
 namespace {
-
-// The ambient font of the host: MS UI Gothic, 9 points, normal weight, Shift-JIS charset.
-host::FontRef MakeAmbientFont() {
-    auto oFont = std::make_shared<host::StdFont>("MS UI Gothic", 9);
-    oFont->SetCharset(128);
-    return oFont;
-}
 
 // The outer size of a top-level window whose client area has the given size.
 ::RECT OuterRect(int nWidth, int nHeight, DWORD dwStyle) {
@@ -23,9 +17,7 @@ host::FontRef MakeAmbientFont() {
 
 }  // namespace
 
-Ambient::Ambient() : m_oFont(MakeAmbientFont()) {}
-
-Form::Form(int nWidth, int nHeight, IHostObserver* pObserver) : m_pObserver(pObserver) {
+Form::Form(int nWidth, int nHeight, IHostObserver* pObserver) : FormCore(pObserver) {
     const DWORD dwStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     const ::RECT rc = OuterRect(nWidth, nHeight, dwStyle);
     ::HWND hWnd =
@@ -39,6 +31,10 @@ Form::Form(int nWidth, int nHeight, IHostObserver* pObserver) : m_pObserver(pObs
 Form::~Form() {
     ::DestroyWindow(ToReal<::HWND>(m_hWnd));
     RunUntilIdle();
+}
+
+std::unique_ptr<site::ControlSiteCore> Form::PlaceSite(int nX, int nY, int nWidth, int nHeight) {
+    return std::make_unique<ControlSite>(*this, nX, nY, nWidth, nHeight);
 }
 
 void Form::RunUntilIdle() {

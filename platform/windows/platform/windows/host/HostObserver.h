@@ -1,23 +1,9 @@
 #pragma once
 
-#include <string_view>
-
-#include "platform/HostError.h"
+#include "platform/site/HostObserver.h"
 
 namespace qv::windows {
 
-class ControlSite;
-
-// What a host application wants to hear of the controls on its form: the notifications
-// it delivers and what the controls report back to it.
-class IHostObserver {
-  public:
-    virtual ~IHostObserver() = default;
-    virtual void OnPaintDelivered(ControlSite& /*site*/) {}
-    virtual void OnPropertyChanged(ControlSite& /*site*/, std::string_view /*sName*/) {}
-    // A control raised a host error out of a notification that the message loop delivered
-    // (there is no caller to receive it).
-    virtual void OnNotificationError(ControlSite& /*site*/, const HostError& /*error*/) {}
-};
+using site::IHostObserver;
 
 }  // namespace qv::windows

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Variant.h"
+#include "platform/host/Picture.h"
+#include "platform/host/PropertyBag.h"
+#include "platform/host/PropertyPage.h"
+#include "platform/site/FormCore.h"
+#include "platform/win32/Types.h"
+
+namespace qv::qvhost {
+
+// A failure the script cannot go on after (a file that cannot be read or written, a page
+// command the platform cannot run); its text is the message the harness stops with.
+class HostPlatformError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The vertical scroll bar of a window as the user sees it.
+struct ScrollBarInfo {
+    bool bVisible = false;
+    int nMin = 0;
+    int nMax = 0;
+    int nPage = 0;
+    int nPos = 0;
+};
+
+// A property bag read from or written to a file.
+class IBagFile : public host::IPropertyBag {
+  public:
+    virtual void Save(const std::filesystem::path& path) const = 0;
+};
+
+// A designer's property sheet open on the selected controls, driven widget by widget.
+// Errors of the script (an unknown widget, one that takes no value) are HostPlatformError.
+class IPageSheet {
+  public:
+    virtual ~IPageSheet() = default;
+    virtual void SetWidget(const std::string& sWidget, const Variant& vValue) = 0;
+    // The focus goes to the text box, as a click in it would, then leaves it.
+    virtual void LeaveWidget(const std::string& sWidget) = 0;
+    // "Changed" and "Focus" are the sheet's own; other names are widgets.
+    virtual std::string Value(const std::string& sWidget) const = 0;
+    virtual void Apply() = 0;
+    virtual void Cancel() = 0;
+    virtual void WritePicture(const std::filesystem::path& path) const = 0;
+};
+
+// What the harness needs from a window system: a form and its sites, the user's hand
+// (mouse and keys at client coordinates of a control's window), what the screen shows,
+// the clock, the host's objects and files, message boxes and property pages. Each backend
+// has one; the script language and the transcript do not depend on which.
+class IHostPlatform {
+  public:
+    virtual ~IHostPlatform() = default;
+
+    virtual site::FormCore& Form() = 0;
+
+    virtual void MouseButton(win32::HWND hWnd, int nX, int nY, int nButton, bool bDown,
+                             int nModifiers) = 0;
+    virtual void MouseMove(win32::HWND hWnd, int nX, int nY, int nModifiers) = 0;
+    virtual void MouseWheel(win32::HWND hWnd, int nX, int nY, int nDelta) = 0;
+    // A key message to the window with the focus, with the modifiers held from then on.
+    virtual void Key(win32::UINT uMsg, int nCode, int nModifiers) = 0;
+    virtual int ModifiersHeld() = 0;
+    virtual win32::HWND Focus() = 0;
+    virtual void SetFocus(win32::HWND hWnd) = 0;
+    virtual ScrollBarInfo VerticalBar(win32::HWND hWnd) = 0;
+    // WM_VSCROLL with the request and thumb position, sent to the window.
+    virtual void Scroll(win32::HWND hWnd, int nRequest, int nThumbPos) = 0;
+    virtual void Wait(unsigned nMilliseconds) = 0;
+
+    // A pixel of the window's client area as the screen shows it; CLR_INVALID outside it.
+    virtual win32::COLORREF Pixel(win32::HWND hWnd, int nX, int nY) = 0;
+    // The window (or the whole form for a null handle) as a PNG file.
+    virtual void WritePicture(win32::HWND hWnd, const std::filesystem::path& path) = 0;
+
+    // nullptr / a null handle with the reason in sError when it cannot be made.
+    virtual win32::HIMAGELIST LoadImageListStrip(const std::string& sPath, int nWidth, int nHeight,
+                                                 std::string& sError) = 0;
+    virtual win32::HIMAGELIST CreateGeneratedImageList(int nWidth, int nHeight, int nCount,
+                                                       std::string& sError) = 0;
+    virtual host::PictureRef MakeBitmapPicture(int nWidth, int nHeight, win32::COLORREF clrFill,
+                                               std::string& sError) = 0;
+    virtual host::PictureRef MakeIconPicture(int nWidth, int nHeight, win32::COLORREF clrFill,
+                                             std::string& sError) = 0;
+    virtual host::PictureRef MakeMetafilePicture(std::string& sError) = 0;
+    virtual host::PictureRef MakeEmptyPicture(std::string& sError) = 0;
+    virtual host::PictureRef LoadPictureFile(const std::string& sPath, std::string& sError) = 0;
+
+    virtual std::unique_ptr<IBagFile> NewBag() = 0;
+    virtual std::unique_ptr<IBagFile> LoadBag(const std::filesystem::path& path) = 0;
+
+    // Opens the sheet on the page "general" or "check" of the selection.
+    virtual std::unique_ptr<IPageSheet> OpenPages(
+        const std::string& sPage, std::vector<host::ISelectedObject*> selection) = 0;
+};
+
+// Message boxes of the controls go to the logger, which answers them.
+using MessageBoxLogger = std::function<Integer(std::string_view sPrompt, Long nButtons)>;
+
+// The platform this harness is built on, with a form of the given client size whose
+// sites report to the observer. Message boxes go to the logger while the platform lives.
+std::unique_ptr<IHostPlatform> MakeHostPlatform(int nWidth, int nHeight,
+                                                site::IHostObserver* pObserver,
+                                                MessageBoxLogger logger);
+
+}  // namespace qv::qvhost
