@@ -10,13 +10,15 @@
 #include <memory>
 
 #include "com/server/EventPoint.h"
+#include "com/server/OleEmbedding.h"
 
 namespace qv::com {
 
 // The control as a COM object: its members through IDispatch over the same dispatch
 // table the host harness uses, its events through a connection point, its class
 // information for hosts that connect to the events by themselves, its saved properties
-// through a stream or a property bag, and the list of its property pages.
+// through a stream or a property bag, the list of its property pages, and its embedding
+// in a container (OleEmbedding).
 class ComControl final : public IDispatch,
                          public IProvideClassInfo2,
                          public IConnectionPointContainer,
@@ -77,6 +79,7 @@ class ComControl final : public IDispatch,
     WindowlessSite m_site;
     std::unique_ptr<ColorListBox> m_pControl;
     EventPoint m_events;
+    OleEmbedding m_ole;  // the container's side: site, in-place window, views
     std::unique_ptr<DispatchEventSink> m_pSink;
 };
 
