@@ -48,7 +48,7 @@ void WindowlessSite::UnregisterWindowClass() {
 
 WindowlessSite::WindowlessSite() {
     if (!g_bClassRegistered) g_bClassRegistered = RegisterWindowClass();
-    ::HWND hWnd = ::CreateWindowExA(0, kWindowClass, "", WS_CLIPSIBLINGS, 0, 0,
+    ::HWND hWnd = ::CreateWindowExA(0, kWindowClass, "", WS_POPUP | WS_CLIPSIBLINGS, 0, 0,
                                     m_nWidth, m_nHeight, HWND_MESSAGE, nullptr,
                                     Module::Instance(), this);
     m_hWnd = windows::ToOurs<win32::HWND>(hWnd);
@@ -74,7 +74,8 @@ void WindowlessSite::SetExtent(int nWidth, int nHeight) {
 void WindowlessSite::PlaceIn(win32::HWND hParent, int nX, int nY, int nWidth, int nHeight) {
     ::HWND hWnd = Wnd(m_hWnd);
     if (::GetParent(hWnd) != Wnd(hParent)) {
-        ::SetWindowLongA(hWnd, GWL_STYLE, ::GetWindowLongA(hWnd, GWL_STYLE) | WS_CHILD);
+        ::SetWindowLongA(hWnd, GWL_STYLE,
+                         (::GetWindowLongA(hWnd, GWL_STYLE) & ~WS_POPUP) | WS_CHILD);
         ::SetParent(hWnd, Wnd(hParent));
     }
     const bool bResized = nWidth != m_nWidth || nHeight != m_nHeight;
@@ -91,7 +92,8 @@ void WindowlessSite::Park() {
     ::HWND hWnd = Wnd(m_hWnd);
     ::ShowWindow(hWnd, SW_HIDE);
     ::SetParent(hWnd, HWND_MESSAGE);
-    ::SetWindowLongA(hWnd, GWL_STYLE, ::GetWindowLongA(hWnd, GWL_STYLE) & ~WS_CHILD);
+    ::SetWindowLongA(hWnd, GWL_STYLE,
+                     (::GetWindowLongA(hWnd, GWL_STYLE) & ~WS_CHILD) | WS_POPUP);
     m_bPlaced = false;
 }
 
