@@ -5,6 +5,7 @@ namespace qv::container {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"QvContainerForm";
+ContainerForm* g_pHookedForm = nullptr;  // the form whose thread's sent messages are watched
 
 void RegisterFormClass() {
     static const bool bRegistered = [] {
@@ -38,9 +39,14 @@ ContainerForm::ContainerForm(int nWidth, int nHeight, LineWriter fnWrite)
                              nullptr);
     ::ShowWindow(m_hWnd, SW_SHOW);
     RunUntilIdle();
+    g_pHookedForm = this;
+    m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, SentMessageHook, nullptr,
+                                  ::GetCurrentThreadId());
 }
 
 ContainerForm::~ContainerForm() {
+    if (m_hHook) ::UnhookWindowsHookEx(m_hHook);
+    g_pHookedForm = nullptr;
     RemoveAll();
     ::DestroyWindow(m_hWnd);
 }
@@ -51,6 +57,11 @@ HRESULT ContainerForm::Add(const std::string& sName, const RECT& rcPos, const Sa
     const HRESULT hr = pControl->Create(ColorListBoxClass(), state, m_bUserMode);
     m_controls[sName] = std::move(pControl);
     return hr;
+}
+
+void ContainerForm::SetUserMode(bool bUserMode) {
+    m_bUserMode = bUserMode;
+    for (auto& [sName, pControl] : m_controls) pControl->SetUserMode(bUserMode);
 }
 
 HostedControl* ContainerForm::Find(const std::string& sName) {
@@ -73,14 +84,23 @@ bool ContainerForm::RemoveAll() {
     return bReleased;
 }
 
+LRESULT CALLBACK ContainerForm::SentMessageHook(int nCode, WPARAM wParam, LPARAM lParam) {
+    const auto* pMessage = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMessage->message == WM_PAINT && g_pHookedForm)
+        g_pHookedForm->NotePaint(pMessage->hwnd);
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+void ContainerForm::NotePaint(HWND hWnd) {
+    for (auto& [sName, pControl] : m_controls) {
+        if (pControl->Window() == hWnd) m_fnWrite(sName + ".Paint");
+    }
+}
+
 // Keys go to the active control's TranslateAccelerator first; what it does not take is
 // dispatched as it is (characters are sent by the script itself, so no TranslateMessage).
 void ContainerForm::Deliver(MSG& msg) {
-    if (msg.message == WM_PAINT) {
-        for (auto& [sName, pControl] : m_controls) {
-            if (pControl->Window() == msg.hwnd) m_fnWrite(sName + ".Paint");
-        }
-    }
+    if (msg.message == WM_PAINT) NotePaint(msg.hwnd);
     if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
         for (auto& [sName, pControl] : m_controls) {
             IOleInPlaceActiveObject* pActive = pControl->Site().ActiveObject();

@@ -12,8 +12,9 @@
 namespace qv::container {
 
 // The container's form: a real top-level window with controls placed in it by name, and its
-// message loop. The loop offers keys to the active control first, as a container does, and
-// reports each paint it delivers to a control's window.
+// message loop. The loop offers keys to the active control first, as a container does; each
+// paint of a control's window is reported, whether the loop delivers it or the system sends
+// it at once (a refresh).
 class ContainerForm {
   public:
     using LineWriter = std::function<void(const std::string&)>;
@@ -24,7 +25,8 @@ class ContainerForm {
     ContainerForm& operator=(const ContainerForm&) = delete;
 
     HWND Window() const { return m_hWnd; }
-    void SetUserMode(bool bUserMode) { m_bUserMode = bUserMode; }
+    // The ambient mode of every control, now and later.
+    void SetUserMode(bool bUserMode);
 
     HRESULT Add(const std::string& sName, const RECT& rcPos, const SavedState& state);
     HostedControl* Find(const std::string& sName);
@@ -36,9 +38,12 @@ class ContainerForm {
     void RunUntilIdle();
 
   private:
+    static LRESULT CALLBACK SentMessageHook(int nCode, WPARAM wParam, LPARAM lParam);
     void Deliver(MSG& msg);
+    void NotePaint(HWND hWnd);
 
     HWND m_hWnd = nullptr;
+    HHOOK m_hHook = nullptr;
     LineWriter m_fnWrite;
     bool m_bUserMode = true;
     std::map<std::string, std::unique_ptr<HostedControl>> m_controls;

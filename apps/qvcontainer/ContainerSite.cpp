@@ -42,6 +42,8 @@ STDMETHODIMP ContainerSite::QueryInterface(REFIID riid, void** ppv) {
         *ppv = static_cast<IDispatch*>(this);
     else if (riid == IID_IAdviseSink)
         *ppv = static_cast<IAdviseSink*>(this);
+    else if (riid == IID_IPropertyNotifySink)
+        *ppv = static_cast<IPropertyNotifySink*>(this);
     else
         return E_NOINTERFACE;
     AddRef();
@@ -189,6 +191,15 @@ STDMETHODIMP_(void) ContainerSite::OnSave() {
 
 STDMETHODIMP_(void) ContainerSite::OnClose() {
     Note("OnClose");
+}
+
+}  // namespace qv::container
+
+namespace qv::container {
+
+STDMETHODIMP ContainerSite::OnChanged(DISPID dispID) {
+    if (m_fnPropertyChanged) m_fnPropertyChanged(dispID);
+    return S_OK;
 }
 
 }  // namespace qv::container

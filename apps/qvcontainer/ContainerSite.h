@@ -3,6 +3,7 @@
 #include <ocidl.h>
 #include <oleidl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,8 @@ class ContainerSite final : public IOleClientSite,
                             public IOleInPlaceFrame,
                             public IOleControlSite,
                             public IDispatch,
-                            public IAdviseSink {
+                            public IAdviseSink,
+                            public IPropertyNotifySink {
   public:
     // hWnd is the container's window; the control sits at rcPos (its client pixels).
     ContainerSite(HWND hWnd, const RECT& rcPos);
@@ -29,6 +31,12 @@ class ContainerSite final : public IOleClientSite,
     const std::vector<std::string>& Journal() const { return m_journal; }
     void ClearJournal() { m_journal.clear(); }
     IOleInPlaceActiveObject* ActiveObject() const { return m_pActive; }
+    bool UserMode() const { return m_bUserMode; }
+    IFontDisp* Font() const { return m_pFont; }
+    // Called with the identifier of each property the control says has changed.
+    void OnPropertyChanged(std::function<void(DISPID)> fnChanged) {
+        m_fnPropertyChanged = std::move(fnChanged);
+    }
     void SetUserMode(bool bUserMode) { m_bUserMode = bUserMode; }
     // The ambient font: a font object of the system's with this name and size.
     void SetFont(const wchar_t* sName, double dPoints);
@@ -102,6 +110,10 @@ class ContainerSite final : public IOleClientSite,
     STDMETHODIMP_(void) OnSave() override;
     STDMETHODIMP_(void) OnClose() override;
 
+    // IPropertyNotifySink
+    STDMETHODIMP OnChanged(DISPID dispID) override;
+    STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
+
   private:
     void Note(std::string sCall) { m_journal.push_back(std::move(sCall)); }
 
@@ -113,6 +125,7 @@ class ContainerSite final : public IOleClientSite,
     IFontDisp* m_pFont = nullptr;
     bool m_bUserMode = true;
     bool m_bShowsPages = true;
+    std::function<void(DISPID)> m_fnPropertyChanged;
 };
 
 }  // namespace qv::container

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <olectl.h>
+
 #include "qvcontainer/VariantText.h"
 
 namespace qv::container {
@@ -93,10 +95,12 @@ HostedControl::~HostedControl() {
     if (m_object) Destroy();
 }
 
-// The order of a form loading a control: the site first when the control asks for it, then
-// its properties, its size, its events, and in-place activation in the form's window.
+// The order of a form loading a control: the site first when the control asks for it (in
+// one call with the ambient properties and the sinks when the control can be activated
+// quickly), then its properties, its size, and in-place activation in the form's window.
 HRESULT HostedControl::Create(const CLSID& clsid, const SavedState& state, bool bUserMode) {
     m_pSite->SetUserMode(bUserMode);
+    m_pSite->OnPropertyChanged([this](DISPID dispId) { PrintPropertyChange(dispId); });
     HRESULT hr = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
                                     m_object.OutVoid());
     if (FAILED(hr)) return hr;
@@ -107,11 +111,11 @@ HRESULT HostedControl::Create(const CLSID& clsid, const SavedState& state, bool 
     DWORD dwMisc = 0;
     m_ole->GetMiscStatus(DVASPECT_CONTENT, &dwMisc);
     const bool bSiteFirst = (dwMisc & OLEMISC_SETCLIENTSITEFIRST) != 0;
-    if (bSiteFirst) m_ole->SetClientSite(m_pSite.get());
+    if (bSiteFirst) hr = QuickActivate();
+    if (FAILED(hr)) return hr;
     hr = Load(state);
     if (FAILED(hr)) return hr;
-    if (!bSiteFirst) m_ole->SetClientSite(m_pSite.get());
-    hr = ConnectEvents();
+    if (!bSiteFirst) hr = QuickActivate();
     if (FAILED(hr)) return hr;
     SIZEL size{HimetricFromPixels(m_rcPos.right - m_rcPos.left),
                HimetricFromPixels(m_rcPos.bottom - m_rcPos.top)};
@@ -119,6 +123,50 @@ HRESULT HostedControl::Create(const CLSID& clsid, const SavedState& state, bool 
     if (auto view = m_object.As<IViewObject>(IID_IViewObject))
         view->SetAdvise(DVASPECT_CONTENT, 0, m_pSite.get());
     return m_ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, m_pSite.get(), 0, m_hForm, &m_rcPos);
+}
+
+// Without quick activation the site, the events and the ambient properties go one by one.
+HRESULT HostedControl::QuickActivate() {
+    ComPtr<ITypeInfo> events = EventTypeInfo(*m_object.Get());
+    m_pEvents = std::make_unique<EventPrinter>(m_sName, events.Get(), m_fnWrite);
+    auto container = m_object.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    if (!container) return E_NOINTERFACE;
+    HRESULT hr = container->FindConnectionPoint(m_pEvents->EventInterface(), m_eventPoint.Out());
+    if (FAILED(hr)) return hr;
+    auto quick = m_object.As<IQuickActivate>(IID_IQuickActivate);
+    if (!quick) {
+        m_ole->SetClientSite(m_pSite.get());
+        return m_eventPoint->Advise(m_pEvents.get(), &m_dwEventCookie);
+    }
+    QACONTAINER qaContainer{};
+    qaContainer.cbSize = sizeof(qaContainer);
+    qaContainer.pClientSite = m_pSite.get();
+    qaContainer.pPropertyNotifySink = m_pSite.get();
+    qaContainer.pUnkEventSink = m_pEvents.get();
+    qaContainer.dwAmbientFlags = m_pSite->UserMode() ? QACONTAINER_USERMODE : 0;
+    ComPtr<IFont> font;
+    if (m_pSite->Font()) m_pSite->Font()->QueryInterface(IID_IFont, font.OutVoid());
+    qaContainer.pFont = font.Get();
+    qaContainer.pOleControlSite = m_pSite.get();
+    QACONTROL qaControl{};
+    qaControl.cbSize = sizeof(qaControl);
+    hr = quick->QuickActivate(&qaContainer, &qaControl);
+    m_dwEventCookie = qaControl.dwEventCookie;
+    return hr;
+}
+
+void HostedControl::PrintPropertyChange(DISPID dispId) {
+    BSTR bstrName = nullptr;
+    UINT nNames = 0;
+    if (!m_members || FAILED(m_members->GetNames(dispId, &bstrName, 1, &nNames)) || nNames != 1)
+        return;
+    m_fnWrite(m_sName + ".PropertyChanged \"" + TakeText(bstrName) + "\"");
+}
+
+void HostedControl::SetUserMode(bool bUserMode) {
+    m_pSite->SetUserMode(bUserMode);
+    if (auto control = m_object.As<IOleControl>(IID_IOleControl))
+        control->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE);
 }
 
 HRESULT HostedControl::Load(const SavedState& state) {
@@ -129,17 +177,6 @@ HRESULT HostedControl::Load(const SavedState& state) {
     auto persist = m_object.As<IPersistStreamInit>(IID_IPersistStreamInit);
     if (!persist) return E_NOINTERFACE;
     return state.pStream ? persist->Load(state.pStream) : persist->InitNew();
-}
-
-HRESULT HostedControl::ConnectEvents() {
-    ComPtr<ITypeInfo> events = EventTypeInfo(*m_object.Get());
-    m_pEvents = std::make_unique<EventPrinter>(m_sName, events.Get(), m_fnWrite);
-    auto container = m_object.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
-    if (!container) return E_NOINTERFACE;
-    const IID iidEvents = m_pEvents->EventInterface();
-    HRESULT hr = container->FindConnectionPoint(iidEvents, m_eventPoint.Out());
-    if (FAILED(hr)) return hr;
-    return m_eventPoint->Advise(m_pEvents.get(), &m_dwEventCookie);
 }
 
 bool HostedControl::Destroy() {

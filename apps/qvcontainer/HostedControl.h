@@ -59,10 +59,13 @@ class HostedControl {
     // pixel there.
     HRESULT DrawnPixel(int nX, int nY, COLORREF& clrPixel);
     HRESULT Resize(int nWidth, int nHeight);
+    // The container's mode changed: the control is told to read it again.
+    void SetUserMode(bool bUserMode);
 
   private:
     HRESULT Load(const SavedState& state);
-    HRESULT ConnectEvents();
+    HRESULT QuickActivate();
+    void PrintPropertyChange(DISPID dispId);
     CallResult Invoke(const std::wstring& sName, WORD wFlags, std::vector<VARIANT>& args);
 
     HWND m_hForm;

@@ -7,7 +7,11 @@
 // --drawn reads pixels from the control's view object instead of its window. At the end
 // every control is released and the library is asked whether it can unload; a reference
 // kept, a library that cannot unload or a GDI object left over ends with status 1.
+#include <fcntl.h>
+#include <io.h>
 #include <objbase.h>
+
+#include <cstdio>
 
 #include <fstream>
 #include <iostream>
@@ -48,6 +52,7 @@ int RunScript(const qv::qvhost::Script& script, bool bDrawn) {
 int main(int argc, char** argv) {
     if (argc < 3 || std::string(argv[1]) != "run") return Usage();
     const bool bDrawn = argc > 3 && std::string(argv[3]) == "--drawn";
+    _setmode(_fileno(stdout), _O_BINARY);  // the transcript's lines end in \n, as qvhost's do
     if (::OleInitialize(nullptr) != S_OK) return 1;
     int nStatus = 0;
     try {

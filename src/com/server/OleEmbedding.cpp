@@ -9,6 +9,7 @@
 
 #include "com/server/Registration.h"
 #include "com/server/TypeInfo.h"
+#include "dispatch/ColorListBoxDispatch.h"
 #include "platform/host/SiteUnits.h"
 
 namespace qv::com {
@@ -50,6 +51,7 @@ void OleEmbedding::Detach() {
     ReleaseAndClear(m_pClientSite);
     ReleaseAndClear(m_pAdviseHolder);
     ReleaseAndClear(m_pViewSink);
+    ReleaseAndClear(m_pPropertySink);
 }
 
 void* OleEmbedding::Find(REFIID riid) {
@@ -73,9 +75,17 @@ STDMETHODIMP OleEmbedding::QueryInterface(REFIID riid, void** ppv) {
 STDMETHODIMP OleEmbedding::SetClientSite(IOleClientSite* pClientSite) {
     if (pClientSite) pClientSite->AddRef();
     ReleaseAndClear(m_pClientSite);
+    if (!pClientSite) ReleaseAndClear(m_pPropertySink);
     m_pClientSite = pClientSite;
     if (m_pClientSite) ReadAmbients(DISPID_UNKNOWN);
     return S_OK;
+}
+
+// A designer marks its form as changed when told which property changed.
+void OleEmbedding::OnPropertyChanged(std::string_view sPropertyName) {
+    ViewChanged();
+    const MemberInfo* pMember = ColorListBoxDispatch().FindByName(sPropertyName);
+    if (m_pPropertySink && pMember) m_pPropertySink->OnChanged(pMember->nDispId);
 }
 
 STDMETHODIMP OleEmbedding::GetClientSite(IOleClientSite** ppClientSite) {

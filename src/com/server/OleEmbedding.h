@@ -127,7 +127,7 @@ class OleEmbedding final : public IOleObject,
 
     void OnWindowFocus(bool bGotFocus) override;
     void OnWindowMouseActivate() override;
-    void OnPropertyChanged() override { ViewChanged(); }
+    void OnPropertyChanged(std::string_view sPropertyName) override;
 
     IUnknown& m_outer;
     WindowlessSite& m_site;
@@ -135,6 +135,7 @@ class OleEmbedding final : public IOleObject,
     IOleClientSite* m_pClientSite = nullptr;
     IOleAdviseHolder* m_pAdviseHolder = nullptr;
     IAdviseSink* m_pViewSink = nullptr;
+    IPropertyNotifySink* m_pPropertySink = nullptr;  // from quick activation
     DWORD m_dwViewAspects = 0;
     DWORD m_dwViewAdvf = 0;
     IOleInPlaceSite* m_pInPlaceSite = nullptr;

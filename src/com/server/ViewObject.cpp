@@ -135,6 +135,9 @@ STDMETHODIMP OleEmbedding::QuickActivate(QACONTAINER* pQaContainer, QACONTROL* p
     SetClientSite(pQaContainer->pClientSite);
     ReadQuickAmbients(*pQaContainer);
     if (pQaContainer->pAdviseSink) SetAdvise(DVASPECT_CONTENT, 0, pQaContainer->pAdviseSink);
+    if (pQaContainer->pPropertyNotifySink) pQaContainer->pPropertyNotifySink->AddRef();
+    if (m_pPropertySink) m_pPropertySink->Release();
+    m_pPropertySink = pQaContainer->pPropertyNotifySink;
     pQaControl->dwEventCookie = 0;
     if (pQaContainer->pUnkEventSink) {
         const HRESULT hr = m_events.Advise(pQaContainer->pUnkEventSink, &pQaControl->dwEventCookie);

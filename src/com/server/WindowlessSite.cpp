@@ -159,9 +159,9 @@ void WindowlessSite::Refresh() {
     ::RedrawWindow(Wnd(m_hWnd), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-void WindowlessSite::PropertyChanged(std::string_view) {
+void WindowlessSite::PropertyChanged(std::string_view sPropertyName) {
     m_bDirty = true;
-    if (m_pListener) m_pListener->OnPropertyChanged();
+    if (m_pListener) m_pListener->OnPropertyChanged(sPropertyName);
 }
 
 }  // namespace qv::com

@@ -28,7 +28,7 @@ class ISiteListener {
     // A button press on a window that is not the focus: the container activates us first.
     virtual void OnWindowMouseActivate() = 0;
     // A property changed, and the picture may have changed with it.
-    virtual void OnPropertyChanged() = 0;
+    virtual void OnPropertyChanged(std::string_view sPropertyName) = 0;
 };
 
 // The runtime's side of a control created by COM. The control has one window for its whole
@@ -85,7 +85,7 @@ class WindowlessSite : public host::IUserControl {
     void SetEnabled(Boolean bEnabled) override;
     void Refresh() override;
     const host::IAmbient& Ambient() const override { return m_ambient; }
-    void PropertyChanged(std::string_view) override;
+    void PropertyChanged(std::string_view sPropertyName) override;
 
     // The runtime's handling of one message of the window; false when the system's default
     // handling applies. (SiteInput.cpp)
