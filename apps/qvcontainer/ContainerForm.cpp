@@ -34,14 +34,13 @@ ContainerForm::ContainerForm(int nWidth, int nHeight, LineWriter fnWrite)
     RECT rc{0, 0, nWidth, nHeight};
     const DWORD dwStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     ::AdjustWindowRect(&rc, dwStyle, FALSE);
-    m_hWnd = ::CreateWindowW(kFormClass, L"qvcontainer", dwStyle, 0, 0, rc.right - rc.left,
-                             rc.bottom - rc.top, nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                             nullptr);
+    m_hWnd =
+        ::CreateWindowW(kFormClass, L"qvcontainer", dwStyle, 0, 0, rc.right - rc.left,
+                        rc.bottom - rc.top, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::ShowWindow(m_hWnd, SW_SHOW);
     RunUntilIdle();
     g_pHookedForm = this;
-    m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, SentMessageHook, nullptr,
-                                  ::GetCurrentThreadId());
+    m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, SentMessageHook, nullptr, ::GetCurrentThreadId());
 }
 
 ContainerForm::~ContainerForm() {

@@ -40,8 +40,8 @@ STDMETHODIMP EventPrinter::GetTypeInfoCount(UINT* pctinfo) {
 }
 
 // The arguments come last first, as automation passes them.
-STDMETHODIMP EventPrinter::Invoke(DISPID dispIdMember, REFIID, LCID, WORD,
-                                  DISPPARAMS* pDispParams, VARIANT*, EXCEPINFO*, UINT*) {
+STDMETHODIMP EventPrinter::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* pDispParams,
+                                  VARIANT*, EXCEPINFO*, UINT*) {
     BSTR bstrName = nullptr;
     UINT nNames = 0;
     std::string sEvent = "Event" + std::to_string(dispIdMember);

@@ -28,8 +28,8 @@ class EventPrinter final : public IDispatch {
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return DISP_E_UNKNOWNNAME;
     }
-    STDMETHODIMP Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* pDispParams,
-                        VARIANT*, EXCEPINFO*, UINT*) override;
+    STDMETHODIMP Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* pDispParams, VARIANT*,
+                        EXCEPINFO*, UINT*) override;
 
     IID EventInterface() const;
 

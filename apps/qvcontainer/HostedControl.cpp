@@ -88,7 +88,10 @@ MethodShape ShapeOf(ITypeInfo* pInfo, DISPID dispId) {
 
 HostedControl::HostedControl(HWND hForm, std::string sName, const RECT& rcPos,
                              EventPrinter::LineWriter fnWrite)
-    : m_hForm(hForm), m_sName(std::move(sName)), m_rcPos(rcPos), m_fnWrite(std::move(fnWrite)),
+    : m_hForm(hForm),
+      m_sName(std::move(sName)),
+      m_rcPos(rcPos),
+      m_fnWrite(std::move(fnWrite)),
       m_pSite(std::make_unique<ContainerSite>(hForm, rcPos)) {}
 
 HostedControl::~HostedControl() {
@@ -101,8 +104,8 @@ HostedControl::~HostedControl() {
 HRESULT HostedControl::Create(const CLSID& clsid, const SavedState& state, bool bUserMode) {
     m_pSite->SetUserMode(bUserMode);
     m_pSite->OnPropertyChanged([this](DISPID dispId) { PrintPropertyChange(dispId); });
-    HRESULT hr = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                    m_object.OutVoid());
+    HRESULT hr =
+        ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, m_object.OutVoid());
     if (FAILED(hr)) return hr;
     m_ole = m_object.As<IOleObject>(IID_IOleObject);
     m_dispatch = m_object.As<IDispatch>(IID_IDispatch);
@@ -214,8 +217,8 @@ CallResult HostedControl::Invoke(const std::wstring& sName, WORD wFlags,
         result.sErrorText = "Object doesn't support this property or method";
         return result;
     }
-    const MethodShape shape = wFlags == DISPATCH_METHOD ? ShapeOf(m_members.Get(), dispId)
-                                                        : MethodShape{};
+    const MethodShape shape =
+        wFlags == DISPATCH_METHOD ? ShapeOf(m_members.Get(), dispId) : MethodShape{};
     std::vector<VARIANT> passed(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
         VARIANT& vArg = passed[args.size() - 1 - i];
@@ -236,8 +239,8 @@ CallResult HostedControl::Invoke(const std::wstring& sName, WORD wFlags,
     VARIANT vResult;
     ::VariantInit(&vResult);
     EXCEPINFO excep{};
-    result.hr = m_dispatch->Invoke(dispId, IID_NULL, LOCALE_USER_DEFAULT, wFlags, &params,
-                                   &vResult, &excep, nullptr);
+    result.hr = m_dispatch->Invoke(dispId, IID_NULL, LOCALE_USER_DEFAULT, wFlags, &params, &vResult,
+                                   &excep, nullptr);
     if (result.hr == DISP_E_EXCEPTION) {
         result.nError = excep.wCode ? excep.wCode : static_cast<int>(excep.scode & 0xFFFF);
         result.sErrorText = TakeText(excep.bstrDescription);

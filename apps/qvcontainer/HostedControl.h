@@ -25,8 +25,8 @@ struct CallResult {
 
 // Where a new control's properties come from.
 struct SavedState {
-    MemoryBag* pBag = nullptr;    // a property bag, or
-    IStream* pStream = nullptr;   // a stream, or neither: a new control
+    MemoryBag* pBag = nullptr;   // a property bag, or
+    IStream* pStream = nullptr;  // a stream, or neither: a new control
 };
 
 // One control in the container: created by its class, sited, initialised or loaded,

@@ -10,9 +10,8 @@ constexpr wchar_t kLibrary[] = L"QV_ColorListBox.ocx";
 
 HRESULT AskCanUnload(HMODULE hLibrary) {
     using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
-    auto pfnCanUnload =
-        reinterpret_cast<CanUnloadNow>(reinterpret_cast<void (*)()>(
-            ::GetProcAddress(hLibrary, "DllCanUnloadNow")));
+    auto pfnCanUnload = reinterpret_cast<CanUnloadNow>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(hLibrary, "DllCanUnloadNow")));
     return pfnCanUnload ? pfnCanUnload() : E_NOTIMPL;
 }
 

@@ -11,7 +11,8 @@ namespace qv::container {
 namespace {
 
 bool EndsWith(const std::string& sText, std::string_view sEnd) {
-    return sText.size() >= sEnd.size() && sText.compare(sText.size() - sEnd.size(), sEnd.size(), sEnd) == 0;
+    return sText.size() >= sEnd.size() &&
+           sText.compare(sText.size() - sEnd.size(), sEnd.size(), sEnd) == 0;
 }
 
 template <typename T>
@@ -50,9 +51,9 @@ bool ScriptRunner::Finish() {
 
 std::string ScriptRunner::Unsupported(const qvhost::Script& script) {
     for (const qvhost::Command& command : script.commands) {
-        const bool bSupported = std::visit(
-            [](const auto& body) { return kSupported<std::decay_t<decltype(body)>>; },
-            command.body);
+        const bool bSupported =
+            std::visit([](const auto& body) { return kSupported<std::decay_t<decltype(body)>>; },
+                       command.body);
         if (!bSupported)
             return script.sFile + ":" + std::to_string(command.nLine) + ": " + command.sEcho;
     }
@@ -82,7 +83,8 @@ HostedControl& ScriptRunner::Control(const std::string& sName) {
 void ScriptRunner::PrintResult(const std::string& sName, const std::string& sMember,
                                const CallResult& result) {
     if (result.nError != 0) {
-        Write("error " + std::to_string(result.nError) + " " + qvhost::QuoteString(result.sErrorText));
+        Write("error " + std::to_string(result.nError) + " " +
+              qvhost::QuoteString(result.sErrorText));
         return;
     }
     if (FAILED(result.hr)) {
@@ -135,7 +137,8 @@ void ScriptRunner::Run(const qvhost::SaveCommand& command) {
 }
 
 void ScriptRunner::Run(const qvhost::FreeCommand& command) {
-    if (!m_form.Remove(command.sName)) throw std::runtime_error(command.sName + " kept a reference");
+    if (!m_form.Remove(command.sName))
+        throw std::runtime_error(command.sName + " kept a reference");
 }
 
 void ScriptRunner::Run(const qvhost::ResizeCommand& command) {

@@ -8,8 +8,8 @@
 namespace qv::container {
 
 std::wstring WideFromUtf8(const std::string& sText) {
-    const int nChars = ::MultiByteToWideChar(CP_UTF8, 0, sText.data(),
-                                             static_cast<int>(sText.size()), nullptr, 0);
+    const int nChars =
+        ::MultiByteToWideChar(CP_UTF8, 0, sText.data(), static_cast<int>(sText.size()), nullptr, 0);
     std::wstring sWide(static_cast<std::size_t>(nChars), L'\0');
     ::MultiByteToWideChar(CP_UTF8, 0, sText.data(), static_cast<int>(sText.size()), sWide.data(),
                           nChars);

@@ -78,7 +78,9 @@ class Embedding {
         if (!m_list) m_list = ole.As<IDispatch>(IID_IDispatch);
         return m_list.Get();
     }
-    HWND Window() { return reinterpret_cast<HWND>(static_cast<INT_PTR>(CallLong(List(), L"hWnd"))); }
+    HWND Window() {
+        return reinterpret_cast<HWND>(static_cast<INT_PTR>(CallLong(List(), L"hWnd")));
+    }
     HWND Form() const { return m_hForm; }
 
     std::unique_ptr<ContainerSite> site;
@@ -118,8 +120,8 @@ TEST_F(EmbeddingTest, EachShowingVerbActivatesInPlaceAndDeactivationParksTheWind
         embedding.Site();
         const HWND hWnd = embedding.Window();
         EXPECT_FALSE(::IsWindowVisible(hWnd));
-        ASSERT_EQ(embedding.ole->DoVerb(c.nVerb, nullptr, embedding.site.get(), 0,
-                                        embedding.Form(), &kPosition),
+        ASSERT_EQ(embedding.ole->DoVerb(c.nVerb, nullptr, embedding.site.get(), 0, embedding.Form(),
+                                        &kPosition),
                   S_OK);
         EXPECT_EQ(WithoutViewChanges(embedding.site->Journal()), c.activation);
         EXPECT_EQ(embedding.Window(), hWnd) << "one window for the control's whole life";
@@ -347,9 +349,9 @@ TEST_F(EmbeddingTest, TheListTakesItsNavigationKeysFromTheContainersLoop) {
         LONG nListIndex;
     };
     const Case cases[] = {
-        {WM_KEYDOWN, VK_DOWN, false, S_OK, 1},   {WM_KEYUP, VK_DOWN, false, S_OK, 1},
-        {WM_KEYDOWN, VK_END, false, S_OK, 2},    {WM_KEYDOWN, 'A', false, S_FALSE, 2},
-        {WM_CHAR, VK_HOME, false, S_FALSE, 2},   {WM_KEYDOWN, VK_HOME, true, S_FALSE, 2},
+        {WM_KEYDOWN, VK_DOWN, false, S_OK, 1}, {WM_KEYUP, VK_DOWN, false, S_OK, 1},
+        {WM_KEYDOWN, VK_END, false, S_OK, 2},  {WM_KEYDOWN, 'A', false, S_FALSE, 2},
+        {WM_CHAR, VK_HOME, false, S_FALSE, 2}, {WM_KEYDOWN, VK_HOME, true, S_FALSE, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.uMessage << " " << c.wKey);

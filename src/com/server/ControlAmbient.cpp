@@ -20,8 +20,8 @@ HRESULT GetAmbient(IDispatch& site, ::DISPID dispID, VARIANT& vResult) {
 std::string NarrowName(BSTR bstrName) {
     if (!bstrName) return {};
     const int nWide = static_cast<int>(::SysStringLen(bstrName));
-    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, bstrName, nWide, nullptr, 0, nullptr,
-                                             nullptr);
+    const int nBytes =
+        ::WideCharToMultiByte(CP_ACP, 0, bstrName, nWide, nullptr, 0, nullptr, nullptr);
     std::string sName(static_cast<std::size_t>(nBytes), '\0');
     ::WideCharToMultiByte(CP_ACP, 0, bstrName, nWide, sName.data(), nBytes, nullptr, nullptr);
     return sName;
@@ -51,8 +51,7 @@ host::FontRef FontFrom(const VARIANT& vFont) {
     if (V_VT(&vFont) == VT_DISPATCH) pUnknown = V_DISPATCH(&vFont);
     if (V_VT(&vFont) == VT_UNKNOWN) pUnknown = V_UNKNOWN(&vFont);
     IFont* pFont = nullptr;
-    if (!pUnknown ||
-        FAILED(pUnknown->QueryInterface(IID_IFont, reinterpret_cast<void**>(&pFont))))
+    if (!pUnknown || FAILED(pUnknown->QueryInterface(IID_IFont, reinterpret_cast<void**>(&pFont))))
         return nullptr;
     host::FontRef oFont = FontFrom(*pFont);
     pFont->Release();
@@ -107,8 +106,10 @@ STDMETHODIMP OleEmbedding::OnAmbientPropertyChange(::DISPID dispID) {
 
 // While frozen, the control's events are dropped: the container is not ready for them.
 STDMETHODIMP OleEmbedding::FreezeEvents(BOOL bFreeze) {
-    if (bFreeze) ++m_nFreezeCount;
-    else if (m_nFreezeCount > 0) --m_nFreezeCount;
+    if (bFreeze)
+        ++m_nFreezeCount;
+    else if (m_nFreezeCount > 0)
+        --m_nFreezeCount;
     return S_OK;
 }
 

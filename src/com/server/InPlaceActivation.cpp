@@ -134,8 +134,7 @@ STDMETHODIMP OleEmbedding::SetObjectRects(LPCRECT lprcPosRect, LPCRECT) {
     if (m_eState == State::Loaded) return OLE_E_NOT_INPLACEACTIVE;
     ::HWND hParent = ::GetParent(windows::ToReal<::HWND>(m_site.hWnd()));
     m_site.PlaceIn(windows::ToOurs<win32::HWND>(hParent), lprcPosRect->left, lprcPosRect->top,
-                   lprcPosRect->right - lprcPosRect->left,
-                   lprcPosRect->bottom - lprcPosRect->top);
+                   lprcPosRect->right - lprcPosRect->left, lprcPosRect->bottom - lprcPosRect->top);
     return S_OK;
 }
 
@@ -174,8 +173,8 @@ HRESULT OleEmbedding::ShowProperties() {
         if (hr == S_OK) return S_OK;
     }
     ISpecifyPropertyPages* pPages = nullptr;
-    if (FAILED(m_outer.QueryInterface(IID_ISpecifyPropertyPages,
-                                      reinterpret_cast<void**>(&pPages))))
+    if (FAILED(
+            m_outer.QueryInterface(IID_ISpecifyPropertyPages, reinterpret_cast<void**>(&pPages))))
         return E_NOTIMPL;
     CAUUID pages{};
     HRESULT hr = pPages->GetPages(&pages);
@@ -183,9 +182,9 @@ HRESULT OleEmbedding::ShowProperties() {
     if (FAILED(hr)) return hr;
     IUnknown* pObject = &m_outer;
     ::HWND hOwner = ::GetParent(windows::ToReal<::HWND>(m_site.hWnd()));
-    hr = ::OleCreatePropertyFrame(m_eState == State::Loaded ? nullptr : hOwner, 0, 0,
-                                  kObjectName, 1, &pObject, pages.cElems, pages.pElems,
-                                  ::GetUserDefaultLCID(), 0, nullptr);
+    hr = ::OleCreatePropertyFrame(m_eState == State::Loaded ? nullptr : hOwner, 0, 0, kObjectName,
+                                  1, &pObject, pages.cElems, pages.pElems, ::GetUserDefaultLCID(),
+                                  0, nullptr);
     ::CoTaskMemFree(pages.pElems);
     return hr;
 }

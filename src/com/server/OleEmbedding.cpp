@@ -30,8 +30,7 @@ LPOLESTR TaskMemText(const wchar_t* sText) {
 }
 
 int PixelsFromHimetric(LONG nHimetric) {
-    return static_cast<int>(
-        RoundToLong(static_cast<double>(nHimetric) * 96.0 / 2540.0));
+    return static_cast<int>(RoundToLong(static_cast<double>(nHimetric) * 96.0 / 2540.0));
 }
 
 }  // namespace
@@ -97,8 +96,7 @@ STDMETHODIMP OleEmbedding::GetClientSite(IOleClientSite** ppClientSite) {
 
 STDMETHODIMP OleEmbedding::Close(DWORD dwSaveOption) {
     if (m_eState != State::Loaded) InPlaceDeactivate();
-    const bool bSave = dwSaveOption == OLECLOSE_SAVEIFDIRTY ||
-                       dwSaveOption == OLECLOSE_PROMPTSAVE;
+    const bool bSave = dwSaveOption == OLECLOSE_SAVEIFDIRTY || dwSaveOption == OLECLOSE_PROMPTSAVE;
     if (bSave && m_site.IsDirty() && m_pClientSite) m_pClientSite->SaveObject();
     if (m_pAdviseHolder) m_pAdviseHolder->SendOnClose();
     return S_OK;
@@ -153,8 +151,8 @@ STDMETHODIMP OleEmbedding::GetUserClassID(CLSID* pClsid) {
 
 STDMETHODIMP OleEmbedding::GetUserType(DWORD dwFormOfType, LPOLESTR* pszUserType) {
     if (!pszUserType) return E_POINTER;
-    const wchar_t* sName = dwFormOfType == USERCLASSTYPE_APPNAME ? L"QV_ColorListBox"
-                                                                 : ControlDescription();
+    const wchar_t* sName =
+        dwFormOfType == USERCLASSTYPE_APPNAME ? L"QV_ColorListBox" : ControlDescription();
     *pszUserType = TaskMemText(sName);
     return *pszUserType ? S_OK : E_OUTOFMEMORY;
 }

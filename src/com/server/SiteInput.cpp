@@ -129,8 +129,10 @@ bool WindowlessSite::HandleMessage(win32::UINT uMsg, win32::WPARAM wParam, win32
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             if (m_pListener) m_pListener->OnWindowFocus(uMsg == WM_SETFOCUS);
-            if (uMsg == WM_SETFOCUS) Notify([](auto& control) { control.UserControl_GotFocus(); });
-            else Notify([](auto& control) { control.UserControl_LostFocus(); });
+            if (uMsg == WM_SETFOCUS)
+                Notify([](auto& control) { control.UserControl_GotFocus(); });
+            else
+                Notify([](auto& control) { control.UserControl_LostFocus(); });
             return true;
         default:
             return false;
@@ -153,8 +155,8 @@ void WindowlessSite::DeliverButton(int nButton, bool bDown, win32::WPARAM wParam
     }
     if (ButtonsOf(wParam) == 0 && ::GetCapture() == hWnd) ::ReleaseCapture();
     Notify([&](auto& control) { control.UserControl_MouseUp(nButtonArg, nShift, fX, fY); });
-    const bool bClick = nButton == win32::kLeftButton && m_bLeftPressedHere && fX >= 0 &&
-                        fY >= 0 && fX < ScaleWidth() && fY < ScaleHeight();
+    const bool bClick = nButton == win32::kLeftButton && m_bLeftPressedHere && fX >= 0 && fY >= 0 &&
+                        fX < ScaleWidth() && fY < ScaleHeight();
     if (nButton == win32::kLeftButton) m_bLeftPressedHere = false;
     if (bClick) Notify([](auto& control) { control.UserControl_Click(); });
 }

@@ -68,10 +68,9 @@ HRESULT OleEmbedding::RenderInto(HDC hdcDraw, const RECTL& rcBounds) {
     m_site.SetPaintTarget({});
     ::SetViewportOrgEx(hMemory, ptOld.x, ptOld.y, nullptr);
     const int nOldMode = ::SetStretchBltMode(hdcDraw, COLORONCOLOR);
-    const BOOL bCopied = ::StretchBlt(hdcDraw, rcBounds.left, rcBounds.top,
-                                      rcBounds.right - rcBounds.left,
-                                      rcBounds.bottom - rcBounds.top, hMemory, 0, 0, nWidth,
-                                      nHeight, SRCCOPY);
+    const BOOL bCopied =
+        ::StretchBlt(hdcDraw, rcBounds.left, rcBounds.top, rcBounds.right - rcBounds.left,
+                     rcBounds.bottom - rcBounds.top, hMemory, 0, 0, nWidth, nHeight, SRCCOPY);
     ::SetStretchBltMode(hdcDraw, nOldMode);
     ::SelectObject(hMemory, hOldBitmap);
     return bCopied ? S_OK : E_FAIL;

@@ -48,9 +48,8 @@ void WindowlessSite::UnregisterWindowClass() {
 
 WindowlessSite::WindowlessSite() {
     if (!g_bClassRegistered) g_bClassRegistered = RegisterWindowClass();
-    ::HWND hWnd = ::CreateWindowExA(0, kWindowClass, "", WS_POPUP | WS_CLIPSIBLINGS, 0, 0,
-                                    m_nWidth, m_nHeight, HWND_MESSAGE, nullptr,
-                                    Module::Instance(), this);
+    ::HWND hWnd = ::CreateWindowExA(0, kWindowClass, "", WS_POPUP | WS_CLIPSIBLINGS, 0, 0, m_nWidth,
+                                    m_nHeight, HWND_MESSAGE, nullptr, Module::Instance(), this);
     m_hWnd = windows::ToOurs<win32::HWND>(hWnd);
     m_hDC = windows::ToOurs<win32::HDC>(::GetDC(hWnd));
 }
@@ -92,8 +91,7 @@ void WindowlessSite::Park() {
     ::HWND hWnd = Wnd(m_hWnd);
     ::ShowWindow(hWnd, SW_HIDE);
     ::SetParent(hWnd, HWND_MESSAGE);
-    ::SetWindowLongA(hWnd, GWL_STYLE,
-                     (::GetWindowLongA(hWnd, GWL_STYLE) & ~WS_CHILD) | WS_POPUP);
+    ::SetWindowLongA(hWnd, GWL_STYLE, (::GetWindowLongA(hWnd, GWL_STYLE) & ~WS_CHILD) | WS_POPUP);
     m_bPlaced = false;
 }
 

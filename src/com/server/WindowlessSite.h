@@ -68,7 +68,9 @@ class WindowlessSite : public host::IUserControl {
     void Paint();
 
     win32::HWND hWnd() const override { return m_hWnd; }
-    win32::HDC hDC() const override { return m_hPaintTarget != win32::HDC{} ? m_hPaintTarget : m_hDC; }
+    win32::HDC hDC() const override {
+        return m_hPaintTarget != win32::HDC{} ? m_hPaintTarget : m_hDC;
+    }
     float ScaleWidth() const override;
     float ScaleHeight() const override;
     float Height() const override;
