@@ -53,7 +53,7 @@ STDMETHODIMP EventPrinter::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPP
     std::string sLine = m_sName + "." + sEvent;
     if (pDispParams) {
         for (UINT i = pDispParams->cArgs; i > 0; --i)
-            sLine += " " + FormatAutomation(pDispParams->rgvarg[i - 1]);
+            sLine.append(" ").append(FormatAutomation(pDispParams->rgvarg[i - 1]));
     }
     m_fnWrite(sLine);
     return S_OK;

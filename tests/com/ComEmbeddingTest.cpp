@@ -355,7 +355,11 @@ TEST_F(EmbeddingTest, TheListTakesItsNavigationKeysFromTheContainersLoop) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.uMessage << " " << c.wKey);
-        MSG msg{c.bOtherWindow ? embedding.Form() : embedding.Window(), c.uMessage, c.wKey, 1};
+        MSG msg{};
+        msg.hwnd = c.bOtherWindow ? embedding.Form() : embedding.Window();
+        msg.message = c.uMessage;
+        msg.wParam = c.wKey;
+        msg.lParam = 1;
         EXPECT_EQ(pActive->TranslateAccelerator(&msg), c.hrExpected);
         EXPECT_EQ(CallLong(embedding.List(), L"ListIndex"), c.nListIndex);
     }
