@@ -144,6 +144,61 @@ TEST_F(EmbeddingTest, EachShowingVerbActivatesInPlaceAndDeactivationParksTheWind
     }
 }
 
+TEST_F(EmbeddingTest, VerbsTheControlHasNotAreRefusedOrTakenAsThePrimaryOne) {
+    struct Case {
+        LONG nVerb;
+        HRESULT hrExpected;
+        bool bShown;
+    };
+    const Case cases[] = {
+        {OLEIVERB_OPEN, E_NOTIMPL, false},
+        {-99, E_NOTIMPL, false},
+        {7, OLEOBJ_S_INVALIDVERB, true},
+        {OLEIVERB_HIDE, S_OK, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nVerb);
+        Embedding embedding(library);
+        EXPECT_EQ(embedding.Embed(c.nVerb), c.hrExpected);
+        EXPECT_EQ(::IsWindowVisible(embedding.Window()) != FALSE, c.bShown);
+    }
+    Embedding embedding(library);
+    ASSERT_EQ(embedding.Embed(OLEIVERB_UIACTIVATE), S_OK);
+    ASSERT_EQ(embedding.ole->DoVerb(OLEIVERB_HIDE, nullptr, embedding.site.get(), 0,
+                                    embedding.Form(), &kPosition),
+              S_OK);
+    EXPECT_FALSE(::IsWindowVisible(embedding.Window()));
+    EXPECT_EQ(embedding.site->ActiveObject(), nullptr);
+}
+
+// Closing saves through the site only when asked to and when something changed.
+TEST_F(EmbeddingTest, ClosingSavesAChangedControlWhenAsked) {
+    struct Case {
+        DWORD dwSaveOption;
+        bool bChanged;
+        bool bSaved;
+    };
+    const Case cases[] = {
+        {OLECLOSE_SAVEIFDIRTY, true, true},
+        {OLECLOSE_SAVEIFDIRTY, false, false},
+        {OLECLOSE_PROMPTSAVE, true, true},
+        {OLECLOSE_NOSAVE, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dwSaveOption << " " << c.bChanged);
+        Embedding embedding(library);
+        ASSERT_EQ(embedding.Embed(OLEIVERB_INPLACEACTIVATE), S_OK);
+        if (c.bChanged) {
+            ASSERT_EQ(PutLong(embedding.List(), L"FrameStyle", 0), S_OK);
+        }
+        embedding.site->ClearJournal();
+        ASSERT_EQ(embedding.ole->Close(c.dwSaveOption), S_OK);
+        const auto& journal = embedding.site->Journal();
+        EXPECT_EQ(std::count(journal.begin(), journal.end(), "SaveObject") == 1, c.bSaved);
+        EXPECT_FALSE(::IsWindowVisible(embedding.Window()));
+    }
+}
+
 TEST_F(EmbeddingTest, TheExtentIsKeptInWholePixels) {
     struct Case {
         LONG nHimetric;
