@@ -28,11 +28,14 @@ HRESULT ComControl::Create(REFIID riid, void** ppv) {
 }
 
 // A control made by a script host gets no InitNew: it starts with its defaults.
-ComControl::ComControl() : m_events(*this, EventInterfaceId()) {
+ComControl::ComControl()
+    : m_events(*this, EventInterfaceId()), m_ole(*static_cast<IDispatch*>(this), m_site, m_events) {
     InstallAutomatedMessageBoxes();
     m_pControl = std::make_unique<ColorListBox>(m_site);
     m_pSink = std::make_unique<DispatchEventSink>(
-        [this](const EventInfo& event, std::vector<Variant>& args) { m_events.Fire(event, args); });
+        [this](const EventInfo& event, std::vector<Variant>& args) {
+            if (!m_ole.EventsFrozen()) m_events.Fire(event, args);
+        });
     m_site.Attach(m_pControl.get());
     m_pControl->Events().Connect(m_pSink.get());
     m_pControl->UserControl_Initialize();
@@ -41,7 +44,11 @@ ComControl::ComControl() : m_events(*this, EventInterfaceId()) {
     Module::ObjectCreated();
 }
 
+// A container told of the going (of the in-place window) may still call back: the count
+// stays away from zero meanwhile.
 ComControl::~ComControl() {
+    m_nRefs = 1 << 30;
+    m_ole.Detach();
     m_pControl->Events().Disconnect(m_pSink.get());
     try {
         m_pControl->UserControl_Terminate();
@@ -71,6 +78,8 @@ STDMETHODIMP ComControl::QueryInterface(REFIID riid, void** ppv) {
         *ppv = static_cast<IPersistPropertyBag*>(this);
     else if (riid == IID_ISpecifyPropertyPages)
         *ppv = static_cast<ISpecifyPropertyPages*>(this);
+    else if (void* pEmbedding = m_ole.Find(riid))
+        *ppv = pEmbedding;
     else
         return E_NOINTERFACE;
     AddRef();
@@ -131,6 +140,7 @@ HRESULT ComControl::InvokeMember(::DISPID dispIdMember, WORD wFlags, DISPPARAMS&
     std::vector<Variant> args = PositionalArguments(*pMember, params);
     const Variant vResult = qv::Invoke(*m_pControl, *pMember, eKind, args);
     WriteBackByRef(*pMember, args, params);
+    if (eKind != InvokeKind::PropertyGet) m_ole.ViewChanged();
     if (pVarResult) {
         ::VariantClear(pVarResult);
         ToVariant(vResult, *pVarResult);

@@ -11,6 +11,7 @@
 
 #include "com/server/DualInterface.h"
 #include "com/server/EventPoint.h"
+#include "com/server/OleEmbedding.h"
 #include "com/server/OleObjects.h"
 
 namespace qv::com {
@@ -18,8 +19,8 @@ namespace qv::com {
 // The control as a COM object: its members through IDispatch over the same dispatch
 // table the host harness uses (and through the dual interface's vtable, which forwards to it), its
 // events through a connection point, its class information for hosts that connect to the events by
-// themselves, its saved properties through a stream or a property bag, and the list of its property
-// pages.
+// themselves, its saved properties through a stream or a property bag, the list of its property
+// pages, and its embedding in a container (OleEmbedding).
 class ComControl final : public IDispatch,
                          public IProvideClassInfo2,
                          public IConnectionPointContainer,
@@ -83,6 +84,7 @@ class ComControl final : public IDispatch,
     WindowlessSite m_site;
     std::unique_ptr<ColorListBox> m_pControl;
     EventPoint m_events;
+    OleEmbedding m_ole;  // the container's side: site, in-place window, views
     std::unique_ptr<DispatchEventSink> m_pSink;
     FontChangeSubscription m_fontChanges{
         [this](const host::FontRef& oFont, const host::StdFont& attributes) {

@@ -126,6 +126,14 @@ SYSKIND OwnSysKind() {
 
 }  // namespace
 
+DWORD ControlMiscStatus() {
+    return kMiscStatus;
+}
+
+const wchar_t* ControlDescription() {
+    return kDescription;
+}
+
 HRESULT RegisterServer() {
     const bool bMachine = WriteKeys(HKEY_LOCAL_MACHINE) == ERROR_SUCCESS;
     if (!bMachine) {

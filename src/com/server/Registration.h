@@ -11,4 +11,8 @@ HRESULT RegisterServer();
 // Removes what RegisterServer wrote, from both places; what is not there is no error.
 HRESULT UnregisterServer();
 
+// The control's OLEMISC flags and its type name, as registered.
+DWORD ControlMiscStatus();
+const wchar_t* ControlDescription();
+
 }  // namespace qv::com

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <objidl.h>
+
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "qvcontainer/ContainerForm.h"
+#include "qvcontainer/MemoryBag.h"
+#include "qvhost/Script.h"
+
+namespace qv::container {
+
+// Runs a host-harness script against controls in the container, printing the same
+// transcript lines. Saved states stay in memory under the file name given: a name ending in
+// ".stream" is saved and loaded through the control's stream, any other through its
+// property bag. Pixels come from the control's window, or with bDrawn from its view object.
+class ScriptRunner {
+  public:
+    ScriptRunner(std::ostream& out, bool bDrawn);
+    ~ScriptRunner();
+
+    // The first command the container cannot run, or an empty text when it can run all.
+    static std::string Unsupported(const qvhost::Script& script);
+    void Run(const qvhost::Script& script);
+    // Removes every control; false when one kept a reference.
+    bool Finish();
+
+  private:
+    struct Saved {
+        std::unique_ptr<MemoryBag> pBag;
+        IStream* pStream = nullptr;
+    };
+
+    void Write(const std::string& sLine);
+    void PrintResult(const std::string& sName, const std::string& sMember, const CallResult& r);
+    HostedControl& Control(const std::string& sName);
+    void Run(const qvhost::ModeCommand& command);
+    void Run(const qvhost::NewCommand& command);
+    void Run(const qvhost::SaveCommand& command);
+    void Run(const qvhost::FreeCommand& command);
+    void Run(const qvhost::ResizeCommand& command);
+    void Run(const qvhost::LetCommand& command);
+    void Run(const qvhost::GetCommand& command);
+    void Run(const qvhost::CallCommand& command);
+    void Run(const qvhost::MouseCommand& command);
+    void Run(const qvhost::ClickCommand& command);
+    void Run(const qvhost::KeyCommand& command);
+    void Run(const qvhost::FocusCommand& command);
+    void Run(const qvhost::PixelCommand& command);
+    template <typename TCommand>
+    void Run(const TCommand&) {}
+
+    std::ostream& m_out;
+    bool m_bDrawn;
+    ContainerForm m_form;
+    std::map<std::string, Saved> m_saved;
+};
+
+}  // namespace qv::container
