@@ -2,6 +2,7 @@
 // extent, the ambient properties, frozen events, drawing through the view object, the keys
 // the container's loop offers, quick activation, and every reference given back.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <olectl.h>
 
 #include <algorithm>
@@ -462,6 +463,37 @@ TEST_F(EmbeddingTest, QuickActivationConnectsTheSinksAndTellsOfPropertyChanges) 
     ComPtr<IConnectionPoint> point;
     points->FindConnectionPoint(EventInterfaceOf(embedding.List()), point.Out());
     EXPECT_EQ(point->Unadvise(qaControl.dwEventCookie), S_OK);
+}
+
+// A screen reader asks the control's window for the list, parked before activation and in
+// place: the rows are its children and follow the list.
+TEST_F(EmbeddingTest, AScreenReaderFindsTheListOnTheControlsWindow) {
+    Embedding embedding(library);
+    embedding.Site();
+    VARIANT vSelf{};
+    vSelf.vt = VT_I4;
+    vSelf.lVal = CHILDID_SELF;
+    for (int nItems = 1; nItems <= 2; ++nItems) {
+        if (nItems == 2) {
+            ASSERT_EQ(embedding.ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, embedding.site.get(),
+                                            0, embedding.Form(), &kPosition),
+                      S_OK);
+        }
+        Var vText = Var::Text(L"Item");
+        Call(embedding.List(), L"AddItem", DISPATCH_METHOD, {&vText.v});
+        // __uuidof: in this program the linker takes IID_IAccessible from oleacc's import
+        // library, where the name is an import thunk, not the identifier.
+        ComPtr<IAccessible> acc;
+        ASSERT_EQ(::AccessibleObjectFromWindow(embedding.Window(), static_cast<DWORD>(OBJID_CLIENT),
+                                               __uuidof(IAccessible), acc.OutVoid()),
+                  S_OK);
+        VARIANT vRole{};
+        ASSERT_EQ(acc->get_accRole(vSelf, &vRole), S_OK);
+        EXPECT_EQ(vRole.lVal, ROLE_SYSTEM_LIST);
+        long nChildren = 0;
+        ASSERT_EQ(acc->get_accChildCount(&nChildren), S_OK);
+        EXPECT_EQ(nChildren, nItems);
+    }
 }
 
 }  // namespace

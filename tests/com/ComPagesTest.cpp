@@ -66,8 +66,9 @@ class ComPagesTest : public ::testing::Test {
         ComRef<IClassFactory> factory;
         ComRef<IPropertyPage> page;
         EXPECT_EQ(m_library.GetClassObject(clsid, factory.Out()), S_OK);
-        if (factory.Get())
+        if (factory.Get()) {
             EXPECT_EQ(factory->CreateInstance(nullptr, IID_IPropertyPage, page.OutVoid()), S_OK);
+        }
         return page;
     }
 

@@ -28,7 +28,7 @@ case "$arch" in
   *) log "QV_WINE_ARCH must be win32 or win64, not $arch"; exit 2 ;;
 esac
 build_dir=build/$preset
-export WINEPREFIX=$PWD/$build_dir/wineprefix WINEARCH=$arch WINEDEBUG=-all
+export WINEPREFIX=$PWD/$build_dir/wineprefix WINEARCH=$arch WINEDEBUG=${QV_WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 # Code page 932 for the Windows programs (set for them only, so our own messages stay as
 # the user reads them).

@@ -73,7 +73,7 @@ class SoftHostPlatform : public IHostPlatform {
     void SetFocus(HWND hWnd) override { Windows().SetFocus(hWnd); }
     ScrollBarInfo VerticalBar(HWND hWnd) override {
         const soft::ScrollBarState& bar = m_form.Windows().Find(hWnd)->vertical;
-        return {bar.bVisible, bar.nMin, bar.nMax, bar.nPage, bar.nPos};
+        return {bar.bVisible, bar.nMin, bar.nMax, static_cast<int>(bar.nPage), bar.nPos};
     }
     void Scroll(HWND hWnd, int nRequest, int nThumbPos) override {
         Windows().SendMessage(hWnd, WM_VSCROLL, soft::ScrollRequest(nRequest, nThumbPos), 0);

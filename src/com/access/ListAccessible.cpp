@@ -109,12 +109,12 @@ STDMETHODIMP ListAccessible::GetTypeInfo(UINT iTInfo, LCID, ITypeInfo** ppTInfo)
 }
 
 STDMETHODIMP ListAccessible::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cNames, LCID,
-                                           DISPID* rgDispId) {
+                                           ::DISPID* rgDispId) {
     ITypeInfo* pInfo = AccessibleTypeInfo();
     return pInfo ? ::DispGetIDsOfNames(pInfo, rgszNames, cNames, rgDispId) : E_NOTIMPL;
 }
 
-STDMETHODIMP ListAccessible::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags,
+STDMETHODIMP ListAccessible::Invoke(::DISPID dispIdMember, REFIID, LCID, WORD wFlags,
                                     DISPPARAMS* pDispParams, VARIANT* pVarResult,
                                     EXCEPINFO* pExcepInfo, UINT* puArgErr) {
     ITypeInfo* pInfo = AccessibleTypeInfo();

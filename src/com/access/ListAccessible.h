@@ -46,8 +46,8 @@ class ListAccessible final : public IAccessible {
     STDMETHODIMP GetTypeInfoCount(UINT* pcTInfo) override;
     STDMETHODIMP GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
     STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                               DISPID* rgDispId) override;
-    STDMETHODIMP Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+                               ::DISPID* rgDispId) override;
+    STDMETHODIMP Invoke(::DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
                         DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
                         UINT* puArgErr) override;
 

@@ -9,6 +9,7 @@
 #include "com/server/PointEnum.h"
 #include "com/server/TypeInfo.h"
 #include "com/server/VariantBridge.h"
+#include "platform/windows/SystemApi.h"
 #include "platform/HostError.h"
 
 namespace qv::com {
@@ -41,6 +42,10 @@ ComControl::ComControl()
     m_pControl->UserControl_Initialize();
     m_pControl->UserControl_InitProperties();
     m_site.SetDirty(false);
+    // The control keeps its window for life (parked while no container shows it), so the
+    // list is served to assistive technology from the start.
+    if (const ::HWND hWnd = windows::ToReal<::HWND>(m_site.hWnd()))
+        m_pAccess = ServeAccessibility(*m_pControl, hWnd);
     Module::ObjectCreated();
 }
 
@@ -54,6 +59,7 @@ ComControl::~ComControl() {
         m_pControl->UserControl_Terminate();
     } catch (const HostError&) {
     }
+    m_pAccess.reset();
     m_site.Attach(nullptr);
     m_pControl.reset();
     Module::ObjectDestroyed();

@@ -11,6 +11,7 @@
 
 #include "com/server/DualInterface.h"
 #include "com/server/EventPoint.h"
+#include "com/access/AccessServer.h"
 #include "com/server/OleEmbedding.h"
 #include "com/server/OleObjects.h"
 
@@ -86,6 +87,7 @@ class ComControl final : public IDispatch,
     EventPoint m_events;
     OleEmbedding m_ole;  // the container's side: site, in-place window, views
     std::unique_ptr<DispatchEventSink> m_pSink;
+    std::unique_ptr<AccessServer> m_pAccess;  // the list for screen readers, on the control's window
     FontChangeSubscription m_fontChanges{
         [this](const host::FontRef& oFont, const host::StdFont& attributes) {
             return OnFontChanged(oFont, attributes);

@@ -35,7 +35,9 @@ TEST(ScrollBarLayoutTest, TheThumbsLengthAndPlaceAreRoundedToTheNearestPixel) {
         EXPECT_EQ(layout.nTrackTop, 16) << c.pszName;
         EXPECT_EQ(layout.nTrackLength, 68) << c.pszName;
         EXPECT_EQ(layout.nThumbLength, c.nThumbLength) << c.pszName;
-        if (c.nThumbLength > 0) EXPECT_EQ(layout.nThumbTop, c.nThumbTop) << c.pszName;
+        if (c.nThumbLength > 0) {
+            EXPECT_EQ(layout.nThumbTop, c.nThumbTop) << c.pszName;
+        }
     }
 }
 
