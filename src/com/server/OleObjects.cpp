@@ -357,10 +357,12 @@ std::string SavePictureBytes(const ObjectRef& oPicture) {
     if (dispatch->QueryInterface(IID_IPicture, picture.Out()) != S_OK ||
         picture->get_Type(&nType) != S_OK || picture->get_Handle(&hHandle) != S_OK)
         throw HostError(err::kTypeMismatch);
-    if (nType == PICTYPE_BITMAP)
-        return std::string(kBitmapForm) +
-               BitmapBytes(windows::ToReal<HBITMAP>(static_cast<Long>(hHandle)));
-    return std::string(kPersistedForm) + PersistedBytes(*picture.Get());
+    // Appended rather than joined with operator+, where GCC 12 warns falsely (-Wrestrict).
+    std::string sBytes(nType == PICTYPE_BITMAP ? kBitmapForm : kPersistedForm);
+    sBytes += nType == PICTYPE_BITMAP
+                  ? BitmapBytes(windows::ToReal<HBITMAP>(static_cast<Long>(hHandle)))
+                  : PersistedBytes(*picture.Get());
+    return sBytes;
 }
 
 Variant LoadPictureBytes(std::string_view sBytes) {
