@@ -17,6 +17,7 @@ void PlatformContext::AddSystem(WindowSystem& system) {
 
 void PlatformContext::RemoveSystem(WindowSystem& system) {
     std::erase(m_systems, &system);
+    m_pLastOwner = nullptr;
     std::erase_if(m_windowOwners, [&system](const auto& entry) { return entry.second == &system; });
 }
 
@@ -29,11 +30,17 @@ win32::HWND PlatformContext::AddWindow(WindowSystem& system) {
 
 void PlatformContext::RemoveWindow(win32::HWND hWnd) {
     m_windowOwners.erase(win32::HandleValue(hWnd));
+    m_pLastOwner = nullptr;
 }
 
 WindowSystem* PlatformContext::SystemOf(win32::HWND hWnd) const {
-    auto it = m_windowOwners.find(win32::HandleValue(hWnd));
-    return it == m_windowOwners.end() ? nullptr : it->second;
+    const std::uint32_t nHandle = win32::HandleValue(hWnd);
+    if (m_pLastOwner && nHandle == m_nLastHandle) return m_pLastOwner;
+    auto it = m_windowOwners.find(nHandle);
+    if (it == m_windowOwners.end()) return nullptr;
+    m_nLastHandle = nHandle;
+    m_pLastOwner = it->second;
+    return m_pLastOwner;
 }
 
 WindowSystem* PlatformContext::SystemWithEarliestHover(unsigned long long nBefore) const {

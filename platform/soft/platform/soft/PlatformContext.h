@@ -57,6 +57,9 @@ class PlatformContext {
     GdiState m_gdi;
     std::vector<WindowSystem*> m_systems;  // in the order they were made
     std::unordered_map<std::uint32_t, WindowSystem*> m_windowOwners;
+    // The last window asked for: a list edit asks for its own window several times.
+    mutable std::uint32_t m_nLastHandle = 0;
+    mutable WindowSystem* m_pLastOwner = nullptr;
     std::uint32_t m_nNextWindowHandle = 0x00010010;
     unsigned long long m_nNow = 0;
 };

@@ -26,9 +26,11 @@ void ClampPosition(ScrollBarState& bar) {
 
 }  // namespace
 
+// Showing a bar that is shown (or hiding a hidden one) leaves the window as it is.
 BOOL ShowScrollBar(HWND hWnd, int nBar, BOOL bShow) {
     ScrollBarState* pBar = FindBar(hWnd, nBar);
     if (!pBar) return FALSE;
+    if (pBar->bVisible == (bShow != FALSE)) return TRUE;
     pBar->bVisible = bShow != FALSE;
     WindowSystem* pWindows = soft::WindowSystemOf(hWnd);
     pWindows->ClientAreaChanged(hWnd);
