@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +19,7 @@
 #include "platform/windows/host/ImageLists.h"
 #include "platform/windows/host/ImagePixels.h"
 #include "platform/windows/host/SystemPictures.h"
+#include "properties/TempFolder.h"
 
 #include <commctrl.h>
 
@@ -35,40 +34,6 @@ constexpr std::uint32_t kWhite = 0x00FFFFFF;
 std::uint32_t Colour(std::uint32_t nArgb) {
     return nArgb & 0x00FFFFFF;
 }
-
-// A folder of its own under the temporary folder, removed with what it holds.
-class TempFolder {
-  public:
-    TempFolder() {
-        m_path = std::filesystem::temp_directory_path() /
-                 ("qv-host-objects-" + std::to_string(::GetCurrentProcessId()));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
-    const std::filesystem::path& Path() const { return m_path; }
-    std::filesystem::path Write(const std::string& sName, const std::string& sBytes) const {
-        std::ofstream(m_path / sName, std::ios::binary) << sBytes;
-        return m_path / sName;
-    }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    static std::string Read(const std::filesystem::path& path) {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-
-  private:
-    std::filesystem::path m_path;
-};
 
 // The pixels of a picture's bitmap or icon.
 Pixels PixelsOf(const host::IPicture& picture) {
