@@ -11,8 +11,8 @@
 // How a property bag's values look in its JSON text. A 32-bit integer is a number; a
 // Boolean is true (-1), false (0) or {"Boolean": N} for any other 16-bit value; text is a
 // string; Nothing is null; a font is an object with Name, Size, Bold, Italic, Underline,
-// Strikethrough, Weight and Charset; a picture is an object with Type (see PictureData.h), made
-// and read through the platform's IBagPictures.
+// Strikethrough, Weight and Charset; a picture is an object with Type (see PictureData.h),
+// made and read through the platform's IBagPictures.
 namespace qv::bagfile {
 
 // Type mismatch (13) for an object that is neither a font nor a picture, overflow (6) for a

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/windows/Dibs.h"
+
 namespace qv::windows {
 
 namespace {
@@ -10,17 +12,6 @@ constexpr std::uint32_t kOpaque = 0xFF000000;
 constexpr std::uint32_t kColourBits = 0x00FFFFFF;
 // The largest image: the bytes of its pixels must fit a 32-bit count.
 constexpr std::uint64_t kMaxPixelBytes = 0x7FFFFFFF;
-
-BITMAPINFO TopDownInfo(int nWidth, int nHeight) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
 
 // Owns the bitmaps GetIconInfo hands out.
 struct IconBitmaps {
@@ -53,7 +44,7 @@ bool IsTransparent(std::uint32_t nArgb) {
 }
 
 HBITMAP BitmapOfPixels(const Pixels& pixels) {
-    const BITMAPINFO info = TopDownInfo(pixels.nWidth, pixels.nHeight);
+    const BITMAPINFO info = TopDown32BitmapInfo(pixels.nWidth, pixels.nHeight);
     void* pBits = nullptr;
     HBITMAP hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
     if (!hBitmap) return nullptr;
@@ -79,7 +70,7 @@ std::optional<Pixels> PixelsOfBitmap(HBITMAP hBitmap) {
     if (!hBitmap || !::GetObjectA(hBitmap, sizeof bitmap, &bitmap)) return std::nullopt;
     std::optional<Pixels> pixels = Pixels::Filled(bitmap.bmWidth, bitmap.bmHeight, 0);
     if (!pixels) return std::nullopt;
-    BITMAPINFO info = TopDownInfo(pixels->nWidth, pixels->nHeight);
+    BITMAPINFO info = TopDown32BitmapInfo(pixels->nWidth, pixels->nHeight);
     HDC hScreen = ::GetDC(nullptr);
     const int nRows = ::GetDIBits(hScreen, hBitmap, 0, static_cast<UINT>(pixels->nHeight),
                                   pixels->aArgb.data(), &info, DIB_RGB_COLORS);
