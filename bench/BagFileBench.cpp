@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "platform/soft/host/PropertyBagFile.h"
+#include "platform/bagfile/PropertyBagFile.h"
+#include "platform/soft/host/SoftBagPictures.h"
 
 namespace qv {
 namespace {
@@ -17,7 +18,8 @@ std::string BagOfUnknownKeys(int nKeys) {
 void BM_LoadBag100000Keys(benchmark::State& state) {
     const std::string sText = BagOfUnknownKeys(100000);
     for (auto _ : state) {
-        soft::PropertyBagFile bag = soft::PropertyBagFile::LoadBytes(sText, "big.json");
+        bagfile::PropertyBagFile bag =
+            bagfile::PropertyBagFile::LoadBytes(sText, "big.json", soft::BagPictures());
         benchmark::DoNotOptimize(bag.ReadProperty("FrameStyle", Variant(Long{1})));
     }
 }

@@ -1,6 +1,6 @@
-# Installs the control library, the platform contracts and the soft platform, with a CMake
-# package: find_package(QV_ColorListBox) gives QV::ColorListBox, the control together with
-# the platform it runs on.
+# Installs the control library, the platform contracts, property-bag files and the soft
+# platform, with a CMake package: find_package(QV_ColorListBox) gives QV::ColorListBox, the
+# control together with the platform it runs on.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -17,11 +17,12 @@ if(QV_SANITIZE)
   target_link_options(qv_embedded INTERFACE -fsanitize=address,undefined)
 endif()
 
-install(TARGETS qv_platform qv_site qv_soft QV_ColorListBox qv_embedded
+install(TARGETS qv_platform qv_site qv_bagfile qv_soft QV_ColorListBox qv_embedded
   EXPORT QV_ColorListBoxTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${QV_INSTALL_INCLUDEDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/contracts/ ${PROJECT_SOURCE_DIR}/platform/site/
+  ${PROJECT_SOURCE_DIR}/platform/bagfile/
   ${PROJECT_SOURCE_DIR}/platform/soft/
   ${PROJECT_SOURCE_DIR}/src/
   DESTINATION ${QV_INSTALL_INCLUDEDIR}

@@ -13,9 +13,10 @@
 
 #include "control/ColorListBox.h"
 #include "platform/HostError.h"
+#include "platform/bagfile/PropertyBagFile.h"
 #include "platform/soft/host/ControlSite.h"
 #include "platform/soft/host/Form.h"
-#include "platform/soft/host/PropertyBagFile.h"
+#include "platform/soft/host/SoftBagPictures.h"
 #include "qvhost/PlacedList.h"
 
 using namespace qv;
@@ -40,7 +41,7 @@ void WriteScratch(const std::uint8_t* pData, std::size_t nSize) {
 
 // A control on a form reads the bag, is shown and painted, and writes itself into a new
 // bag. bMustRead: an error while reading is a fault (the bag is one we wrote).
-std::string LoadShowAndSave(soft::PropertyBagFile& bag, bool bMustRead) {
+std::string LoadShowAndSave(bagfile::PropertyBagFile& bag, bool bMustRead) {
     soft::Form form(320, 240);
     qvhost::PlacedList placed(form, 0, 0, 120, 90);
     site::ControlSiteCore& site = placed.Site();
@@ -52,7 +53,7 @@ std::string LoadShowAndSave(soft::PropertyBagFile& bag, bool bMustRead) {
     }
     site.Show();
     form.RunUntilIdle();
-    soft::PropertyBagFile saved;
+    bagfile::PropertyBagFile saved(soft::BagPictures());
     site.WriteProperties(saved);
     site.Terminate();
     return saved.Text();
@@ -62,19 +63,19 @@ std::string LoadShowAndSave(soft::PropertyBagFile& bag, bool bMustRead) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
     WriteScratch(pData, nSize);
-    soft::PropertyBagFile bag;
+    bagfile::PropertyBagFile bag(soft::BagPictures());
     try {
-        bag = soft::PropertyBagFile::Load(ScratchFile());
-    } catch (const soft::PropertyBagFileError&) {
+        bag = bagfile::PropertyBagFile::Load(ScratchFile(), soft::BagPictures());
+    } catch (const bagfile::PropertyBagFileError&) {
         return 0;
     }
     const std::string sFirst = LoadShowAndSave(bag, false);
 
     WriteScratch(reinterpret_cast<const std::uint8_t*>(sFirst.data()), sFirst.size());
-    soft::PropertyBagFile reloaded;
+    bagfile::PropertyBagFile reloaded(soft::BagPictures());
     try {
-        reloaded = soft::PropertyBagFile::Load(ScratchFile());
-    } catch (const soft::PropertyBagFileError& error) {
+        reloaded = bagfile::PropertyBagFile::Load(ScratchFile(), soft::BagPictures());
+    } catch (const bagfile::PropertyBagFileError& error) {
         Fail("a bag we wrote is refused", error.what());
     }
     const std::string sSecond = LoadShowAndSave(reloaded, true);

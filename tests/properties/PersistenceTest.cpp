@@ -6,10 +6,11 @@
 #include "control/ControlFixture.h"
 #include "dispatch/ColorListBoxDispatch.h"
 #include "platform/HostError.h"
+#include "platform/bagfile/PropertyBagFile.h"
 #include "platform/host/SiteUnits.h"
 #include "platform/soft/gdi/GdiState.h"
 #include "platform/soft/gdi/Pictures.h"
-#include "platform/soft/host/PropertyBagFile.h"
+#include "platform/soft/host/SoftBagPictures.h"
 #include "properties/MessageBoxLog.h"
 #include "properties/TempFolder.h"
 
@@ -44,21 +45,23 @@ class PersistenceTest : public ControlTest {
     std::filesystem::path WriteFile(const std::string& sName, const std::string& sText) {
         return folder.Write(sName, sText);
     }
-    soft::PropertyBagFile BagOf(const std::string& sJson) {
-        return soft::PropertyBagFile::Load(WriteFile("bag.json", sJson));
+    bagfile::PropertyBagFile BagOf(const std::string& sJson) {
+        return bagfile::PropertyBagFile::Load(WriteFile("bag.json", sJson), soft::BagPictures());
     }
     Variant Ambient() { return Variant(ObjectRef(form.AmbientProperties().Font())); }
     // The control saved and loaded again through the bytes of a bag file.
     void SaveAndLoad() {
-        soft::PropertyBagFile saved;
+        bagfile::PropertyBagFile saved(soft::BagPictures());
         control.UserControl_WriteProperties(saved);
         control.UserControl_InitProperties();
-        soft::PropertyBagFile loaded = soft::PropertyBagFile::LoadBytes(saved.Text(), "bag");
+        bagfile::PropertyBagFile loaded =
+            bagfile::PropertyBagFile::LoadBytes(saved.Text(), "bag", soft::BagPictures());
         control.UserControl_ReadProperties(loaded);
     }
     // The error number ReadProperties raises for the bag, 0 for none.
     Long ReadError(const std::string& sJson) {
-        soft::PropertyBagFile bag = soft::PropertyBagFile::LoadBytes(sJson, "bag");
+        bagfile::PropertyBagFile bag =
+            bagfile::PropertyBagFile::LoadBytes(sJson, "bag", soft::BagPictures());
         try {
             control.UserControl_ReadProperties(bag);
         } catch (const HostError& error) {
@@ -134,14 +137,14 @@ TEST_F(PersistenceTest, EveryPropertySurvivesASaveAndALoad) {
     Let("CheckImageIndex", Long{7});
     Let("NoCheckImageIndex", Long{8});
     Let("MaxCheck", Long{5});
-    soft::PropertyBagFile saved;
+    bagfile::PropertyBagFile saved(soft::BagPictures());
     control.UserControl_WriteProperties(saved);
     std::vector<Variant> before;
     for (std::string_view sKey : kKeys) before.push_back(Get(sKey));
 
     control.UserControl_InitProperties();
     Inspect::SetListIndex(control, 0);
-    soft::PropertyBagFile loaded = BagOf(saved.Text());
+    bagfile::PropertyBagFile loaded = BagOf(saved.Text());
     control.UserControl_ReadProperties(loaded);
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
         if (kKeys[i] == "BackPicture" || kKeys[i] == "Font") continue;
@@ -158,13 +161,13 @@ TEST_F(PersistenceTest, EveryPropertySurvivesASaveAndALoad) {
     EXPECT_TRUE(oLoadedFont->Bold());
     EXPECT_EQ(oLoadedFont->Charset(), 1);
     EXPECT_EQ(Inspect::ListIndex(control), -1);
-    soft::PropertyBagFile again;
+    bagfile::PropertyBagFile again(soft::BagPictures());
     control.UserControl_WriteProperties(again);
     EXPECT_EQ(again.Text(), saved.Text());  // the same control gives the same bytes
 }
 
 TEST_F(PersistenceTest, AnEmptyBagGivesTheReadersDefaultsAsStoredCodes) {
-    soft::PropertyBagFile empty = BagOf("{}");
+    bagfile::PropertyBagFile empty = BagOf("{}");
     Let("FrameStyle", Long{0});
     control.UserControl_ReadProperties(empty);
     EXPECT_EQ(Get("FrameStyle"), Variant(Long{1}));
@@ -178,7 +181,7 @@ TEST_F(PersistenceTest, AnEmptyBagGivesTheReadersDefaultsAsStoredCodes) {
 
 TEST_F(PersistenceTest, LoadedValuesAreStoredAsTheyAreWithoutMessages) {
     MessageBoxLog boxes;
-    soft::PropertyBagFile bag = BagOf(R"({"FrameStyle": 3, "MaxCheck": 40000})");
+    bagfile::PropertyBagFile bag = BagOf(R"({"FrameStyle": 3, "MaxCheck": 40000})");
     recorder.log.clear();
     control.UserControl_ReadProperties(bag);
     EXPECT_EQ(Get("FrameStyle"), Variant(Long{3}));
@@ -192,7 +195,7 @@ TEST_F(PersistenceTest, LoadedValuesAreStoredAsTheyAreWithoutMessages) {
 }
 
 TEST_F(PersistenceTest, AValueThatDoesNotConvertStopsTheReadingAtItsKey) {
-    soft::PropertyBagFile bag =
+    bagfile::PropertyBagFile bag =
         BagOf(R"({"FrameStyle": 2, "MultiSelect": 1, "SelBackStyle": 2, "Style": "check",)"
               R"( "BackStyle": 3, "CheckImageIndex": 9})");
     try {
@@ -225,15 +228,16 @@ TEST_F(PersistenceTest, UnreadableFilesAreRefusedWithTheirNameAndTheProblem) {
     for (const Case& c : cases) {
         const auto path = WriteFile("broken.json", c.sText);
         try {
-            soft::PropertyBagFile::Load(path);
+            bagfile::PropertyBagFile::Load(path, soft::BagPictures());
             ADD_FAILURE() << c.sText;
-        } catch (const soft::PropertyBagFileError& error) {
+        } catch (const bagfile::PropertyBagFileError& error) {
             const std::string sWhat = error.what();
             EXPECT_NE(sWhat.find(path.string()), std::string::npos) << sWhat;
             EXPECT_NE(sWhat.find(c.sProblem), std::string::npos) << sWhat;
         }
     }
-    EXPECT_THROW(soft::PropertyBagFile::Load("/nonexistent/bag.json"), soft::PropertyBagFileError);
+    EXPECT_THROW(bagfile::PropertyBagFile::Load("/nonexistent/bag.json", soft::BagPictures()),
+                 bagfile::PropertyBagFileError);
 }
 
 TEST_F(PersistenceTest, BooleansOtherThanTrueAndFalseComeBackAsTheyWere) {
@@ -293,7 +297,7 @@ TEST_F(PersistenceTest, AFontNoBagCouldGiveBackIsRefusedWhenSaving) {
     auto oFont = std::make_shared<host::StdFont>("Arial", 10);
     Let("Font", Variant(ObjectRef(oFont)));
     oFont->SetSize(3e9);  // the control holds the host's object, not a copy
-    soft::PropertyBagFile bag;
+    bagfile::PropertyBagFile bag(soft::BagPictures());
     try {
         control.UserControl_WriteProperties(bag);
         FAIL() << "the font was written";

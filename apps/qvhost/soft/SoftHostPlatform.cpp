@@ -5,11 +5,12 @@
 #include "platform/soft/gdi/Pictures.h"
 #include "platform/soft/host/Form.h"
 #include "platform/soft/host/MessageBoxes.h"
-#include "platform/soft/host/PropertyBagFile.h"
+#include "platform/soft/host/SoftBagPictures.h"
 #include "platform/soft/user/Composition.h"
 #include "platform/soft/user/ScrollBar.h"
 #include "platform/soft/user/WindowLimits.h"
 #include "platform/soft/user/WindowSystem.h"
+#include "qvhost/BagFiles.h"
 #include "qvhost/HostPlatform.h"
 #include "qvhost/soft/SoftPageSheet.h"
 
@@ -18,28 +19,6 @@ namespace qv::qvhost {
 using namespace win32;
 
 namespace {
-
-class SoftBagFile : public IBagFile {
-  public:
-    explicit SoftBagFile(soft::PropertyBagFile bag) : m_bag(std::move(bag)) {}
-    Variant ReadProperty(std::string_view sName, const Variant& vDefault) override {
-        return m_bag.ReadProperty(sName, vDefault);
-    }
-    void WriteProperty(std::string_view sName, const Variant& vValue,
-                       const Variant& vDefault) override {
-        m_bag.WriteProperty(sName, vValue, vDefault);
-    }
-    void Save(const std::filesystem::path& path) const override {
-        try {
-            m_bag.Save(path);
-        } catch (const soft::PropertyBagFileError& error) {
-            throw HostPlatformError(error.what());
-        }
-    }
-
-  private:
-    soft::PropertyBagFile m_bag;
-};
 
 class SoftHostPlatform : public IHostPlatform {
   public:
@@ -116,15 +95,9 @@ class SoftHostPlatform : public IHostPlatform {
         return soft::LoadPictureFile(sPath, sError);
     }
 
-    std::unique_ptr<IBagFile> NewBag() override {
-        return std::make_unique<SoftBagFile>(soft::PropertyBagFile());
-    }
+    std::unique_ptr<IBagFile> NewBag() override { return NewBagFile(soft::BagPictures()); }
     std::unique_ptr<IBagFile> LoadBag(const std::filesystem::path& path) override {
-        try {
-            return std::make_unique<SoftBagFile>(soft::PropertyBagFile::Load(path));
-        } catch (const soft::PropertyBagFileError& error) {
-            throw HostPlatformError(error.what());
-        }
+        return LoadBagFile(path, soft::BagPictures());
     }
 
     std::unique_ptr<IPageSheet> OpenPages(const std::string& sPage,

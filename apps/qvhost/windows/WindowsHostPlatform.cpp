@@ -9,9 +9,14 @@
 #include <vector>
 
 #include "platform/win32/Input.h"
+#include "platform/windows/host/BagPictures.h"
 #include "platform/windows/host/Form.h"
+#include "platform/windows/host/GeneratedPictures.h"
+#include "platform/windows/host/ImageLists.h"
 #include "platform/windows/host/MessageBoxes.h"
 #include "platform/windows/host/Pictures.h"
+#include "platform/windows/host/SystemPictures.h"
+#include "qvhost/BagFiles.h"
 #include "qvhost/HostPlatform.h"
 #include "qvhost/PngFile.h"
 #include "qvhost/windows/WindowPixels.h"
@@ -111,40 +116,33 @@ class WindowsHostPlatform : public IHostPlatform {
             throw HostPlatformError(path.string() + ": " + sError);
     }
 
-    win32::HIMAGELIST LoadImageListStrip(const std::string&, int, int,
+    win32::HIMAGELIST LoadImageListStrip(const std::string& sPath, int nWidth, int nHeight,
                                          std::string& sError) override {
-        sError = kNotAvailable;
-        return {};
+        return windows::LoadImageListStrip(sPath, nWidth, nHeight, sError);
     }
-    win32::HIMAGELIST CreateGeneratedImageList(int, int, int, std::string& sError) override {
-        sError = kNotAvailable;
-        return {};
+    win32::HIMAGELIST CreateGeneratedImageList(int nWidth, int nHeight, int nCount,
+                                               std::string& sError) override {
+        return windows::CreateGeneratedImageList(nWidth, nHeight, nCount, sError);
     }
-    host::PictureRef MakeBitmapPicture(int, int, win32::COLORREF, std::string& sError) override {
-        sError = kNotAvailable;
-        return nullptr;
+    host::PictureRef MakeBitmapPicture(int nWidth, int nHeight, win32::COLORREF clrFill,
+                                       std::string&) override {
+        return windows::MakeBitmapPicture(nWidth, nHeight, clrFill);
     }
-    host::PictureRef MakeIconPicture(int, int, win32::COLORREF, std::string& sError) override {
-        sError = kNotAvailable;
-        return nullptr;
+    host::PictureRef MakeIconPicture(int nWidth, int nHeight, win32::COLORREF clrFill,
+                                     std::string&) override {
+        return windows::MakeIconPicture(nWidth, nHeight, clrFill);
     }
-    host::PictureRef MakeMetafilePicture(std::string& sError) override {
-        sError = kNotAvailable;
-        return nullptr;
+    host::PictureRef MakeMetafilePicture(std::string&) override {
+        return windows::MakeMetafilePicture();
     }
-    host::PictureRef MakeEmptyPicture(std::string& sError) override {
-        sError = kNotAvailable;
-        return nullptr;
-    }
+    host::PictureRef MakeEmptyPicture(std::string&) override { return windows::EmptyPicture(); }
     host::PictureRef LoadPictureFile(const std::string& sPath, std::string& sError) override {
         return windows::LoadPictureFile(sPath, sError);
     }
 
-    std::unique_ptr<IBagFile> NewBag() override {
-        throw HostPlatformError(std::string("property bag files: ") + kNotAvailable);
-    }
-    std::unique_ptr<IBagFile> LoadBag(const std::filesystem::path&) override {
-        throw HostPlatformError(std::string("property bag files: ") + kNotAvailable);
+    std::unique_ptr<IBagFile> NewBag() override { return NewBagFile(windows::BagPictures()); }
+    std::unique_ptr<IBagFile> LoadBag(const std::filesystem::path& path) override {
+        return LoadBagFile(path, windows::BagPictures());
     }
 
     std::unique_ptr<IPageSheet> OpenPages(const std::string&,

@@ -1,6 +1,7 @@
 // The drawing operations of the contract over the system's GDI and USER.
 #include "platform/win32/Gdi.h"
 
+#include "platform/windows/Dibs.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::win32 {
@@ -21,13 +22,7 @@ namespace {
 // The contract's bitmaps have 32 bits per pixel whatever the device's depth; a DIB section
 // has exactly that on any display.
 ::HBITMAP CreateBitmap32(::HDC hDC, int nWidth, int nHeight) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = windows::TopDown32BitmapInfo(nWidth, nHeight);
     void* pBits = nullptr;
     return ::CreateDIBSection(hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
 }

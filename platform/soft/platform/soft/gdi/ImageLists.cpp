@@ -1,7 +1,6 @@
 #include "platform/soft/gdi/ImageLists.h"
 
-#include <array>
-
+#include "platform/site/GeneratedImages.h"
 #include "platform/soft/gdi/GdiState.h"
 #include "platform/soft/gdi/ImageFiles.h"
 #include "platform/soft/gdi/Raster.h"
@@ -12,9 +11,6 @@ namespace qv::soft {
 using namespace win32;
 
 namespace {
-
-constexpr std::array<COLORREF, 8> kPalette = {0x000000FF, 0x0000FF00, 0x00FF0000, 0x0000FFFF,
-                                              0x00FF00FF, 0x00FFFF00, 0x00000080, 0x00008000};
 
 HIMAGELIST AddList(int nWidth, int nHeight, int nCount, MaskedImage strip) {
     return MakeHandle<HIMAGELIST>(Objects().Add(
@@ -32,7 +28,7 @@ SurfaceRef MakeStrip(int nWidth, int nHeight, int nCount) {
 }  // namespace
 
 COLORREF GeneratedImageColor(int nIndex) {
-    return kPalette[static_cast<unsigned>(nIndex) % kPalette.size()];
+    return site::GeneratedImageColor(nIndex);
 }
 
 HIMAGELIST CreateGeneratedImageList(int nWidth, int nHeight, int nCount) {

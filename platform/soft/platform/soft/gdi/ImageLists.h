@@ -9,7 +9,8 @@
 // list with ImageList_Destroy.
 namespace qv::soft {
 
-// The colour of generated image i: entry i mod 8 of this palette (COLORREF values).
+// The colour of generated image i: entry i mod 8 of the palette every host generates with
+// (site/GeneratedImages.h).
 win32::COLORREF GeneratedImageColor(int nIndex);
 
 // nCount images of nWidth x nHeight, image i filled with GeneratedImageColor(i), with no

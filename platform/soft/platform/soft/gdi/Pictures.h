@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/host/Picture.h"
+#include "platform/site/GeneratedImages.h"
 #include "platform/soft/gdi/GdiObjects.h"
 #include "platform/win32/Types.h"
 
@@ -18,7 +19,8 @@ host::PictureRef MakeBitmapPicture(SurfaceRef pSurface);
 host::PictureRef MakeIconPicture(int nWidth, int nHeight, win32::COLORREF clrFill);
 host::PictureRef MakeIconPicture(MaskedImage image);
 // A metafile picture (type 2) of the given size in pixels; it draws nothing.
-host::PictureRef MakeMetafilePicture(int nWidth = 32, int nHeight = 32);
+host::PictureRef MakeMetafilePicture(int nWidth = site::kGeneratedMetafileSize,
+                                     int nHeight = site::kGeneratedMetafileSize);
 // The same with its size in HIMETRIC, kept exactly (no trip through whole pixels).
 host::PictureRef MakeMetafilePictureHimetric(Long nHimetricWidth, Long nHimetricHeight);
 // A picture with no content: type 0, Handle 0, size 0.

@@ -1,70 +1,12 @@
 #include "platform/windows/host/Pictures.h"
 
-#include "platform/host/SiteUnits.h"
 #include "platform/windows/host/PngFiles.h"
+#include "platform/windows/host/SystemPictures.h"
+#include "platform/windows/host/WidePath.h"
 
 #include "platform/windows/SystemApi.h"
 
 namespace qv::windows {
-
-namespace {
-
-class SystemPicture : public host::IPicture {
-  public:
-    SystemPicture(host::PictureType eType, HANDLE hHandle, int nWidth, int nHeight)
-        : m_eType(eType),
-          m_hHandle(hHandle),
-          m_nHimetricWidth(host::HimetricFromPixels(nWidth)),
-          m_nHimetricHeight(host::HimetricFromPixels(nHeight)) {}
-    ~SystemPicture() override {
-        if (m_eType == host::vbPicTypeIcon)
-            ::DestroyIcon(static_cast<HICON>(m_hHandle));
-        else
-            ::DeleteObject(static_cast<HGDIOBJ>(m_hHandle));
-    }
-    SystemPicture(const SystemPicture&) = delete;
-    SystemPicture& operator=(const SystemPicture&) = delete;
-
-    Long Handle() const override { return static_cast<Long>(ToOurs<std::uint32_t>(m_hHandle)); }
-    Integer Type() const override { return m_eType; }
-    Long Width() const override { return m_nHimetricWidth; }
-    Long Height() const override { return m_nHimetricHeight; }
-
-  private:
-    host::PictureType m_eType;
-    HANDLE m_hHandle;
-    Long m_nHimetricWidth;
-    Long m_nHimetricHeight;
-};
-
-std::wstring WidePath(const std::string& sUtf8) {
-    const int nLength = ::MultiByteToWideChar(CP_UTF8, 0, sUtf8.c_str(), -1, nullptr, 0);
-    std::wstring sWide(static_cast<size_t>(nLength > 0 ? nLength : 1), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, sUtf8.c_str(), -1, sWide.data(), nLength);
-    return sWide;
-}
-
-host::PictureRef BitmapPicture(HANDLE hBitmap) {
-    BITMAP info{};
-    ::GetObjectA(hBitmap, sizeof info, &info);
-    return std::make_shared<SystemPicture>(host::vbPicTypeBitmap, hBitmap, info.bmWidth,
-                                           info.bmHeight);
-}
-
-// An icon's size is its colour bitmap's, or half the height of its mask (monochrome icons
-// keep both halves in the mask).
-host::PictureRef IconPicture(HANDLE hIcon) {
-    ICONINFO iconInfo{};
-    ::GetIconInfo(static_cast<HICON>(hIcon), &iconInfo);
-    BITMAP mask{};
-    ::GetObjectA(iconInfo.hbmMask, sizeof mask, &mask);
-    const int nHeight = iconInfo.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
-    if (iconInfo.hbmColor) ::DeleteObject(iconInfo.hbmColor);
-    ::DeleteObject(iconInfo.hbmMask);
-    return std::make_shared<SystemPicture>(host::vbPicTypeIcon, hIcon, mask.bmWidth, nHeight);
-}
-
-}  // namespace
 
 host::PictureRef LoadPictureFile(const std::string& sPath, std::string& sError) {
     const std::wstring sWidePath = WidePath(sPath);
@@ -88,9 +30,9 @@ host::PictureRef LoadPictureFile(const std::string& sPath, std::string& sError) 
     }
     if (HANDLE hBitmap = ::LoadImageW(nullptr, sWidePath.c_str(), IMAGE_BITMAP, 0, 0,
                                       LR_LOADFROMFILE | LR_CREATEDIBSECTION))
-        return BitmapPicture(hBitmap);
+        return BitmapPicture(static_cast<HBITMAP>(hBitmap));
     if (HANDLE hIcon = ::LoadImageW(nullptr, sWidePath.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE))
-        return IconPicture(hIcon);
+        return IconPicture(static_cast<HICON>(hIcon));
     sError = sUnreadable;
     return nullptr;
 }

@@ -1,26 +1,26 @@
-#include "platform/soft/host/PropertyBagFile.h"
+#include "platform/bagfile/PropertyBagFile.h"
 
 #include <fstream>
 #include <iterator>
 
 #include "platform/HostError.h"
-#include "platform/soft/host/BagJson.h"
-#include "platform/soft/host/BagValues.h"
-#include "platform/soft/host/PictureData.h"
-#include "platform/soft/host/ReplaceFile.h"
+#include "platform/bagfile/BagJson.h"
+#include "platform/bagfile/BagValues.h"
+#include "platform/bagfile/PictureData.h"
+#include "platform/bagfile/ReplaceFile.h"
 
-namespace qv::soft {
+namespace qv::bagfile {
 
 using Json = nlohmann::ordered_json;
 
 namespace {
 
 // Every picture of the file is decoded at once, so a broken one is reported with the file.
-void CheckPictures(const Json& values, const std::string& sName) {
+void CheckPictures(const Json& values, const std::string& sName, const IBagPictures& pictures) {
     for (const auto& [sKey, value] : values.items()) {
         if (!value.is_object() || !value.contains("Type")) continue;
         try {
-            PictureFromJson(value);
+            PictureFromJson(value, pictures);
         } catch (const HostError&) {
             throw PropertyBagFileError(sName + ": the picture at " + Json(sKey).dump() +
                                        " does not hold a readable image");
@@ -34,7 +34,8 @@ KeyIndex::Members& PropertyBagFile::Members() {
     return static_cast<KeyIndex::Members&>(m_values.get_ref<Json::object_t&>());
 }
 
-PropertyBagFile PropertyBagFile::Load(const std::filesystem::path& path) {
+PropertyBagFile PropertyBagFile::Load(const std::filesystem::path& path,
+                                      const IBagPictures& pictures) {
     const std::string sName = path.string();
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
@@ -44,18 +45,19 @@ PropertyBagFile PropertyBagFile::Load(const std::filesystem::path& path) {
     const std::string sBytes((std::istreambuf_iterator<char>(file)),
                              std::istreambuf_iterator<char>());
     if (file.bad()) throw PropertyBagFileError(sName + ": cannot be read");
-    return LoadBytes(sBytes, sName);
+    return LoadBytes(sBytes, sName, pictures);
 }
 
-PropertyBagFile PropertyBagFile::LoadBytes(std::string_view sBytes, const std::string& sName) {
+PropertyBagFile PropertyBagFile::LoadBytes(std::string_view sBytes, const std::string& sName,
+                                           const IBagPictures& pictures) {
     BagDocument document;
     try {
         document = ParseBagJson(sBytes);
     } catch (const BagJsonError& error) {
         throw PropertyBagFileError(sName + ": " + error.what());
     }
-    CheckPictures(document.values, sName);
-    return PropertyBagFile(std::move(document));
+    CheckPictures(document.values, sName, pictures);
+    return PropertyBagFile(std::move(document), pictures);
 }
 
 std::string PropertyBagFile::Text() const {
@@ -64,7 +66,7 @@ std::string PropertyBagFile::Text() const {
 
 void PropertyBagFile::Save(const std::filesystem::path& path) const {
     std::string sError;
-    if (!ReplaceFile(path, Text(), sError))
+    if (!ReplaceFileWith(path, Text(), sError))
         throw PropertyBagFileError(path.string() + ": cannot be written (" + sError + ")");
 }
 
@@ -72,12 +74,12 @@ Variant PropertyBagFile::ReadProperty(std::string_view sName, const Variant& vDe
     const KeyIndex::Members& members = Members();
     const std::size_t nPosition = m_keys.Find(members, sName);
     if (nPosition == members.size()) return vDefault;
-    return BagValueFromJson(members[nPosition].second);
+    return BagValueFromJson(members[nPosition].second, *m_pPictures);
 }
 
 void PropertyBagFile::WriteProperty(std::string_view sName, const Variant& vValue,
                                     const Variant& /*vDefault*/) {
-    Json value = BagValueToJson(vValue);
+    Json value = BagValueToJson(vValue, *m_pPictures);
     KeyIndex::Members& members = Members();
     std::string sKey = WritableText(sName);
     if (const std::size_t nPosition = m_keys.Find(members, sKey); nPosition < members.size()) {
@@ -88,4 +90,4 @@ void PropertyBagFile::WriteProperty(std::string_view sName, const Variant& vValu
     m_keys.AddLast(members);
 }
 
-}  // namespace qv::soft
+}  // namespace qv::bagfile

@@ -1,4 +1,4 @@
-#include "platform/soft/host/ReplaceFile.h"
+#include "platform/bagfile/ReplaceFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace qv::soft {
+namespace qv::bagfile {
 
 namespace {
 
@@ -81,7 +81,8 @@ bool Fail(std::string& sError) {
 
 }  // namespace
 
-bool ReplaceFile(const std::filesystem::path& path, std::string_view sText, std::string& sError) {
+bool ReplaceFileWith(const std::filesystem::path& path, std::string_view sText,
+                     std::string& sError) {
     TemporaryFile file(path);
     if (!file.Created()) return Fail(sError);
     if (!WriteAll(file.Descriptor(), sText)) return Fail(sError);
@@ -92,4 +93,4 @@ bool ReplaceFile(const std::filesystem::path& path, std::string_view sText, std:
     return true;
 }
 
-}  // namespace qv::soft
+}  // namespace qv::bagfile

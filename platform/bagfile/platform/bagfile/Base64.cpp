@@ -1,6 +1,6 @@
-#include "platform/soft/host/Base64.h"
+#include "platform/bagfile/Base64.h"
 
-namespace qv::soft {
+namespace qv::bagfile {
 
 namespace {
 
@@ -51,4 +51,4 @@ std::optional<std::vector<std::uint8_t>> DecodeBase64(std::string_view sText) {
     return aBytes;
 }
 
-}  // namespace qv::soft
+}  // namespace qv::bagfile

@@ -1,8 +1,8 @@
-#include "platform/soft/host/BagJson.h"
+#include "platform/bagfile/BagJson.h"
 
 #include <utility>
 
-namespace qv::soft {
+namespace qv::bagfile {
 
 using Json = nlohmann::ordered_json;
 
@@ -155,4 +155,4 @@ BagDocument ParseBagJson(std::string_view sText) {
     return document;
 }
 
-}  // namespace qv::soft
+}  // namespace qv::bagfile

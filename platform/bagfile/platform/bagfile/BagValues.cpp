@@ -1,14 +1,14 @@
-#include "platform/soft/host/BagValues.h"
+#include "platform/bagfile/BagValues.h"
 
 #include <limits>
 
 #include "platform/AnsiText.h"
 #include "platform/HostError.h"
+#include "platform/bagfile/BagNumbers.h"
+#include "platform/bagfile/PictureData.h"
 #include "platform/host/StdFont.h"
-#include "platform/soft/host/BagNumbers.h"
-#include "platform/soft/host/PictureData.h"
 
-namespace qv::soft {
+namespace qv::bagfile {
 
 using Json = nlohmann::ordered_json;
 
@@ -105,17 +105,17 @@ Variant NumberFromJson(const Json& value) {
     return Variant(static_cast<Long>(nValue));
 }
 
-Variant ObjectFromJson(const Json& value) {
+Variant ObjectFromJson(const Json& value, const IBagPictures& pictures) {
     if (value.contains(kBooleanKey)) return BooleanFromJson(value);
-    if (value.contains("Type")) return PictureFromJson(value);
+    if (value.contains("Type")) return PictureFromJson(value, pictures);
     return FontFromJson(value);
 }
 
-Json ObjectToJson(const ObjectRef& oObject) {
+Json ObjectToJson(const ObjectRef& oObject, const IBagPictures& pictures) {
     if (!oObject) return nullptr;
     if (auto oFont = std::dynamic_pointer_cast<host::StdFont>(oObject)) return FontToJson(*oFont);
     if (auto oPicture = std::dynamic_pointer_cast<host::IPicture>(oObject))
-        return PictureToJson(*oPicture);
+        return PictureToJson(*oPicture, pictures);
     throw HostError(err::kTypeMismatch);
 }
 
@@ -125,7 +125,7 @@ std::string WritableText(std::string_view sText) {
     return Utf8ToAnsi(sText, kUtf8CodePage);
 }
 
-Variant BagValueFromJson(const Json& value) {
+Variant BagValueFromJson(const Json& value, const IBagPictures& pictures) {
     switch (value.type()) {
         case Json::value_t::null:
             return Variant::Nothing();
@@ -138,13 +138,13 @@ Variant BagValueFromJson(const Json& value) {
         case Json::value_t::number_float:
             return NumberFromJson(value);
         case Json::value_t::object:
-            return ObjectFromJson(value);
+            return ObjectFromJson(value, pictures);
         default:
             throw HostError(err::kTypeMismatch);
     }
 }
 
-Json BagValueToJson(const Variant& vValue) {
+Json BagValueToJson(const Variant& vValue, const IBagPictures& pictures) {
     switch (vValue.Type()) {
         case VarType::Empty:
             return nullptr;
@@ -161,9 +161,9 @@ Json BagValueToJson(const Variant& vValue) {
         case VarType::Boolean:
             return BooleanToJson(vValue.BooleanValue());
         case VarType::Object:
-            return ObjectToJson(vValue.Object());
+            return ObjectToJson(vValue.Object(), pictures);
     }
     return nullptr;
 }
 
-}  // namespace qv::soft
+}  // namespace qv::bagfile

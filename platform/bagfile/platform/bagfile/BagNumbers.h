@@ -8,7 +8,7 @@
 #include "platform/HostError.h"
 #include "platform/Types.h"
 
-namespace qv::soft {
+namespace qv::bagfile {
 
 // A whole number of a bag value: type mismatch (13) for another kind of value or a
 // fraction, overflow (6) outside nMin..nMax.
@@ -30,4 +30,4 @@ inline Long BagWholeNumber(const nlohmann::ordered_json& value, Long nMin, Long 
     return static_cast<Long>(nValue);
 }
 
-}  // namespace qv::soft
+}  // namespace qv::bagfile

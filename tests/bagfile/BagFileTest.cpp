@@ -6,18 +6,19 @@
 
 #include "VariantPrinter.h"
 #include "platform/HostError.h"
-#include "platform/soft/host/PropertyBagFile.h"
+#include "platform/bagfile/PropertyBagFile.h"
+#include "platform/soft/host/SoftBagPictures.h"
 #include "properties/TempFolder.h"
 
 namespace qv {
 namespace {
 
-using soft::PropertyBagFile;
-using soft::PropertyBagFileError;
+using bagfile::PropertyBagFile;
+using bagfile::PropertyBagFileError;
 
 std::string LoadError(std::string_view sBytes) {
     try {
-        PropertyBagFile::LoadBytes(sBytes, "in-memory.json");
+        PropertyBagFile::LoadBytes(sBytes, "in-memory.json", soft::BagPictures());
     } catch (const PropertyBagFileError& error) {
         return error.what();
     }
@@ -82,8 +83,8 @@ TEST(BagFileTest, ValuesThatDoNotFitAreOverflowAndOtherKindsAreTypeMismatch) {
         {"[1]", err::kTypeMismatch},
     };
     for (const Case& c : cases) {
-        PropertyBagFile bag =
-            PropertyBagFile::LoadBytes(std::string(R"({"Value": )") + c.sValue + "}", "bag.json");
+        PropertyBagFile bag = PropertyBagFile::LoadBytes(
+            std::string(R"({"Value": )") + c.sValue + "}", "bag.json", soft::BagPictures());
         try {
             bag.ReadProperty("Value", Variant(Long{0}));
             ADD_FAILURE() << c.sValue << " was read";
@@ -107,11 +108,12 @@ TEST(BagFileTest, BooleansKeepTheirSixteenBitValue) {
         {32767, R"({"Boolean":32767})"},
     };
     for (const Case& c : cases) {
-        PropertyBagFile bag;
+        PropertyBagFile bag(soft::BagPictures());
         bag.WriteProperty("Enabled", Variant(Boolean(c.nValue)), VbTrue);
         const auto text = nlohmann::ordered_json::parse(bag.Text());
         EXPECT_EQ(text.at("Enabled").dump(), c.sWritten);
-        PropertyBagFile loaded = PropertyBagFile::LoadBytes(bag.Text(), "bag.json");
+        PropertyBagFile loaded =
+            PropertyBagFile::LoadBytes(bag.Text(), "bag.json", soft::BagPictures());
         EXPECT_EQ(loaded.ReadProperty("Enabled", VbTrue), Variant(Boolean(c.nValue)));
     }
 }
@@ -131,9 +133,10 @@ TEST(BagFileTest, TextThatIsNotUtf8IsWrittenWithAQuestionMarkPerBadSequence) {
         {"\xED\xA0\x80", "???"},
     };
     for (const Case& c : cases) {
-        PropertyBagFile bag;
+        PropertyBagFile bag(soft::BagPictures());
         bag.WriteProperty("Text", Variant(c.sText), Variant(std::string()));
-        PropertyBagFile loaded = PropertyBagFile::LoadBytes(bag.Text(), "bag.json");
+        PropertyBagFile loaded =
+            PropertyBagFile::LoadBytes(bag.Text(), "bag.json", soft::BagPictures());
         EXPECT_EQ(loaded.ReadProperty("Text", Variant()), Variant(c.sWritten));
     }
 }
@@ -143,13 +146,13 @@ TEST(BagFileTest, ABagOfManyUnknownKeysLoadsWhole) {
     std::string sText = "{";
     for (int i = 0; i < 100000; ++i) sText += "\"Unknown" + std::to_string(i) + "\": 1, ";
     sText += "\"FrameStyle\": 2}";
-    PropertyBagFile bag = PropertyBagFile::LoadBytes(sText, "big.json");
+    PropertyBagFile bag = PropertyBagFile::LoadBytes(sText, "big.json", soft::BagPictures());
     EXPECT_EQ(bag.ReadProperty("FrameStyle", Variant(Long{1})), Variant(Long{2}));
     EXPECT_EQ(bag.ReadProperty("Unknown99999", Variant(Long{0})), Variant(Long{1}));
 }
 
 TEST(BagFileTest, WritingAKeyAgainReplacesItsValueInItsPlace) {
-    PropertyBagFile bag;
+    PropertyBagFile bag(soft::BagPictures());
     bag.WriteProperty("A", Variant(Long{1}), Variant(Long{0}));
     bag.WriteProperty("B", Variant(Long{2}), Variant(Long{0}));
     bag.WriteProperty("A", Variant(Long{3}), Variant(Long{0}));
@@ -158,7 +161,8 @@ TEST(BagFileTest, WritingAKeyAgainReplacesItsValueInItsPlace) {
 
 TEST(BagFileTest, ACopyOfALoadedBagReadsItsOwnValues) {
     const PropertyBagFile copy = [] {
-        const PropertyBagFile loaded = PropertyBagFile::LoadBytes(R"({"A": 1, "B": 2})", "bag");
+        const PropertyBagFile loaded =
+            PropertyBagFile::LoadBytes(R"({"A": 1, "B": 2})", "bag", soft::BagPictures());
         return PropertyBagFile(loaded);
     }();
     PropertyBagFile bag = copy;
@@ -176,7 +180,7 @@ TEST(BagFileTest, ACopyOfALoadedBagReadsItsOwnValues) {
 class BagFileSaveTest : public ::testing::Test {
   protected:
     PropertyBagFile Bag() const {
-        PropertyBagFile bag;
+        PropertyBagFile bag(soft::BagPictures());
         bag.WriteProperty("FrameStyle", Variant(Long{2}), Variant(Long{1}));
         return bag;
     }
@@ -220,13 +224,15 @@ TEST_F(BagFileSaveTest, AFailedSaveLeavesTheOldFileAsItWas) {
 TEST_F(BagFileSaveTest, AFileLoadsAsItsBytesDo) {
     const auto path = folder.Write("bag.json", R"({"FrameStyle": 2, "FrameStyle": 3})");
     try {
-        PropertyBagFile::Load(path);
+        PropertyBagFile::Load(path, soft::BagPictures());
         FAIL() << "a duplicate key was accepted";
     } catch (const PropertyBagFileError& error) {
         EXPECT_EQ(std::string(error.what()).rfind(path.string() + ": the key", 0), 0u);
     }
     Bag().Save(path);
-    EXPECT_EQ(PropertyBagFile::Load(path).ReadProperty("FrameStyle", Variant()), Variant(Long{2}));
+    EXPECT_EQ(
+        PropertyBagFile::Load(path, soft::BagPictures()).ReadProperty("FrameStyle", Variant()),
+        Variant(Long{2}));
     struct Case {
         std::filesystem::path path;
         const char* sProblem;
@@ -238,7 +244,7 @@ TEST_F(BagFileSaveTest, AFileLoadsAsItsBytesDo) {
     };
     for (const Case& c : cases) {
         try {
-            PropertyBagFile::Load(c.path);
+            PropertyBagFile::Load(c.path, soft::BagPictures());
             ADD_FAILURE() << c.path << " was loaded";
         } catch (const PropertyBagFileError& error) {
             EXPECT_EQ(std::string(error.what()).rfind(c.path.string() + c.sProblem, 0), 0u)

@@ -8,7 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
-namespace qv::soft {
+namespace qv::bagfile {
 
 // The text of a property bag is not one we could have written: what() says why.
 class BagJsonError : public std::runtime_error {
@@ -61,4 +61,4 @@ inline constexpr std::size_t kMaxBagDepth = 64;
 // with the length of the text, and with the log of the number of keys. Throws BagJsonError.
 BagDocument ParseBagJson(std::string_view sText);
 
-}  // namespace qv::soft
+}  // namespace qv::bagfile
