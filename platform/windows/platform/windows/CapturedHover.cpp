@@ -13,9 +13,13 @@ namespace {
 struct HoverRequest {
     ::HWND hWnd;
     DWORD dwHoverTime;
-    ::POINT ptRest;  // where the cursor rests, in screen coordinates
-    UINT_PTR nAlarm;
+    ::POINT ptRest;            // where the cursor rests, in screen coordinates
+    std::uint64_t nRestStart;  // since when, on the runtime's clock
+    std::uintptr_t nAlarm;
 };
+
+// How often the cursor is looked at while a request waits.
+constexpr std::uint64_t kLookEvery = 10;
 
 // The runtime clock's alarms call back on the thread that set them: one list a thread.
 std::vector<HoverRequest>& Requests() {
@@ -59,23 +63,27 @@ void Deliver(const HoverRequest& request, ::POINT ptCursor) {
                    MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
 }
 
-void OnRested(::HWND hWnd);
+void LookAtCursor(::HWND hWnd);
 
-// A moved cursor starts resting again where it is now, for the whole hover time.
-void Restart(HoverRequest& request, ::POINT ptCursor) {
-    request.ptRest = ptCursor;
+void LookAgain(HoverRequest& request) {
     const ::HWND hWnd = request.hWnd;
-    request.nAlarm =
-        ClockCallAt(ClockNow() + request.dwHoverTime, [hWnd] { OnRested(hWnd); });
+    const std::uint64_t nNext =
+        std::min(request.nRestStart + request.dwHoverTime, ClockNow() + kLookEvery);
+    request.nAlarm = ClockCallAt(nNext, [hWnd] { LookAtCursor(hWnd); });
 }
 
-void OnRested(::HWND hWnd) {
+// A cursor that has left the hover rectangle rests again from where it is now.
+void LookAtCursor(::HWND hWnd) {
     auto it = FindByWindow(hWnd);
     if (it == Requests().end()) return;
     ::POINT ptCursor{};
     ::GetCursorPos(&ptCursor);
-    if (::IsWindow(hWnd) && !StillResting(it->ptRest, ptCursor)) {
-        Restart(*it, ptCursor);
+    if (!StillResting(it->ptRest, ptCursor)) {
+        it->ptRest = ptCursor;
+        it->nRestStart = ClockNow();
+    }
+    if (::IsWindow(hWnd) && ClockNow() < it->nRestStart + it->dwHoverTime) {
+        LookAgain(*it);
         if (it->nAlarm == 0) Requests().erase(it);
         return;
     }
@@ -89,10 +97,9 @@ void OnRested(::HWND hWnd) {
 bool TrackHoverWithCapture(::HWND hWnd, DWORD dwHoverTime) {
     CancelHoverWithCapture(hWnd);
     if (dwHoverTime == HOVER_DEFAULT) dwHoverTime = SystemParameter(SPI_GETMOUSEHOVERTIME, 400);
-    HoverRequest request{hWnd, dwHoverTime, {}, 0};
-    ::POINT ptCursor{};
-    ::GetCursorPos(&ptCursor);
-    Restart(request, ptCursor);
+    HoverRequest request{hWnd, dwHoverTime, {}, ClockNow(), 0};
+    ::GetCursorPos(&request.ptRest);
+    LookAgain(request);
     if (request.nAlarm == 0) return false;
     Requests().push_back(request);
     return true;

@@ -10,7 +10,8 @@ namespace qv::windows {
 // rectangle for the hover time, inside the window or outside it. The system's own
 // tracking (Wine's) follows the window under the cursor and forgets the request when the
 // cursor is elsewhere, so these requests are served here, on the runtime's clock
-// (RuntimeClock.h).
+// (RuntimeClock.h). The cursor is looked at every 10 ms of that clock: after a move, the
+// rest starts again at most that late.
 
 // Takes hWnd's request (dwHoverTime in milliseconds, or HOVER_DEFAULT for the system's
 // hover time), replacing one it had. False when no alarm could be set.

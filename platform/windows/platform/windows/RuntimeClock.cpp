@@ -1,6 +1,7 @@
 #include "platform/windows/RuntimeClock.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "platform/windows/SystemApi.h"
@@ -22,6 +23,7 @@ struct ClockState {
     bool bPassing = false;
     ULONGLONG nPassStart = 0;  // real time
     unsigned nPassLength = 0;
+    std::optional<ULONGLONG> nAlarmTime;  // the clock as an alarm's callback sees it
     UINT_PTR nLastId = 0;
     std::vector<Alarm> alarms;
 };
@@ -41,11 +43,17 @@ UINT_PTR StartTimer(ULONGLONG nDue) {
                       &OnTimer);
 }
 
+// The callback sees the clock at the alarm's time, however late the system's timer woke
+// the thread, so that what it sets from there keeps to the clock's own steps.
 void CallBack(std::vector<Alarm>::iterator it) {
+    ClockState& state = State();
     ::KillTimer(nullptr, it->nTimer);
     const ClockCallback callback = std::move(it->callback);
-    State().alarms.erase(it);
+    const std::optional<ULONGLONG> nOuterTime = state.nAlarmTime;
+    state.nAlarmTime = it->nDue;
+    state.alarms.erase(it);
     callback();
+    state.nAlarmTime = nOuterTime;
 }
 
 // A held clock may not have reached the alarm when the real time has: wait again.
@@ -67,6 +75,7 @@ void CALLBACK OnTimer(::HWND, UINT, UINT_PTR nTimer, DWORD) {
 
 std::uint64_t ClockNow() {
     const ClockState& state = State();
+    if (state.nAlarmTime) return *state.nAlarmTime;
     if (state.nHolds == 0) return ::GetTickCount64();
     if (!state.bPassing) return state.nHeldAt;
     const ULONGLONG nElapsed = ::GetTickCount64() - state.nPassStart;
