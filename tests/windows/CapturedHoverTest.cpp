@@ -21,7 +21,8 @@ std::vector<::POINT> g_hovers;  // where each WM_MOUSEHOVER said the cursor was
 
 LRESULT CALLBACK SpyProc(::HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg == WM_MOUSEHOVER)
-        g_hovers.push_back({static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))});
+        g_hovers.push_back(
+            {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))});
     return ::CallWindowProcA(g_pfnStatic, hWnd, uMsg, wParam, lParam);
 }
 
@@ -31,8 +32,7 @@ class CapturedHoverTest : public ::testing::Test {
   protected:
     void SetUp() override {
         m_hWnd = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 80,
-                                   windows::ToReal<::HWND>(form.hWnd()), nullptr, nullptr,
-                                   nullptr);
+                                   windows::ToReal<::HWND>(form.hWnd()), nullptr, nullptr, nullptr);
         g_pfnStatic = reinterpret_cast<::WNDPROC>(
             ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SpyProc)));
         g_hovers.clear();
@@ -122,7 +122,8 @@ TEST_F(CapturedHoverTest, AMovedCursorRestsAgain) {
         int nDX;
         DWORD dwQuietAfterMove;  // no hover yet this long after the move
         DWORD dwHoverBy;         // but by then
-    } const cases[] = {{1, kHoverTime / 2 - 1, kHoverTime / 2}, {20, kHoverTime - 1, kHoverTime + 10}};
+    } const cases[] = {{1, kHoverTime / 2 - 1, kHoverTime / 2},
+                       {20, kHoverTime - 1, kHoverTime + 10}};
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.nDX);
         g_hovers.clear();

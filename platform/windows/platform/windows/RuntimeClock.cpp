@@ -121,9 +121,9 @@ void HeldClock::EndPass() {
     state.nHeldAt += state.nPassLength;
     state.bPassing = false;
     for (;;) {
-        auto itFirst = std::min_element(
-            state.alarms.begin(), state.alarms.end(),
-            [](const Alarm& a, const Alarm& b) { return a.nDue < b.nDue; });
+        auto itFirst =
+            std::min_element(state.alarms.begin(), state.alarms.end(),
+                             [](const Alarm& a, const Alarm& b) { return a.nDue < b.nDue; });
         if (itFirst == state.alarms.end() || itFirst->nDue > state.nHeldAt) return;
         CallBack(itFirst);
     }

@@ -12,8 +12,8 @@ namespace {
 constexpr int kWndProcIndex = qv::win32::GWL_WNDPROC;
 }  // namespace
 
-#include "platform/windows/SystemApi.h"
 #include "platform/windows/CapturedHover.h"
+#include "platform/windows/SystemApi.h"
 
 namespace qv::win32 {
 
