@@ -12,6 +12,7 @@ namespace {
 constexpr int kWndProcIndex = qv::win32::GWL_WNDPROC;
 }  // namespace
 
+#include "platform/windows/CapturedHover.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::win32 {
@@ -129,11 +130,21 @@ int GetScrollPos(HWND hWnd, int nBar) {
     return ::GetScrollPos(Wnd(hWnd), nBar);
 }
 
+// A hover request made while the window holds the capture is served by the runtime
+// (CapturedHover.h); the system's own request for the window, if any, is dropped.
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* pEventTrack) {
     if (!pEventTrack) return 0;
-    ::TRACKMOUSEEVENT track{sizeof(::TRACKMOUSEEVENT), pEventTrack->dwFlags,
-                            Wnd(pEventTrack->hwndTrack), pEventTrack->dwHoverTime};
-    return ::TrackMouseEvent(&track);
+    ::HWND hWnd = Wnd(pEventTrack->hwndTrack);
+    ::TRACKMOUSEEVENT track{sizeof(::TRACKMOUSEEVENT), pEventTrack->dwFlags, hWnd,
+                            pEventTrack->dwHoverTime};
+    if (!(track.dwFlags & TME_HOVER)) return ::TrackMouseEvent(&track);
+    windows::CancelHoverWithCapture(hWnd);
+    if ((track.dwFlags & TME_CANCEL) || ::GetCapture() != hWnd || !::IsWindow(hWnd))
+        return ::TrackMouseEvent(&track);
+    if (!windows::TrackHoverWithCapture(hWnd, track.dwHoverTime)) return 0;
+    track.dwFlags |= TME_CANCEL;
+    ::TrackMouseEvent(&track);
+    return 1;
 }
 
 DWORD GetSysColor(int nIndex) {

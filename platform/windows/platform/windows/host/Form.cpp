@@ -46,6 +46,7 @@ void Form::RunUntilIdle() {
 }
 
 void Form::PumpFor(unsigned nMilliseconds) {
+    m_clock.BeginPass(nMilliseconds);
     const ULONGLONG nEnd = ::GetTickCount64() + nMilliseconds;
     for (;;) {
         RunUntilIdle();
@@ -54,6 +55,7 @@ void Form::PumpFor(unsigned nMilliseconds) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(nEnd - nNow),
                                     QS_ALLINPUT);
     }
+    m_clock.EndPass();
     RunUntilIdle();
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "platform/site/FormCore.h"
+#include "platform/windows/RuntimeClock.h"
 #include "platform/windows/host/HostObserver.h"
 
 namespace qv::windows {
 
 // A form of the host: a top-level window of the system with a client area of the given
-// size.
+// size. The form's thread keeps the runtime's time as the form lets it pass: only in
+// PumpFor, by the span asked, so what falls due in a wait falls due in that wait however
+// long the work around it takes.
 class Form : public site::FormCore {
   public:
     Form(int nWidth, int nHeight, IHostObserver* pObserver = nullptr);
@@ -22,6 +25,7 @@ class Form : public site::FormCore {
     void PumpFor(unsigned nMilliseconds);
 
   private:
+    HeldClock m_clock;
     win32::HWND m_hWnd{};
 };
 
