@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "com/server/VariantBridge.h"
+#include "platform/PerThread.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::com {
@@ -116,7 +117,7 @@ class OleBackedPicture : public host::IPicture {
     Held<::IPicture> m_source;
 };
 
-thread_local std::vector<const FontChangeSubscription*> t_fontSubscriptions;
+thread_local PerThread<std::vector<const FontChangeSubscription*>> t_fontSubscriptions;
 
 // The sink an OLE font tells of its changes. The OLE font holds the link; the link holds
 // neither the OLE font (which calls it while alive) nor the host font (weakly), so no
@@ -155,7 +156,9 @@ class FontLink final : public IPropertyNotifySink {
         const std::shared_ptr<host::StdFont> oTarget = m_oTarget.lock();
         if (!oTarget) return S_OK;
         const host::StdFont attributes = AttributesOf(m_font);
-        const auto subscriptions = t_fontSubscriptions;  // a handler may subscribe
+        const auto* pSubscriptions = t_fontSubscriptions.Find();
+        if (!pSubscriptions) return S_OK;
+        const auto subscriptions = *pSubscriptions;  // a handler may subscribe
         for (const FontChangeSubscription* pSubscription : subscriptions) {
             if (host::FontRef oNow = pSubscription->Notify(oTarget, attributes)) {
                 m_oTarget = oNow;
@@ -342,11 +345,12 @@ IDispatch* OleObjectFromHost(const ObjectRef& oObject) {
 }
 
 FontChangeSubscription::FontChangeSubscription(Handler handler) : m_handler(std::move(handler)) {
-    t_fontSubscriptions.push_back(this);
+    t_fontSubscriptions.Get().push_back(this);
 }
 
 FontChangeSubscription::~FontChangeSubscription() {
-    std::erase(t_fontSubscriptions, this);
+    std::erase(t_fontSubscriptions.Get(), this);
+    t_fontSubscriptions.FreeIfEmpty();
 }
 
 std::string SavePictureBytes(const ObjectRef& oPicture) {
