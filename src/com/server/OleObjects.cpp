@@ -13,6 +13,7 @@
 
 #include "com/server/VariantBridge.h"
 #include "platform/PerThread.h"
+#include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::com {
@@ -256,10 +257,10 @@ std::string BitmapBytes(HBITMAP hBitmap) {
     PutU32(sOut, static_cast<std::uint32_t>(bitmap.bmHeight));
     const size_t nStart = sOut.size();
     sOut.resize(nStart + size_t{4} * bitmap.bmWidth * bitmap.bmHeight);
-    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HDC hDC = windows::CountCreated(::CreateCompatibleDC(nullptr));
     const int nRows = ::GetDIBits(hDC, hBitmap, 0, static_cast<UINT>(bitmap.bmHeight),
                                   sOut.data() + nStart, &info, DIB_RGB_COLORS);
-    ::DeleteDC(hDC);
+    windows::CountDeleted(::DeleteDC(hDC));
     if (nRows != bitmap.bmHeight) throw HostError(err::kTypeMismatch);
     return sOut;
 }

@@ -3,6 +3,7 @@
 #include "platform/host/SiteUnits.h"
 #include "platform/windows/host/PngFiles.h"
 
+#include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::windows {
@@ -18,9 +19,9 @@ class SystemPicture : public host::IPicture {
           m_nHimetricHeight(host::HimetricFromPixels(nHeight)) {}
     ~SystemPicture() override {
         if (m_eType == host::vbPicTypeIcon)
-            ::DestroyIcon(static_cast<HICON>(m_hHandle));
+            CountDeleted(::DestroyIcon(static_cast<HICON>(m_hHandle)));
         else
-            ::DeleteObject(static_cast<HGDIOBJ>(m_hHandle));
+            CountDeleted(::DeleteObject(static_cast<HGDIOBJ>(m_hHandle)));
     }
     SystemPicture(const SystemPicture&) = delete;
     SystemPicture& operator=(const SystemPicture&) = delete;
@@ -55,12 +56,15 @@ host::PictureRef BitmapPicture(HANDLE hBitmap) {
 // keep both halves in the mask).
 host::PictureRef IconPicture(HANDLE hIcon) {
     ICONINFO iconInfo{};
-    ::GetIconInfo(static_cast<HICON>(hIcon), &iconInfo);
+    if (::GetIconInfo(static_cast<HICON>(hIcon), &iconInfo)) {
+        CountCreated(iconInfo.hbmColor);
+        CountCreated(iconInfo.hbmMask);
+    }
     BITMAP mask{};
     ::GetObjectA(iconInfo.hbmMask, sizeof mask, &mask);
     const int nHeight = iconInfo.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
-    if (iconInfo.hbmColor) ::DeleteObject(iconInfo.hbmColor);
-    ::DeleteObject(iconInfo.hbmMask);
+    if (iconInfo.hbmColor) CountDeleted(::DeleteObject(iconInfo.hbmColor));
+    if (iconInfo.hbmMask) CountDeleted(::DeleteObject(iconInfo.hbmMask));
     return std::make_shared<SystemPicture>(host::vbPicTypeIcon, hIcon, mask.bmWidth, nHeight);
 }
 
@@ -86,10 +90,11 @@ host::PictureRef LoadPictureFile(const std::string& sPath, std::string& sError) 
         case PngResult::NotPng:
             break;
     }
-    if (HANDLE hBitmap = ::LoadImageW(nullptr, sWidePath.c_str(), IMAGE_BITMAP, 0, 0,
-                                      LR_LOADFROMFILE | LR_CREATEDIBSECTION))
+    if (HANDLE hBitmap = CountCreated(::LoadImageW(nullptr, sWidePath.c_str(), IMAGE_BITMAP, 0, 0,
+                                                   LR_LOADFROMFILE | LR_CREATEDIBSECTION)))
         return BitmapPicture(hBitmap);
-    if (HANDLE hIcon = ::LoadImageW(nullptr, sWidePath.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE))
+    if (HANDLE hIcon = CountCreated(
+            ::LoadImageW(nullptr, sWidePath.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)))
         return IconPicture(hIcon);
     sError = sUnreadable;
     return nullptr;

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/windows/GdiObjectCount.h"
+
 namespace qv::windows {
 
 namespace {
@@ -58,7 +60,7 @@ HBITMAP CreateTopDownBitmap(UINT nWidth, UINT nHeight, void** ppBits) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, ppBits, nullptr, 0);
+    return CountCreated(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, ppBits, nullptr, 0));
 }
 
 // The converted image's pixels into a new bitmap, the alpha bytes cleared as a BMP's are.
@@ -73,7 +75,7 @@ PngResult CopyToBitmap(IWICBitmapSource* pSource, HBITMAP& hBitmap) {
     if (!hNew) return PngResult::Damaged;
     if (FAILED(pSource->CopyPixels(nullptr, nWidth * 4, static_cast<UINT>(nBytes),
                                    static_cast<BYTE*>(pBits)))) {
-        ::DeleteObject(hNew);
+        CountDeleted(::DeleteObject(hNew));
         return PngResult::Damaged;
     }
     auto* pPixels = static_cast<std::uint32_t*>(pBits);
