@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "platform/PerThread.h"
 #include "platform/win32/User.h"
 
 namespace qv {
@@ -10,40 +11,51 @@ using namespace win32;
 
 namespace {
 
-thread_local std::shared_ptr<clsEvents> g_oEvents;
+// The relay object lives while a window of the thread is hooked; its users hold their own
+// references.
+thread_local PerThread<std::shared_ptr<clsEvents>> g_oEvents;
 // Each hooked window keeps its own previous procedure, so windows that had different
 // procedures before hooking are all forwarded correctly.
-thread_local std::map<std::uint32_t, LONG_PTR> g_prevWndProcs;
+thread_local PerThread<std::map<std::uint32_t, LONG_PTR>> g_prevWndProcs;
 
 WNDPROC PreviousProcedure(HWND hWnd) {
-    auto it = g_prevWndProcs.find(HandleValue(hWnd));
-    return it == g_prevWndProcs.end() ? nullptr : reinterpret_cast<WNDPROC>(it->second);
+    const auto* pProcs = g_prevWndProcs.Find();
+    if (!pProcs) return nullptr;
+    auto it = pProcs->find(HandleValue(hWnd));
+    return it == pProcs->end() ? nullptr : reinterpret_cast<WNDPROC>(it->second);
 }
 
 }  // namespace
 
 void HookWindow(HWND hWnd) {
-    if (!g_oEvents) g_oEvents = std::make_shared<clsEvents>();
-    g_prevWndProcs[HandleValue(hWnd)] = GetWindowLongA(hWnd, GWL_WNDPROC);
+    std::shared_ptr<clsEvents>& oEvents = g_oEvents.Get();
+    if (!oEvents) oEvents = std::make_shared<clsEvents>();
+    g_prevWndProcs.Get()[HandleValue(hWnd)] = GetWindowLongA(hWnd, GWL_WNDPROC);
     SetWindowLongA(hWnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&RelayWindowProc));
 }
 
 void UnhookWindow(HWND hWnd) {
-    auto it = g_prevWndProcs.find(HandleValue(hWnd));
-    if (it == g_prevWndProcs.end()) return;
+    auto* pProcs = g_prevWndProcs.Find();
+    if (!pProcs) return;
+    auto it = pProcs->find(HandleValue(hWnd));
+    if (it == pProcs->end()) return;
     SetWindowLongA(hWnd, GWL_WNDPROC, it->second);
-    g_prevWndProcs.erase(it);
+    pProcs->erase(it);
+    if (!pProcs->empty()) return;
+    g_prevWndProcs.Free();
+    g_oEvents.Free();
 }
 
 std::shared_ptr<clsEvents> RelayEvents() {
-    return g_oEvents;
+    const auto* pEvents = g_oEvents.Find();
+    return pEvents ? *pEvents : nullptr;
 }
 
 namespace {
 
 // The new position a scroll request asks for, or no relay when it names no other
 // position within the bar's range.
-void RelayScrollStep(HWND hWnd, int nBar, WPARAM wParam) {
+void RelayScrollStep(clsEvents& events, HWND hWnd, int nBar, WPARAM wParam) {
     int nMin = 0;
     int nMax = 0;
     GetScrollRange(hWnd, nBar, &nMin, &nMax);
@@ -74,45 +86,47 @@ void RelayScrollStep(HWND hWnd, int nBar, WPARAM wParam) {
     if (nNew == -1 || nNew == nPos || nNew < nMin || nNew > nMax) return;
     const Long hWindow = static_cast<Long>(HandleValue(hWnd));
     if (nBar == SB_VERT) {
-        g_oEvents->ChangedVScroll(hWindow, nNew);
+        events.ChangedVScroll(hWindow, nNew);
     } else {
-        g_oEvents->ChangedHScroll(hWindow, nNew);
+        events.ChangedHScroll(hWindow, nNew);
     }
 }
 
 void Relay(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    if (!g_oEvents) return;
+    // Held for the relay: a handler may destroy the last hooked window.
+    const std::shared_ptr<clsEvents> oEvents = RelayEvents();
+    if (!oEvents) return;
     Long hWindow = static_cast<Long>(HandleValue(hWnd));
     Long nWParam = static_cast<Long>(wParam);
     const Long nLParam = static_cast<Long>(lParam);
     switch (uMsg) {
         case WM_ACTIVATE:
-            if (LoWord(nWParam) == static_cast<Long>(WA_INACTIVE)) g_oEvents->Inactive(hWindow);
+            if (LoWord(nWParam) == static_cast<Long>(WA_INACTIVE)) oEvents->Inactive(hWindow);
             break;
         case WM_SETFOCUS:
-            g_oEvents->SetFocus(hWindow, nWParam);
+            oEvents->SetFocus(hWindow, nWParam);
             break;
         case WM_KILLFOCUS:
-            g_oEvents->KillFocus(hWindow, nWParam);
+            oEvents->KillFocus(hWindow, nWParam);
             break;
         case WM_HSCROLL:
-            RelayScrollStep(hWnd, SB_HORZ, wParam);
+            RelayScrollStep(*oEvents, hWnd, SB_HORZ, wParam);
             break;
         case WM_VSCROLL:
-            RelayScrollStep(hWnd, SB_VERT, wParam);
+            RelayScrollStep(*oEvents, hWnd, SB_VERT, wParam);
             break;
         case WM_LBUTTONDOWN:
-            g_oEvents->LButtonDown(hWindow, nWParam, LoWord(nLParam), HiWord(nLParam));
+            oEvents->LButtonDown(hWindow, nWParam, LoWord(nLParam), HiWord(nLParam));
             break;
         case WM_MOUSEWHEEL:
-            g_oEvents->ChangedMouseWheel(hWindow, HiWord(nWParam), LoWord(nLParam),
+            oEvents->ChangedMouseWheel(hWindow, HiWord(nWParam), LoWord(nLParam),
                                          HiWord(nLParam));
             break;
         case WM_MOUSEHOVER:
-            g_oEvents->ChangedMouseHover(hWindow);
+            oEvents->ChangedMouseHover(hWindow);
             break;
         case WM_MOUSELEAVE:
-            g_oEvents->ChangedMouseLeave(hWindow);
+            oEvents->ChangedMouseLeave(hWindow);
             break;
         default:
             break;

@@ -15,7 +15,7 @@ void HookWindow(win32::HWND hWnd);
 // Puts the window's own procedure back.
 void UnhookWindow(win32::HWND hWnd);
 
-// The relay object of this thread (none before the first HookWindow).
+// The relay object of this thread while any of its windows is hooked (none otherwise).
 std::shared_ptr<clsEvents> RelayEvents();
 
 win32::LRESULT RelayWindowProc(win32::HWND hWnd, win32::UINT uMsg, win32::WPARAM wParam,

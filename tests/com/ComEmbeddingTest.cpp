@@ -92,10 +92,19 @@ class Embedding {
     ComPtr<IDispatch> m_list;
 };
 
+// Every test ends with the library holding no object and no GDI object it did not hold
+// before.
 class EmbeddingTest : public ::testing::Test {
   protected:
-    void TearDown() override { EXPECT_EQ(library.CanUnloadNow(), S_OK); }
+    void SetUp() override { m_nGdiObjects = library.LiveGdiObjects(); }
+    void TearDown() override {
+        EXPECT_EQ(library.CanUnloadNow(), S_OK);
+        EXPECT_EQ(library.LiveGdiObjects(), m_nGdiObjects) << "GDI objects left over";
+    }
     ServerLibrary library;
+
+  private:
+    LONG m_nGdiObjects = 0;
 };
 
 TEST_F(EmbeddingTest, EachShowingVerbActivatesInPlaceAndDeactivationParksTheWindow) {
@@ -292,28 +301,6 @@ TEST_F(EmbeddingTest, FrozenEventsAreDropped) {
 }
 
 // A 32-bit bitmap the view object draws into, the control's outer size.
-class Canvas {
-  public:
-    Canvas(int nWidth, int nHeight) {
-        HDC hScreen = ::GetDC(nullptr);
-        m_hDC = ::CreateCompatibleDC(hScreen);
-        m_hBitmap = ::CreateCompatibleBitmap(hScreen, nWidth, nHeight);
-        ::ReleaseDC(nullptr, hScreen);
-        m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-    }
-    ~Canvas() {
-        ::SelectObject(m_hDC, m_hOld);
-        ::DeleteObject(m_hBitmap);
-        ::DeleteDC(m_hDC);
-    }
-    HDC DC() const { return m_hDC; }
-
-  private:
-    HDC m_hDC;
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
-};
-
 TEST_F(EmbeddingTest, TheViewObjectDrawsWhatTheWindowShows) {
     Embedding embedding(library);
     ASSERT_EQ(embedding.Embed(OLEIVERB_INPLACEACTIVATE), S_OK);

@@ -126,8 +126,13 @@ PictureFacts FactsOf(IPictureDisp* pDisp) {
     return facts;
 }
 
+// Every test ends with the library holding no GDI object it did not hold before.
 class ComFontPictureTest : public ::testing::Test {
   protected:
+    void SetUp() override { m_nGdiObjects = m_library.LiveGdiObjects(); }
+    void TearDown() override {
+        EXPECT_EQ(m_library.LiveGdiObjects(), m_nGdiObjects) << "GDI objects left over";
+    }
     ComRef<_ColorListBox> NewControl() {
         ComRef<_ColorListBox> control;
         EXPECT_EQ(m_library.CreateControl(__uuidof(_ColorListBox), control.OutVoid()), S_OK);
@@ -135,6 +140,7 @@ class ComFontPictureTest : public ::testing::Test {
     }
 
     ServerLibrary m_library;
+    LONG m_nGdiObjects = 0;
 };
 
 TEST_F(ComFontPictureTest, AFontSetReadsBackWithItsAttributes) {
@@ -350,6 +356,44 @@ TEST_F(ComFontPictureTest, APropertyBagKeepsFontAndPictureAsObjects) {
     ComRef<IPictureDisp> pictureBack;
     ASSERT_EQ(second->get_BackPicture(pictureBack.Out()), S_OK);
     EXPECT_EQ(FactsOf(pictureBack.Get()), FactsOf(picture.Get()));
+}
+
+// Each look drawn through the view object with a picture, a font and check glyphs; the
+// fixture then finds every GDI object given back.
+TEST_F(ComFontPictureTest, EveryLookIsDrawnAndItsGdiObjectsGivenBack) {
+    struct Look {
+        LONG nStyle, nCheckBoxImage, nBackStyle, nSelBackStyle, nFrameStyle, nMultiSelect;
+    };
+    const Look looks[] = {
+        {0, 0, 0, 0, 0, 0}, {0, 0, 1, 1, 1, 1}, {0, 0, 2, 2, 2, 2}, {1, 0, 3, 0, 1, 0},
+        {1, 1, 4, 1, 2, 0}, {1, 2, 0, 2, 0, 0}, {1, 3, 2, 0, 1, 0},
+    };
+    ComRef<_ColorListBox> list = NewControl();
+    ASSERT_EQ(list->putref_BackPicture(MakePicture(20, 15).Get()), S_OK);
+    ComRef<IFontDisp> font = MakeFont(kFonts[1]);
+    ASSERT_EQ(list->putref_Font(font.Get()), S_OK);
+    for (int i = 0; i < 12; ++i) {
+        Var vText = Var::Text(L"Item");
+        Call(list.Get(), L"AddItem", DISPATCH_METHOD, {&vText.v});
+    }
+    ComRef<IViewObject2> view;
+    ASSERT_EQ(list->QueryInterface(IID_IViewObject2, view.OutVoid()), S_OK);
+    Canvas canvas(120, 100);
+    const RECTL rcBounds{0, 0, 120, 100};
+    for (const Look& look : looks) {
+        SCOPED_TRACE(testing::Message() << "style " << look.nStyle << ", back " << look.nBackStyle);
+        ASSERT_EQ(list->put_Style(static_cast<enmStyle>(look.nStyle)), S_OK);
+        ASSERT_EQ(list->put_CheckBoxImage(static_cast<enmCheckBoxImage>(look.nCheckBoxImage)), S_OK);
+        ASSERT_EQ(list->put_BackStyle(static_cast<enmBackStyle>(look.nBackStyle)), S_OK);
+        ASSERT_EQ(list->put_SelBackStyle(static_cast<enmSelBackStyle>(look.nSelBackStyle)), S_OK);
+        ASSERT_EQ(list->put_FrameStyle(static_cast<enmFrameStyle>(look.nFrameStyle)), S_OK);
+        ASSERT_EQ(list->put_MultiSelect(static_cast<enmMultiSelect>(look.nMultiSelect)), S_OK);
+        ASSERT_EQ(PutLong(list.Get(), L"ListIndex", 2), S_OK);
+        EXPECT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, canvas.DC(),
+                             &rcBounds, nullptr, nullptr, 0),
+                  S_OK);
+    }
+    EXPECT_GT(m_library.LiveGdiObjects(), m_nGdiObjects) << "the control's window holds a DC";
 }
 
 }  // namespace

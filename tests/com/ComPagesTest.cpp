@@ -46,6 +46,7 @@ class ComPagesTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
         ASSERT_TRUE(m_library.IsLoaded());
+        m_nGdiObjects = m_library.LiveGdiObjects();
         ASSERT_EQ(m_library.CreateControl(IID_IDispatch, m_control.OutVoid()), S_OK);
         m_hDesigner = ::CreateWindowExW(0, L"STATIC", L"designer", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                         0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
@@ -60,6 +61,7 @@ class ComPagesTest : public ::testing::Test {
         m_control.Reset();
         ::DestroyWindow(m_hDesigner);
         ::OleUninitialize();
+        EXPECT_EQ(m_library.LiveGdiObjects(), m_nGdiObjects) << "GDI objects left over";
     }
 
     ComRef<IPropertyPage> Create(const CLSID& clsid) {
@@ -97,6 +99,7 @@ class ComPagesTest : public ::testing::Test {
     ComRef<IDispatch> m_control;
     HWND m_hDesigner = nullptr;
     std::vector<ComRef<IPropertyPage>> m_pages;
+    LONG m_nGdiObjects = 0;
 };
 
 // What the user does to the system's controls.

@@ -40,15 +40,47 @@ HRESULT ServerLibrary::CreateControl(REFIID riid, void** ppv) const {
 }
 
 HRESULT ServerLibrary::CanUnloadNow() const {
-    using CanUnload = HRESULT(STDAPICALLTYPE*)();
-    auto pCanUnload = Export<CanUnload>(m_hModule, "DllCanUnloadNow");
-    return pCanUnload ? pCanUnload() : E_FAIL;
+    return CallExport("DllCanUnloadNow");
+}
+
+HRESULT ServerLibrary::RegisterServer() const {
+    return CallExport("DllRegisterServer");
+}
+
+HRESULT ServerLibrary::UnregisterServer() const {
+    return CallExport("DllUnregisterServer");
+}
+
+HRESULT ServerLibrary::CallExport(const char* sName) const {
+    using Function = HRESULT(STDAPICALLTYPE*)();
+    auto pFunction = Export<Function>(m_hModule, sName);
+    return pFunction ? pFunction() : E_FAIL;
+}
+
+LONG ServerLibrary::LiveGdiObjects() const {
+    using LiveCount = LONG(STDAPICALLTYPE*)();
+    auto pCount = Export<LiveCount>(m_hModule, "QvLiveGdiObjects");
+    return pCount ? pCount() : -1;
 }
 
 std::wstring ServerLibrary::Path() const {
     wchar_t szPath[MAX_PATH] = L"";
     ::GetModuleFileNameW(m_hModule, szPath, MAX_PATH);
     return szPath;
+}
+
+Canvas::Canvas(int nWidth, int nHeight) {
+    HDC hScreen = ::GetDC(nullptr);
+    m_hDC = ::CreateCompatibleDC(hScreen);
+    m_hBitmap = ::CreateCompatibleBitmap(hScreen, nWidth, nHeight);
+    ::ReleaseDC(nullptr, hScreen);
+    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
+}
+
+Canvas::~Canvas() {
+    ::SelectObject(m_hDC, m_hOld);
+    ::DeleteObject(m_hBitmap);
+    ::DeleteDC(m_hDC);
 }
 
 Var Var::Long(LONG n) {

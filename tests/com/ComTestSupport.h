@@ -45,11 +45,31 @@ class ServerLibrary {
     HRESULT GetClassFactory(IClassFactory** ppFactory) const;
     HRESULT GetClassObject(REFCLSID rclsid, IClassFactory** ppFactory) const;
     HRESULT CanUnloadNow() const;
+    HRESULT RegisterServer() const;
+    HRESULT UnregisterServer() const;
+    // The GDI objects the library holds now.
+    LONG LiveGdiObjects() const;
     std::wstring Path() const;
     bool IsLoaded() const { return m_hModule != nullptr; }
 
   private:
+    HRESULT CallExport(const char* sName) const;  // an export without arguments
     HMODULE m_hModule = nullptr;
+};
+
+// An off-screen bitmap to draw on, with its device context.
+class Canvas {
+  public:
+    Canvas(int nWidth, int nHeight);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    HDC DC() const { return m_hDC; }
+
+  private:
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
 };
 
 // A VARIANT the test owns.

@@ -87,16 +87,37 @@ LRESULT Quiet(HWND, UINT, WPARAM, LPARAM) {
     return 0;
 }
 
+// The relay object lives while any window of the thread is hooked, so that nothing of it
+// is left to keep a library loaded once the last control has gone.
+TEST(Relay, TheRelayObjectGoesWithTheLastHookedWindow) {
+    soft::WindowSystem windows;
+    const HWND hA = windows.CreateWindowAt(HWND{}, {0, 0, 10, 10}, Quiet);
+    const HWND hB = windows.CreateWindowAt(HWND{}, {0, 0, 10, 10}, Quiet);
+    EXPECT_EQ(RelayEvents(), nullptr);
+    HookWindow(hA);
+    const std::shared_ptr<clsEvents> oFirst = RelayEvents();
+    HookWindow(hB);
+    UnhookWindow(hA);
+    EXPECT_EQ(RelayEvents(), oFirst) << "one object for every window of the thread";
+    UnhookWindow(hB);
+    EXPECT_EQ(RelayEvents(), nullptr);
+    HookWindow(hA);
+    EXPECT_NE(RelayEvents(), nullptr);
+    EXPECT_NE(RelayEvents(), oFirst);
+    UnhookWindow(hA);
+}
+
 class RelayMessages : public ::testing::Test {
   protected:
     void SetUp() override {
         hWnd = windows.CreateWindowAt(HWND{}, {0, 0, 50, 50}, Quiet);
         HookWindow(hWnd);
         SetScrollRange(hWnd, SB_VERT, 0, 10, FALSE);
-        RelayEvents()->Connect(&recorder);
+        oEvents = RelayEvents();
+        oEvents->Connect(&recorder);
     }
     void TearDown() override {
-        RelayEvents()->Disconnect(&recorder);
+        oEvents->Disconnect(&recorder);
         UnhookWindow(hWnd);
     }
     std::string VScroll(int nPos) {
@@ -106,6 +127,7 @@ class RelayMessages : public ::testing::Test {
     soft::WindowSystem windows;
     HWND hWnd{};
     RelayRecorder recorder;
+    std::shared_ptr<clsEvents> oEvents;
 };
 
 TEST_F(RelayMessages, ScrollRequestsRelayOnlyANewPositionInRange) {

@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+#include "platform/PerThread.h"
+
 namespace qv::com {
 
 namespace {
@@ -13,20 +15,29 @@ struct Hook {
 
 // Looked up in the process rather than through window properties: every message of the
 // window passes here.
-std::unordered_map<HWND, Hook>& Hooks() {
-    static thread_local std::unordered_map<HWND, Hook> hooks;
-    return hooks;
+thread_local PerThread<std::unordered_map<HWND, Hook>> t_hooks;
+
+Hook* FindHook(HWND hWnd) {
+    auto* pHooks = t_hooks.Find();
+    if (!pHooks) return nullptr;
+    auto it = pHooks->find(hWnd);
+    return it == pHooks->end() ? nullptr : &it->second;
+}
+
+void Forget(HWND hWnd) {
+    t_hooks.Get().erase(hWnd);
+    t_hooks.FreeIfEmpty();
 }
 
 LRESULT CALLBACK HookProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    auto it = Hooks().find(hWnd);
-    if (it == Hooks().end()) return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
-    const Hook hook = it->second;
+    const Hook* pHook = FindHook(hWnd);
+    if (!pHook) return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    const Hook hook = *pHook;
     LRESULT lResult = 0;
     if (hook.pFilter && hook.pFilter->FilterMessage(uMsg, wParam, lParam, lResult)) return lResult;
     if (uMsg == WM_NCDESTROY) {
         if (hook.pFilter) hook.pFilter->OnWindowGone();
-        Hooks().erase(hWnd);
+        Forget(hWnd);
     }
     return ::CallWindowProcA(hook.pPrevious, hWnd, uMsg, wParam, lParam);
 }
@@ -34,27 +45,26 @@ LRESULT CALLBACK HookProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void HookWindow(HWND hWnd, IWindowMessageFilter& filter) {
-    auto it = Hooks().find(hWnd);
-    if (it != Hooks().end()) {
-        it->second.pFilter = &filter;
+    if (Hook* pHook = FindHook(hWnd)) {
+        pHook->pFilter = &filter;
         return;
     }
     const LONG_PTR nPrevious =
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc));
     if (nPrevious == 0) return;  // no such window
-    Hooks()[hWnd] = Hook{&filter, reinterpret_cast<WNDPROC>(nPrevious)};
+    t_hooks.Get()[hWnd] = Hook{&filter, reinterpret_cast<WNDPROC>(nPrevious)};
 }
 
 void UnhookWindow(HWND hWnd) {
-    auto it = Hooks().find(hWnd);
-    if (it == Hooks().end()) return;
+    Hook* pHook = FindHook(hWnd);
+    if (!pHook) return;
     const auto nOurs = reinterpret_cast<LONG_PTR>(&HookProc);
     if (::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != nOurs) {
-        it->second.pFilter = nullptr;
+        pHook->pFilter = nullptr;
         return;
     }
-    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.pPrevious));
-    Hooks().erase(it);
+    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pHook->pPrevious));
+    Forget(hWnd);
 }
 
 }  // namespace qv::com

@@ -8,6 +8,7 @@
 #include "com/server/Module.h"
 #include "com/server/Registration.h"
 #include "com/server/TypeInfo.h"
+#include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/pages/PageWindow.h"
 
 namespace {
@@ -54,4 +55,9 @@ extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
 
 extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
     return qv::com::UnregisterServer();
+}
+
+// For leak checks: the GDI objects the library holds now.
+extern "C" LONG STDAPICALLTYPE QvLiveGdiObjects() {
+    return qv::windows::LiveGdiObjects();
 }

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "com/server/VariantBridge.h"
+#include "platform/PerThread.h"
+#include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::com {
@@ -116,7 +118,7 @@ class OleBackedPicture : public host::IPicture {
     Held<::IPicture> m_source;
 };
 
-thread_local std::vector<const FontChangeSubscription*> t_fontSubscriptions;
+thread_local PerThread<std::vector<const FontChangeSubscription*>> t_fontSubscriptions;
 
 // The sink an OLE font tells of its changes. The OLE font holds the link; the link holds
 // neither the OLE font (which calls it while alive) nor the host font (weakly), so no
@@ -155,7 +157,9 @@ class FontLink final : public IPropertyNotifySink {
         const std::shared_ptr<host::StdFont> oTarget = m_oTarget.lock();
         if (!oTarget) return S_OK;
         const host::StdFont attributes = AttributesOf(m_font);
-        const auto subscriptions = t_fontSubscriptions;  // a handler may subscribe
+        const auto* pSubscriptions = t_fontSubscriptions.Find();
+        if (!pSubscriptions) return S_OK;
+        const auto subscriptions = *pSubscriptions;  // a handler may subscribe
         for (const FontChangeSubscription* pSubscription : subscriptions) {
             if (host::FontRef oNow = pSubscription->Notify(oTarget, attributes)) {
                 m_oTarget = oNow;
@@ -253,10 +257,10 @@ std::string BitmapBytes(HBITMAP hBitmap) {
     PutU32(sOut, static_cast<std::uint32_t>(bitmap.bmHeight));
     const size_t nStart = sOut.size();
     sOut.resize(nStart + size_t{4} * bitmap.bmWidth * bitmap.bmHeight);
-    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HDC hDC = windows::CountCreated(::CreateCompatibleDC(nullptr));
     const int nRows = ::GetDIBits(hDC, hBitmap, 0, static_cast<UINT>(bitmap.bmHeight),
                                   sOut.data() + nStart, &info, DIB_RGB_COLORS);
-    ::DeleteDC(hDC);
+    windows::CountDeleted(::DeleteDC(hDC));
     if (nRows != bitmap.bmHeight) throw HostError(err::kTypeMismatch);
     return sOut;
 }
@@ -342,11 +346,12 @@ IDispatch* OleObjectFromHost(const ObjectRef& oObject) {
 }
 
 FontChangeSubscription::FontChangeSubscription(Handler handler) : m_handler(std::move(handler)) {
-    t_fontSubscriptions.push_back(this);
+    t_fontSubscriptions.Get().push_back(this);
 }
 
 FontChangeSubscription::~FontChangeSubscription() {
-    std::erase(t_fontSubscriptions, this);
+    std::erase(t_fontSubscriptions.Get(), this);
+    t_fontSubscriptions.FreeIfEmpty();
 }
 
 std::string SavePictureBytes(const ObjectRef& oPicture) {

@@ -10,6 +10,7 @@
 
 #include "com/server/EventPoint.h"
 #include "com/server/Registration.h"
+#include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::com {
@@ -17,10 +18,10 @@ namespace qv::com {
 namespace {
 
 struct DcDeleter {
-    void operator()(HDC hDC) const { ::DeleteDC(hDC); }
+    void operator()(HDC hDC) const { windows::CountDeleted(::DeleteDC(hDC)); }
 };
 struct ObjectDeleter {
-    void operator()(HGDIOBJ hObject) const { ::DeleteObject(hObject); }
+    void operator()(HGDIOBJ hObject) const { windows::CountDeleted(::DeleteObject(hObject)); }
 };
 using OwnedDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, ObjectDeleter>;
@@ -36,7 +37,8 @@ OwnedBitmap CreateCanvas(int nWidth, int nHeight) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    return OwnedBitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    return OwnedBitmap(
+        windows::CountCreated(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0)));
 }
 
 // The window's border as the system draws it: a sunken client edge, or one line.
@@ -52,7 +54,7 @@ HRESULT OleEmbedding::RenderInto(HDC hdcDraw, const RECTL& rcBounds) {
     const int nWidth = m_site.OuterWidth();
     const int nHeight = m_site.OuterHeight();
     if (nWidth <= 0 || nHeight <= 0) return S_OK;
-    OwnedDc memory(::CreateCompatibleDC(nullptr));
+    OwnedDc memory(windows::CountCreated(::CreateCompatibleDC(nullptr)));
     OwnedBitmap canvas = CreateCanvas(nWidth, nHeight);
     if (!memory || !canvas) return E_OUTOFMEMORY;
     HDC hMemory = memory.get();

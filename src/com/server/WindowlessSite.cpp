@@ -2,6 +2,7 @@
 
 #include "com/server/Module.h"
 #include "platform/host/SiteUnits.h"
+#include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::com {
@@ -51,14 +52,14 @@ WindowlessSite::WindowlessSite() {
     ::HWND hWnd = ::CreateWindowExA(0, kWindowClass, "", WS_POPUP | WS_CLIPSIBLINGS, 0, 0, m_nWidth,
                                     m_nHeight, HWND_MESSAGE, nullptr, Module::Instance(), this);
     m_hWnd = windows::ToOurs<win32::HWND>(hWnd);
-    m_hDC = windows::ToOurs<win32::HDC>(::GetDC(hWnd));
+    m_hDC = windows::ToOurs<win32::HDC>(windows::CountCreated(::GetDC(hWnd)));
 }
 
 WindowlessSite::~WindowlessSite() {
     ::HWND hWnd = Wnd(m_hWnd);
     if (!hWnd) return;
     ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
-    ::ReleaseDC(hWnd, windows::ToReal<::HDC>(m_hDC));
+    windows::CountDeleted(::ReleaseDC(hWnd, windows::ToReal<::HDC>(m_hDC)));
     ::DestroyWindow(hWnd);
 }
 

@@ -2,10 +2,13 @@
 #include "platform/win32/Gdi.h"
 
 #include "platform/windows/Dibs.h"
+#include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::win32 {
 
+using windows::CountCreated;
+using windows::CountDeleted;
 using windows::ToOurs;
 using windows::ToReal;
 
@@ -30,17 +33,17 @@ namespace {
 }  // namespace
 
 HDC CreateCompatibleDC(HDC hDC) {
-    return ToOurs<HDC>(::CreateCompatibleDC(Dc(hDC)));
+    return ToOurs<HDC>(CountCreated(::CreateCompatibleDC(Dc(hDC))));
 }
 
 BOOL DeleteDC(HDC hDC) {
-    return ::DeleteDC(Dc(hDC));
+    return CountDeleted(::DeleteDC(Dc(hDC)));
 }
 
 HBITMAP CreateCompatibleBitmap(HDC hDC, int nWidth, int nHeight) {
     if (nWidth <= 0 || nHeight <= 0)
-        return ToOurs<HBITMAP>(::CreateCompatibleBitmap(Dc(hDC), 0, 0));
-    return ToOurs<HBITMAP>(CreateBitmap32(Dc(hDC), nWidth, nHeight));
+        return ToOurs<HBITMAP>(CountCreated(::CreateCompatibleBitmap(Dc(hDC), 0, 0)));
+    return ToOurs<HBITMAP>(CountCreated(CreateBitmap32(Dc(hDC), nWidth, nHeight)));
 }
 
 HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject) {
@@ -48,7 +51,7 @@ HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject) {
 }
 
 BOOL DeleteObject(HGDIOBJ hObject) {
-    return ::DeleteObject(ToReal<::HGDIOBJ>(hObject));
+    return CountDeleted(::DeleteObject(ToReal<::HGDIOBJ>(hObject)));
 }
 
 HGDIOBJ GetStockObject(int nIndex) {
@@ -62,7 +65,7 @@ int GetDeviceCaps(HDC hDC, int nIndex) {
 HBRUSH CreateBrushIndirect(const LOGBRUSH* pLogBrush) {
     if (!pLogBrush) return HBRUSH{};
     const ::LOGBRUSH logBrush{pLogBrush->lbStyle, pLogBrush->lbColor, pLogBrush->lbHatch};
-    return ToOurs<HBRUSH>(::CreateBrushIndirect(&logBrush));
+    return ToOurs<HBRUSH>(CountCreated(::CreateBrushIndirect(&logBrush)));
 }
 
 // Wine's FillRect reports success even for a context that does not exist; the documented
@@ -94,7 +97,7 @@ BOOL DrawIcon(HDC hDC, int nX, int nY, HICON hIcon) {
 }
 
 BOOL DestroyIcon(HICON hIcon) {
-    return ::DestroyIcon(ToReal<::HICON>(hIcon));
+    return CountDeleted(::DestroyIcon(ToReal<::HICON>(hIcon)));
 }
 
 int SetBkMode(HDC hDC, int nMode) {
@@ -128,9 +131,9 @@ HFONT CreateFontA(int nHeight, int nWidth, int nEscapement, int nOrientation, in
                   DWORD bItalic, DWORD bUnderline, DWORD bStrikeOut, DWORD nCharSet,
                   DWORD nOutPrecision, DWORD nClipPrecision, DWORD nQuality, DWORD nPitchAndFamily,
                   const char* pszFaceName) {
-    return ToOurs<HFONT>(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
-                                       bUnderline, bStrikeOut, nCharSet, nOutPrecision,
-                                       nClipPrecision, nQuality, nPitchAndFamily, pszFaceName));
+    return ToOurs<HFONT>(CountCreated(::CreateFontA(
+        nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline, bStrikeOut,
+        nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, pszFaceName)));
 }
 
 COLORREF SetTextColor(HDC hDC, COLORREF clrColor) {

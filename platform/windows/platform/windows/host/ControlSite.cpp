@@ -1,5 +1,6 @@
 #include "platform/windows/host/ControlSite.h"
 
+#include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/SystemApi.h"
 #include "platform/windows/host/WindowClasses.h"
 
@@ -34,13 +35,13 @@ ControlSite::ControlSite(Form& form, int nX, int nY, int nWidth, int nHeight)
         ::CreateWindowExA(0, kControlClassName, "", WS_CHILD | WS_CLIPSIBLINGS, nX, nY, nWidth,
                           nHeight, Wnd(form.hWnd()), nullptr, ModuleInstance(), this);
     m_hWnd = ToOurs<win32::HWND>(hWnd);
-    m_hDC = ToOurs<win32::HDC>(::GetDC(hWnd));
+    m_hDC = ToOurs<win32::HDC>(CountCreated(::GetDC(hWnd)));
 }
 
 ControlSite::~ControlSite() {
     ::HWND hWnd = Wnd(m_hWnd);
     ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
-    ::ReleaseDC(hWnd, ToReal<::HDC>(m_hDC));
+    CountDeleted(::ReleaseDC(hWnd, ToReal<::HDC>(m_hDC)));
     ::DestroyWindow(hWnd);
 }
 

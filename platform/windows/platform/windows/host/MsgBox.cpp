@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/PerThread.h"
 #include "platform/windows/SystemApi.h"
 #include "platform/windows/host/MessageBoxes.h"
 
@@ -9,7 +10,7 @@ namespace qv::windows {
 
 namespace {
 
-thread_local MessageBoxHandler t_handler;
+thread_local PerThread<MessageBoxHandler> t_handler;
 
 std::wstring Wide(std::string_view sUtf8) {
     const int nLength =
@@ -32,8 +33,13 @@ std::wstring ProgramName() {
 }  // namespace
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
-    MessageBoxHandler previous = std::move(t_handler);
-    t_handler = std::move(handler);
+    MessageBoxHandler previous;
+    if (MessageBoxHandler* pCurrent = t_handler.Find()) previous = std::move(*pCurrent);
+    if (handler) {
+        t_handler.Get() = std::move(handler);
+    } else {
+        t_handler.Free();
+    }
     return previous;
 }
 
@@ -44,7 +50,8 @@ namespace qv::host {
 // Automated runs install a handler (it logs the box and answers OK); otherwise the
 // system's modal box asks the user.
 Integer MsgBox(std::string_view sPrompt, Long nButtons) {
-    if (windows::t_handler) return windows::t_handler(sPrompt, nButtons);
+    if (const windows::MessageBoxHandler* pHandler = windows::t_handler.Find())
+        return (*pHandler)(sPrompt, nButtons);
     const int nAnswer = ::MessageBoxW(nullptr, windows::Wide(sPrompt).c_str(),
                                       windows::ProgramName().c_str(), static_cast<UINT>(nButtons));
     return static_cast<Integer>(nAnswer);

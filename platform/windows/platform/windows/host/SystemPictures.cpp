@@ -3,10 +3,13 @@
 
 #include "platform/windows/host/SystemPictures.h"
 
+#include "platform/windows/GdiObjectCount.h"
+
 namespace qv::windows {
 
 namespace {
 
+// A picture owns its handle from the moment it is made, and is counted as holding it.
 class SystemPicture : public host::IPicture {
   public:
     SystemPicture(host::PictureType eType, HANDLE hHandle, Long nHimetricWidth,
@@ -14,19 +17,21 @@ class SystemPicture : public host::IPicture {
         : m_eType(eType),
           m_hHandle(hHandle),
           m_nHimetricWidth(nHimetricWidth),
-          m_nHimetricHeight(nHimetricHeight) {}
+          m_nHimetricHeight(nHimetricHeight) {
+        CountCreated(m_hHandle);
+    }
     ~SystemPicture() override {
         switch (m_eType) {
             case host::vbPicTypeNone:
                 break;
             case host::vbPicTypeIcon:
-                ::DestroyIcon(static_cast<HICON>(m_hHandle));
+                CountDeleted(::DestroyIcon(static_cast<HICON>(m_hHandle)));
                 break;
             case host::vbPicTypeMetafile:
-                ::DeleteMetaFile(static_cast<HMETAFILE>(m_hHandle));
+                CountDeleted(::DeleteMetaFile(static_cast<HMETAFILE>(m_hHandle)));
                 break;
             default:
-                ::DeleteObject(static_cast<HGDIOBJ>(m_hHandle));
+                CountDeleted(::DeleteObject(static_cast<HGDIOBJ>(m_hHandle)));
         }
     }
     SystemPicture(const SystemPicture&) = delete;

@@ -4,6 +4,7 @@
 
 #include "platform/HostError.h"
 #include "platform/host/MsgBox.h"
+#include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/pages/PageWindow.h"
 
 namespace qv::windows {
@@ -29,7 +30,7 @@ HFONT CreatePageFont(int nPixelsPerInch) {
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = SHIFTJIS_CHARSET;
     ::lstrcpynW(font.lfFaceName, L"MS UI Gothic", LF_FACESIZE);
-    return ::CreateFontIndirectW(&font);
+    return CountCreated(::CreateFontIndirectW(&font));
 }
 
 }  // namespace
@@ -51,7 +52,7 @@ PageHost::PageHost()
 
 PageHost::~PageHost() {
     ::DestroyWindow(m_hWnd);
-    if (m_hOwnFont) ::DeleteObject(m_hOwnFont);
+    if (m_hOwnFont) CountDeleted(::DeleteObject(m_hOwnFont));
 }
 
 // A window without a parent must be a pop-up, and a window with one a child; the system
