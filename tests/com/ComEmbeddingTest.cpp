@@ -463,6 +463,10 @@ TEST_F(EmbeddingTest, QuickActivationConnectsTheSinksAndTellsOfPropertyChanges) 
     ComPtr<IConnectionPoint> point;
     points->FindConnectionPoint(EventInterfaceOf(embedding.List()), point.Out());
     EXPECT_EQ(point->Unadvise(qaControl.dwEventCookie), S_OK);
+    ComPtr<IConnectionPoint> notices;
+    points->FindConnectionPoint(IID_IPropertyNotifySink, notices.Out());
+    EXPECT_EQ(notices->Unadvise(qaControl.dwPropNotifyCookie), S_OK)
+        << "the property sink is connected to the control's point";
 }
 
 // A screen reader asks the control's window for the list, parked before activation and in

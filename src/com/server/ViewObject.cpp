@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "com/server/EventPoint.h"
+#include "com/server/PropertyNotifyPoint.h"
 #include "com/server/Registration.h"
 #include "platform/windows/SystemApi.h"
 
@@ -134,17 +135,21 @@ STDMETHODIMP OleEmbedding::QuickActivate(QACONTAINER* pQaContainer, QACONTROL* p
     SetClientSite(pQaContainer->pClientSite);
     ReadQuickAmbients(*pQaContainer);
     if (pQaContainer->pAdviseSink) SetAdvise(DVASPECT_CONTENT, 0, pQaContainer->pAdviseSink);
-    if (pQaContainer->pPropertyNotifySink) pQaContainer->pPropertyNotifySink->AddRef();
-    if (m_pPropertySink) m_pPropertySink->Release();
-    m_pPropertySink = pQaContainer->pPropertyNotifySink;
     pQaControl->dwEventCookie = 0;
+    pQaControl->dwPropNotifyCookie = 0;
+    DisconnectQuickPropertySink();
+    if (pQaContainer->pPropertyNotifySink) {
+        const HRESULT hr =
+            m_propertyNotices.Advise(pQaContainer->pPropertyNotifySink, &m_dwQuickPropertyCookie);
+        if (FAILED(hr)) return hr;
+        pQaControl->dwPropNotifyCookie = m_dwQuickPropertyCookie;
+    }
     if (pQaContainer->pUnkEventSink) {
         const HRESULT hr = m_events.Advise(pQaContainer->pUnkEventSink, &pQaControl->dwEventCookie);
         if (FAILED(hr)) return hr;
     }
     pQaControl->dwMiscStatus = ControlMiscStatus();
     pQaControl->dwViewStatus = VIEWSTATUS_OPAQUE;
-    pQaControl->dwPropNotifyCookie = 0;
     pQaControl->dwPointerActivationPolicy = 0;
     return S_OK;
 }
