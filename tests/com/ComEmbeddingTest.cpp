@@ -172,6 +172,76 @@ TEST_F(EmbeddingTest, VerbsTheControlHasNotAreRefusedOrTakenAsThePrimaryOne) {
     EXPECT_EQ(embedding.site->ActiveObject(), nullptr);
 }
 
+struct ListedVerb {
+    LONG lVerb;
+    std::wstring sName;
+    DWORD fuFlags;
+    DWORD grfAttribs;
+    bool operator==(const ListedVerb& other) const {
+        return lVerb == other.lVerb && sName == other.sName && fuFlags == other.fuFlags &&
+               grfAttribs == other.grfAttribs;
+    }
+};
+
+std::vector<ListedVerb> ListVerbs(IEnumOLEVERB& verbs, ULONG nAtOnce) {
+    std::vector<ListedVerb> listed;
+    OLEVERB fetched[4]{};
+    ULONG nFetched = 0;
+    HRESULT hr = S_OK;
+    while (hr == S_OK) {
+        hr = verbs.Next(nAtOnce, fetched, &nFetched);
+        EXPECT_TRUE(hr == S_OK || hr == S_FALSE);
+        for (ULONG i = 0; i < nFetched; ++i) {
+            listed.push_back({fetched[i].lVerb, fetched[i].lpszVerbName, fetched[i].fuFlags,
+                              fetched[i].grfAttribs});
+            ::CoTaskMemFree(fetched[i].lpszVerbName);
+        }
+    }
+    return listed;
+}
+
+// The verbs a container lists are the verbs the control carries out: activation that
+// changes nothing, and the property pages on the container's menu with the primary verb.
+TEST_F(EmbeddingTest, TheListedVerbsAreTheOnesTheControlCarriesOut) {
+    constexpr DWORD kNeverDirties = OLEVERBATTRIB_NEVERDIRTIES;
+    constexpr DWORD kOnMenu = OLEVERBATTRIB_ONCONTAINERMENU;
+    const std::vector<ListedVerb> expected = {
+        {OLEIVERB_PRIMARY, L"&Edit", MF_STRING, kNeverDirties | kOnMenu},
+        {OLEIVERB_SHOW, L"&Show", MF_STRING, kNeverDirties},
+        {OLEIVERB_UIACTIVATE, L"&Activate", MF_STRING, kNeverDirties},
+        {OLEIVERB_INPLACEACTIVATE, L"&Activate in Place", MF_STRING, kNeverDirties},
+        {OLEIVERB_HIDE, L"&Hide", MF_STRING, kNeverDirties},
+        {OLEIVERB_PROPERTIES, L"&Properties...", MF_STRING, kOnMenu},
+    };
+    Embedding embedding(library);
+    ComPtr<IEnumOLEVERB> verbs;
+    ASSERT_EQ(embedding.ole->EnumVerbs(verbs.Out()), S_OK);
+    for (ULONG nAtOnce : {1u, 4u}) {
+        SCOPED_TRACE(nAtOnce);
+        EXPECT_EQ(ListVerbs(*verbs.Get(), nAtOnce), expected);
+        EXPECT_EQ(verbs->Reset(), S_OK);
+    }
+    EXPECT_EQ(verbs->Skip(4), S_OK);
+    ComPtr<IEnumOLEVERB> rest;
+    ASSERT_EQ(verbs->Clone(rest.Out()), S_OK);
+    EXPECT_EQ(ListVerbs(*rest.Get(), 4),
+              std::vector<ListedVerb>(expected.begin() + 4, expected.end()));
+    EXPECT_EQ(verbs->Skip(3), S_FALSE);
+
+    for (const ListedVerb& verb : expected) {
+        SCOPED_TRACE(verb.lVerb);
+        Embedding fresh(library);
+        fresh.Site();
+        EXPECT_EQ(
+            fresh.ole->DoVerb(verb.lVerb, nullptr, fresh.site.get(), 0, fresh.Form(), &kPosition),
+            S_OK);
+        auto persist = fresh.ole.As<IPersistStreamInit>(IID_IPersistStreamInit);
+        if (verb.grfAttribs & kNeverDirties) {
+            EXPECT_EQ(persist->IsDirty(), S_FALSE);
+        }
+    }
+}
+
 // Closing saves through the site only when asked to and when something changed.
 TEST_F(EmbeddingTest, ClosingSavesAChangedControlWhenAsked) {
     struct Case {

@@ -4,12 +4,11 @@
 
 #include <olectl.h>
 
-#include <cstring>
-#include <cwchar>
-
 #include "com/server/PropertyNotifyPoint.h"
 #include "com/server/Registration.h"
+#include "com/server/TaskMemText.h"
 #include "com/server/TypeInfo.h"
+#include "com/server/Verbs.h"
 #include "dispatch/ColorListBoxDispatch.h"
 #include "platform/host/SiteUnits.h"
 
@@ -21,13 +20,6 @@ template <typename T>
 void ReleaseAndClear(T*& p) {
     if (p) p->Release();
     p = nullptr;
-}
-
-LPOLESTR TaskMemText(const wchar_t* sText) {
-    const std::size_t nBytes = (std::wcslen(sText) + 1) * sizeof(wchar_t);
-    auto* pCopy = static_cast<LPOLESTR>(::CoTaskMemAlloc(nBytes));
-    if (pCopy) std::memcpy(pCopy, sText, nBytes);
-    return pCopy;
 }
 
 int PixelsFromHimetric(LONG nHimetric) {
@@ -147,9 +139,9 @@ STDMETHODIMP OleEmbedding::DoVerb(LONG iVerb, LPMSG, IOleClientSite* pActiveSite
     return FAILED(hr) ? hr : OLEOBJ_S_INVALIDVERB;
 }
 
+// The verbs come from the library itself, registered or not; registering writes the same.
 STDMETHODIMP OleEmbedding::EnumVerbs(IEnumOLEVERB** ppEnumOleVerb) {
-    if (!ppEnumOleVerb) return E_POINTER;
-    return ::OleRegEnumVerbs(ControlClassId(), ppEnumOleVerb);
+    return CreateVerbEnum(ppEnumOleVerb);
 }
 
 STDMETHODIMP OleEmbedding::GetUserClassID(CLSID* pClsid) {
