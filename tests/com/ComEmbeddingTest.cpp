@@ -270,6 +270,56 @@ TEST_F(EmbeddingTest, ClosingSavesAChangedControlWhenAsked) {
     }
 }
 
+// A clip smaller than the position leaves the control visible only inside it: the form's
+// own background shows in the rest of the position. A clip holding the whole position, or
+// deactivation, takes the clipping away.
+TEST_F(EmbeddingTest, TheControlDrawsOnlyInsideTheClipRectangle) {
+    Embedding embedding(library);
+    ASSERT_EQ(embedding.Embed(OLEIVERB_INPLACEACTIVATE), S_OK);
+    ASSERT_EQ(PutLong(embedding.List(), L"BackColor", 0x00123456), S_OK);
+    auto inPlace = embedding.ole.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+    const HWND hWnd = embedding.Window();
+    struct Case {
+        RECT rcPos;
+        RECT rcClip;
+        int nRegion;     // of the window: NULLREGION, SIMPLEREGION or ERROR (none)
+        RECT rcBox;      // of the region, in window pixels
+        POINT ptShown;   // form pixels of the control's background, if any
+        POINT ptHidden;  // form pixels within the position but outside the clip, if any
+    };
+    const POINT kNone{-1, -1};
+    const Case cases[] = {
+        {kPosition, {0, 0, 70, 60}, SIMPLEREGION, {0, 0, 60, 50}, {40, 40}, {100, 90}},
+        {kPosition, {30, 20, 400, 300}, SIMPLEREGION, {20, 10, 120, 100}, {100, 90}, {20, 40}},
+        {{20, 20, 140, 120}, {0, 0, 400, 300}, ERROR, {}, {130, 110}, kNone},
+        {kPosition, {200, 200, 300, 300}, NULLREGION, {}, kNone, {40, 40}},
+        {kPosition, {0, 0, 70, 60}, SIMPLEREGION, {0, 0, 60, 50}, {40, 40}, {100, 90}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        ASSERT_EQ(inPlace->SetObjectRects(&c.rcPos, &c.rcClip), S_OK);
+        ::RedrawWindow(embedding.Form(), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Pump();
+        RECT rcBox{};
+        EXPECT_EQ(::GetWindowRgnBox(hWnd, &rcBox), c.nRegion);
+        if (c.nRegion == SIMPLEREGION) {
+            EXPECT_TRUE(::EqualRect(&rcBox, &c.rcBox));
+        }
+        HDC hFormDC = ::GetDC(embedding.Form());
+        if (c.ptShown.x >= 0) {
+            EXPECT_EQ(::GetPixel(hFormDC, c.ptShown.x, c.ptShown.y), 0x00123456u);
+        }
+        if (c.ptHidden.x >= 0) {
+            EXPECT_NE(::GetPixel(hFormDC, c.ptHidden.x, c.ptHidden.y), 0x00123456u);
+        }
+        ::ReleaseDC(embedding.Form(), hFormDC);
+    }
+    ASSERT_EQ(inPlace->InPlaceDeactivate(), S_OK);
+    RECT rcBox{};
+    EXPECT_EQ(::GetWindowRgnBox(hWnd, &rcBox), ERROR) << "a parked window keeps no clipping";
+}
+
 TEST_F(EmbeddingTest, TheExtentIsKeptInWholePixels) {
     struct Case {
         LONG nHimetric;

@@ -121,6 +121,8 @@ class OleEmbedding final : public IOleObject,
     HRESULT ActivateInPlace(IOleClientSite* pActiveSite, bool bUiActivate);
     HRESULT EnterInPlace(IOleClientSite& activeSite);
     HRESULT EnterUiActive();
+    // Shows the window in hParent at the position, clipped to the clip rectangle.
+    void PlaceWindow(HWND hParent, const RECT& rcPos, const RECT& rcClip);
     void ReadAmbients(::DISPID dispID);
     void ReadQuickAmbients(const QACONTAINER& container);
     HRESULT ShowProperties();
