@@ -414,11 +414,16 @@ TEST_F(EmbeddingTest, FrozenEventsAreDropped) {
 // A 32-bit bitmap the view object draws into, the control's outer size.
 class Canvas {
   public:
-    Canvas(int nWidth, int nHeight) {
-        HDC hScreen = ::GetDC(nullptr);
-        m_hDC = ::CreateCompatibleDC(hScreen);
-        m_hBitmap = ::CreateCompatibleBitmap(hScreen, nWidth, nHeight);
-        ::ReleaseDC(nullptr, hScreen);
+    Canvas(int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = nWidth;
+        info.bmiHeader.biHeight = -nHeight;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        m_hDC = ::CreateCompatibleDC(nullptr);
+        m_hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &m_pBits, nullptr, 0);
         m_hOld = ::SelectObject(m_hDC, m_hBitmap);
     }
     ~Canvas() {
@@ -427,11 +432,22 @@ class Canvas {
         ::DeleteDC(m_hDC);
     }
     HDC DC() const { return m_hDC; }
+    // The pixels, top row first, as 0x00RRGGBB.
+    std::vector<DWORD> Pixels() const {
+        ::GdiFlush();
+        const auto* pBits = static_cast<const DWORD*>(m_pBits);
+        std::vector<DWORD> pixels(pBits, pBits + static_cast<size_t>(m_nWidth) * m_nHeight);
+        for (DWORD& pixel : pixels) pixel &= 0x00FFFFFF;
+        return pixels;
+    }
 
   private:
+    int m_nWidth;
+    int m_nHeight;
     HDC m_hDC;
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOld;
+    void* m_pBits = nullptr;
 };
 
 TEST_F(EmbeddingTest, TheViewObjectDrawsWhatTheWindowShows) {
@@ -465,6 +481,74 @@ TEST_F(EmbeddingTest, TheViewObjectDrawsWhatTheWindowShows) {
     EXPECT_EQ(view->Draw(DVASPECT_ICON, -1, nullptr, nullptr, nullptr, canvas.DC(), &rcBounds,
                          nullptr, nullptr, 0),
               DV_E_DVASPECT);
+}
+
+// The whole window, border and scroll bar included, as the system shows it.
+std::vector<DWORD> WindowPixels(HWND hWnd, int nWidth, int nHeight) {
+    Canvas copy(nWidth, nHeight);
+    HDC hWindowDC = ::GetWindowDC(hWnd);
+    ::BitBlt(copy.DC(), 0, 0, nWidth, nHeight, hWindowDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hWindowDC);
+    return copy.Pixels();
+}
+
+// Where two pictures differ: the count, and the first such pixel.
+std::string Differences(const std::vector<DWORD>& a, const std::vector<DWORD>& b, int nWidth) {
+    size_t nCount = 0;
+    std::string sFirst;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        if (a[i] == b[i]) continue;
+        if (nCount++ == 0) {
+            sFirst = " first at (" + std::to_string(i % nWidth) + ", " +
+                     std::to_string(i / nWidth) + ")";
+        }
+    }
+    return std::to_string(nCount) + " pixels differ" + sFirst;
+}
+
+// The picture a designer draws is the window pixel for pixel, the scroll bar with its
+// arrows, track and thumb included, wherever the thumb is and when the list is disabled;
+// the same picture once the window is parked again.
+TEST_F(EmbeddingTest, TheViewObjectDrawsTheScrollBarAsTheWindowShowsIt) {
+    struct Case {
+        LONG nTopIndex;
+        bool bEnabled;
+    };
+    const Case cases[] = {{0, true}, {12, true}, {40, true}, {12, false}};
+    constexpr int kWidth = kPosition.right - kPosition.left;
+    constexpr int kHeight = kPosition.bottom - kPosition.top;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        Embedding embedding(library);
+        ASSERT_EQ(embedding.Embed(OLEIVERB_INPLACEACTIVATE), S_OK);
+        for (int i = 0; i < 50; ++i) {
+            Var vText = Var::Text(L"Item");
+            Call(embedding.List(), L"AddItem", DISPATCH_METHOD, {&vText.v});
+        }
+        ASSERT_EQ(PutLong(embedding.List(), L"TopIndex", c.nTopIndex), S_OK);
+        if (!c.bEnabled) {
+            ASSERT_EQ(PutLong(embedding.List(), L"Enabled", 0), S_OK);
+        }
+        ::RedrawWindow(embedding.Window(), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        Pump();
+        const std::vector<DWORD> shown = WindowPixels(embedding.Window(), kWidth, kHeight);
+        auto view = embedding.ole.As<IViewObject2>(IID_IViewObject2);
+        const RECTL rcBounds{0, 0, kWidth, kHeight};
+        Canvas inPlace(kWidth, kHeight);
+        ASSERT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, inPlace.DC(),
+                             &rcBounds, nullptr, nullptr, 0),
+                  S_OK);
+        EXPECT_EQ(Differences(inPlace.Pixels(), shown, kWidth), "0 pixels differ");
+
+        auto inPlaceObject = embedding.ole.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+        ASSERT_EQ(inPlaceObject->InPlaceDeactivate(), S_OK);
+        Canvas parked(kWidth, kHeight);
+        ASSERT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, parked.DC(),
+                             &rcBounds, nullptr, nullptr, 0),
+                  S_OK);
+        EXPECT_EQ(Differences(parked.Pixels(), shown, kWidth), "0 pixels differ") << "parked";
+    }
 }
 
 // A designer draws a control it never activated: the list is drawn all the same.

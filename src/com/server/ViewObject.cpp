@@ -1,6 +1,7 @@
 // Drawing without activation: the control paints through its own paint path into an
-// off-screen bitmap of its outer size, border included, which goes to the container's
-// device context at the rectangle asked for. The view's advise sink hears of changes.
+// off-screen bitmap of its outer size, border and scroll bar included, which goes to the
+// container's device context at the rectangle asked for. The view's advise sink hears of
+// changes.
 #include "com/server/OleEmbedding.h"  // first: the control's headers precede the system's
 
 #include <olectl.h>
@@ -11,6 +12,7 @@
 #include "com/server/EventPoint.h"
 #include "com/server/PropertyNotifyPoint.h"
 #include "com/server/Registration.h"
+#include "com/server/ScrollBarPicture.h"
 #include "platform/windows/SystemApi.h"
 
 namespace qv::com {
@@ -62,6 +64,7 @@ HRESULT OleEmbedding::RenderInto(HDC hdcDraw, const RECTL& rcBounds) {
     ::FillRect(hMemory, &rcAll, ::GetSysColorBrush(COLOR_BTNFACE));
     const int nBorder = m_site.BorderWidth();
     DrawBorder(hMemory, nBorder, nWidth, nHeight);
+    DrawWindowScrollBars(windows::ToReal<::HWND>(m_site.hWnd()), hMemory);
     POINT ptOld{};
     ::SetViewportOrgEx(hMemory, nBorder, nBorder, &ptOld);
     m_site.SetPaintTarget(windows::ToOurs<win32::HDC>(hMemory));
