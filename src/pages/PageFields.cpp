@@ -1,6 +1,15 @@
 #include "pages/PageFields.h"
 
+#include "platform/TextCase.h"
+
 namespace qv {
+
+std::string_view ControlShowing(std::span<const PropertyControl> table,
+                                std::string_view sProperty) {
+    for (const auto& [sShown, sControl] : table)
+        if (EqualsIgnoringCase(sShown, sProperty)) return sControl;
+    return {};
+}
 
 void EnumField::Show(host::ISelectedObject& control) {
     const Long nValue = CLng(control.GetProperty(m_sProperty));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <span>
 #include <string_view>
+#include <utility>
 
 #include "platform/host/PropertyPage.h"
 
@@ -44,6 +46,13 @@ class BooleanField {
 inline auto MarkChanged(host::IPropertyPageSite& site) {
     return [&site] { site.SetChanged(true); };
 }
+
+// Which control of a page shows which property: property name, control name.
+using PropertyControl = std::pair<std::string_view, std::string_view>;
+
+// The control of a table that shows the property (names compared as the dispatch
+// interface compares them, without regard to case); empty when none does.
+std::string_view ControlShowing(std::span<const PropertyControl> table, std::string_view sProperty);
 
 // The first selected control, which the pages read and write; nullptr when none is.
 host::ISelectedObject* FirstSelected(const host::IPropertyPageSite& site);

@@ -92,6 +92,16 @@ void ppgCheck::ApplyChanges() {
     m_checkBoxImage.Write(*pControl);
 }
 
+std::string_view ppgCheck::ControlOf(std::string_view sProperty) const {
+    static constexpr PropertyControl kShown[] = {
+        {"CheckBoxImage", "cmbCheckBoxImage"},
+        {"MaxCheck", "txtMaxCheck"},
+        {"CheckImageIndex", "txtCheckImageIndex"},
+        {"NoCheckImageIndex", "txtNoCheckImageIndex"},
+    };
+    return ControlShowing(kShown, sProperty);
+}
+
 void ppgCheck::txtMaxCheck_Validate(bool& bCancel) {
     host::ISelectedObject* pControl = FirstSelected(m_site);
     if (pControl && !m_numberFields[0].Validate(*pControl)) bCancel = true;

@@ -42,6 +42,7 @@ class ppgCheck : public host::IPropertyPage {
     std::string_view Caption() const override { return kCaption; }
     void SelectionChanged() override;
     void ApplyChanges() override;
+    std::string_view ControlOf(std::string_view sProperty) const override;
 
   private:
     ppgCheck(host::IPropertyPageSite& site, const CheckControls& controls);

@@ -75,6 +75,19 @@ void ppgGeneral::SelectionChanged() {
     m_site.SetChanged(false);
 }
 
+std::string_view ppgGeneral::ControlOf(std::string_view sProperty) const {
+    static constexpr PropertyControl kShown[] = {
+        {"FrameStyle", "cmbFrameStyle"},
+        {"SelBackStyle", "cmbSelBackStyle"},
+        {"Style", "cmbStyle"},
+        {"BackStyle", "cmbBackStyle"},
+        {"MultiSelect", "cmbMultiSelect"},
+        {"ShowImage", "chkShowImage"},
+        {"Enabled", "chkEnabled"},
+    };
+    return ControlShowing(kShown, sProperty);
+}
+
 void ppgGeneral::ApplyChanges() {
     host::ISelectedObject* pControl = FirstSelected(m_site);
     if (!pControl) return;

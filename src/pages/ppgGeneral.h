@@ -20,6 +20,7 @@ class ppgGeneral : public host::IPropertyPage {
     std::string_view Caption() const override { return kCaption; }
     void SelectionChanged() override;
     void ApplyChanges() override;
+    std::string_view ControlOf(std::string_view sProperty) const override;
 
   private:
     ppgGeneral(host::IPropertyPageSite& site, const GeneralControls& controls);

@@ -181,6 +181,76 @@ TEST_F(EmbeddingTest, VerbsTheControlHasNotAreRefusedOrTakenAsThePrimaryOne) {
     EXPECT_EQ(embedding.site->ActiveObject(), nullptr);
 }
 
+struct ListedVerb {
+    LONG lVerb;
+    std::wstring sName;
+    DWORD fuFlags;
+    DWORD grfAttribs;
+    bool operator==(const ListedVerb& other) const {
+        return lVerb == other.lVerb && sName == other.sName && fuFlags == other.fuFlags &&
+               grfAttribs == other.grfAttribs;
+    }
+};
+
+std::vector<ListedVerb> ListVerbs(IEnumOLEVERB& verbs, ULONG nAtOnce) {
+    std::vector<ListedVerb> listed;
+    OLEVERB fetched[4]{};
+    ULONG nFetched = 0;
+    HRESULT hr = S_OK;
+    while (hr == S_OK) {
+        hr = verbs.Next(nAtOnce, fetched, &nFetched);
+        EXPECT_TRUE(hr == S_OK || hr == S_FALSE);
+        for (ULONG i = 0; i < nFetched; ++i) {
+            listed.push_back({fetched[i].lVerb, fetched[i].lpszVerbName, fetched[i].fuFlags,
+                              fetched[i].grfAttribs});
+            ::CoTaskMemFree(fetched[i].lpszVerbName);
+        }
+    }
+    return listed;
+}
+
+// The verbs a container lists are the verbs the control carries out: activation that
+// changes nothing, and the property pages on the container's menu with the primary verb.
+TEST_F(EmbeddingTest, TheListedVerbsAreTheOnesTheControlCarriesOut) {
+    constexpr DWORD kNeverDirties = OLEVERBATTRIB_NEVERDIRTIES;
+    constexpr DWORD kOnMenu = OLEVERBATTRIB_ONCONTAINERMENU;
+    const std::vector<ListedVerb> expected = {
+        {OLEIVERB_PRIMARY, L"&Edit", MF_STRING, kNeverDirties | kOnMenu},
+        {OLEIVERB_SHOW, L"&Show", MF_STRING, kNeverDirties},
+        {OLEIVERB_UIACTIVATE, L"&Activate", MF_STRING, kNeverDirties},
+        {OLEIVERB_INPLACEACTIVATE, L"&Activate in Place", MF_STRING, kNeverDirties},
+        {OLEIVERB_HIDE, L"&Hide", MF_STRING, kNeverDirties},
+        {OLEIVERB_PROPERTIES, L"&Properties...", MF_STRING, kOnMenu},
+    };
+    Embedding embedding(library);
+    ComPtr<IEnumOLEVERB> verbs;
+    ASSERT_EQ(embedding.ole->EnumVerbs(verbs.Out()), S_OK);
+    for (ULONG nAtOnce : {1u, 4u}) {
+        SCOPED_TRACE(nAtOnce);
+        EXPECT_EQ(ListVerbs(*verbs.Get(), nAtOnce), expected);
+        EXPECT_EQ(verbs->Reset(), S_OK);
+    }
+    EXPECT_EQ(verbs->Skip(4), S_OK);
+    ComPtr<IEnumOLEVERB> rest;
+    ASSERT_EQ(verbs->Clone(rest.Out()), S_OK);
+    EXPECT_EQ(ListVerbs(*rest.Get(), 4),
+              std::vector<ListedVerb>(expected.begin() + 4, expected.end()));
+    EXPECT_EQ(verbs->Skip(3), S_FALSE);
+
+    for (const ListedVerb& verb : expected) {
+        SCOPED_TRACE(verb.lVerb);
+        Embedding fresh(library);
+        fresh.Site();
+        EXPECT_EQ(
+            fresh.ole->DoVerb(verb.lVerb, nullptr, fresh.site.get(), 0, fresh.Form(), &kPosition),
+            S_OK);
+        auto persist = fresh.ole.As<IPersistStreamInit>(IID_IPersistStreamInit);
+        if (verb.grfAttribs & kNeverDirties) {
+            EXPECT_EQ(persist->IsDirty(), S_FALSE);
+        }
+    }
+}
+
 // Closing saves through the site only when asked to and when something changed.
 TEST_F(EmbeddingTest, ClosingSavesAChangedControlWhenAsked) {
     struct Case {
@@ -207,6 +277,56 @@ TEST_F(EmbeddingTest, ClosingSavesAChangedControlWhenAsked) {
         EXPECT_EQ(std::count(journal.begin(), journal.end(), "SaveObject") == 1, c.bSaved);
         EXPECT_FALSE(::IsWindowVisible(embedding.Window()));
     }
+}
+
+// A clip smaller than the position leaves the control visible only inside it: the form's
+// own background shows in the rest of the position. A clip holding the whole position, or
+// deactivation, takes the clipping away.
+TEST_F(EmbeddingTest, TheControlDrawsOnlyInsideTheClipRectangle) {
+    Embedding embedding(library);
+    ASSERT_EQ(embedding.Embed(OLEIVERB_INPLACEACTIVATE), S_OK);
+    ASSERT_EQ(PutLong(embedding.List(), L"BackColor", 0x00123456), S_OK);
+    auto inPlace = embedding.ole.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+    const HWND hWnd = embedding.Window();
+    struct Case {
+        RECT rcPos;
+        RECT rcClip;
+        int nRegion;     // of the window: NULLREGION, SIMPLEREGION or ERROR (none)
+        RECT rcBox;      // of the region, in window pixels
+        POINT ptShown;   // form pixels of the control's background, if any
+        POINT ptHidden;  // form pixels within the position but outside the clip, if any
+    };
+    const POINT kNone{-1, -1};
+    const Case cases[] = {
+        {kPosition, {0, 0, 70, 60}, SIMPLEREGION, {0, 0, 60, 50}, {40, 40}, {100, 90}},
+        {kPosition, {30, 20, 400, 300}, SIMPLEREGION, {20, 10, 120, 100}, {100, 90}, {20, 40}},
+        {{20, 20, 140, 120}, {0, 0, 400, 300}, ERROR, {}, {130, 110}, kNone},
+        {kPosition, {200, 200, 300, 300}, NULLREGION, {}, kNone, {40, 40}},
+        {kPosition, {0, 0, 70, 60}, SIMPLEREGION, {0, 0, 60, 50}, {40, 40}, {100, 90}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        ASSERT_EQ(inPlace->SetObjectRects(&c.rcPos, &c.rcClip), S_OK);
+        ::RedrawWindow(embedding.Form(), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Pump();
+        RECT rcBox{};
+        EXPECT_EQ(::GetWindowRgnBox(hWnd, &rcBox), c.nRegion);
+        if (c.nRegion == SIMPLEREGION) {
+            EXPECT_TRUE(::EqualRect(&rcBox, &c.rcBox));
+        }
+        HDC hFormDC = ::GetDC(embedding.Form());
+        if (c.ptShown.x >= 0) {
+            EXPECT_EQ(::GetPixel(hFormDC, c.ptShown.x, c.ptShown.y), 0x00123456u);
+        }
+        if (c.ptHidden.x >= 0) {
+            EXPECT_NE(::GetPixel(hFormDC, c.ptHidden.x, c.ptHidden.y), 0x00123456u);
+        }
+        ::ReleaseDC(embedding.Form(), hFormDC);
+    }
+    ASSERT_EQ(inPlace->InPlaceDeactivate(), S_OK);
+    RECT rcBox{};
+    EXPECT_EQ(::GetWindowRgnBox(hWnd, &rcBox), ERROR) << "a parked window keeps no clipping";
 }
 
 TEST_F(EmbeddingTest, TheExtentIsKeptInWholePixels) {
@@ -334,6 +454,74 @@ TEST_F(EmbeddingTest, TheViewObjectDrawsWhatTheWindowShows) {
               DV_E_DVASPECT);
 }
 
+// The whole window, border and scroll bar included, as the system shows it.
+std::vector<DWORD> WindowPixels(HWND hWnd, int nWidth, int nHeight) {
+    Canvas copy(nWidth, nHeight);
+    HDC hWindowDC = ::GetWindowDC(hWnd);
+    ::BitBlt(copy.DC(), 0, 0, nWidth, nHeight, hWindowDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hWindowDC);
+    return copy.Pixels();
+}
+
+// Where two pictures differ: the count, and the first such pixel.
+std::string Differences(const std::vector<DWORD>& a, const std::vector<DWORD>& b, int nWidth) {
+    size_t nCount = 0;
+    std::string sFirst;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        if (a[i] == b[i]) continue;
+        if (nCount++ == 0) {
+            sFirst = " first at (" + std::to_string(i % nWidth) + ", " +
+                     std::to_string(i / nWidth) + ")";
+        }
+    }
+    return std::to_string(nCount) + " pixels differ" + sFirst;
+}
+
+// The picture a designer draws is the window pixel for pixel, the scroll bar with its
+// arrows, track and thumb included, wherever the thumb is and when the list is disabled;
+// the same picture once the window is parked again.
+TEST_F(EmbeddingTest, TheViewObjectDrawsTheScrollBarAsTheWindowShowsIt) {
+    struct Case {
+        LONG nTopIndex;
+        bool bEnabled;
+    };
+    const Case cases[] = {{0, true}, {12, true}, {40, true}, {12, false}};
+    constexpr int kWidth = kPosition.right - kPosition.left;
+    constexpr int kHeight = kPosition.bottom - kPosition.top;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        Embedding embedding(library);
+        ASSERT_EQ(embedding.Embed(OLEIVERB_INPLACEACTIVATE), S_OK);
+        for (int i = 0; i < 50; ++i) {
+            Var vText = Var::Text(L"Item");
+            Call(embedding.List(), L"AddItem", DISPATCH_METHOD, {&vText.v});
+        }
+        ASSERT_EQ(PutLong(embedding.List(), L"TopIndex", c.nTopIndex), S_OK);
+        if (!c.bEnabled) {
+            ASSERT_EQ(PutLong(embedding.List(), L"Enabled", 0), S_OK);
+        }
+        ::RedrawWindow(embedding.Window(), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        Pump();
+        const std::vector<DWORD> shown = WindowPixels(embedding.Window(), kWidth, kHeight);
+        auto view = embedding.ole.As<IViewObject2>(IID_IViewObject2);
+        const RECTL rcBounds{0, 0, kWidth, kHeight};
+        Canvas inPlace(kWidth, kHeight);
+        ASSERT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, inPlace.DC(),
+                             &rcBounds, nullptr, nullptr, 0),
+                  S_OK);
+        EXPECT_EQ(Differences(inPlace.Pixels(), shown, kWidth), "0 pixels differ");
+
+        auto inPlaceObject = embedding.ole.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+        ASSERT_EQ(inPlaceObject->InPlaceDeactivate(), S_OK);
+        Canvas parked(kWidth, kHeight);
+        ASSERT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, parked.DC(),
+                             &rcBounds, nullptr, nullptr, 0),
+                  S_OK);
+        EXPECT_EQ(Differences(parked.Pixels(), shown, kWidth), "0 pixels differ") << "parked";
+    }
+}
+
 // A designer draws a control it never activated: the list is drawn all the same.
 TEST_F(EmbeddingTest, AControlThatWasNeverActivatedDrawsToo) {
     Embedding embedding(library);
@@ -450,6 +638,10 @@ TEST_F(EmbeddingTest, QuickActivationConnectsTheSinksAndTellsOfPropertyChanges) 
     ComPtr<IConnectionPoint> point;
     points->FindConnectionPoint(EventInterfaceOf(embedding.List()), point.Out());
     EXPECT_EQ(point->Unadvise(qaControl.dwEventCookie), S_OK);
+    ComPtr<IConnectionPoint> notices;
+    points->FindConnectionPoint(IID_IPropertyNotifySink, notices.Out());
+    EXPECT_EQ(notices->Unadvise(qaControl.dwPropNotifyCookie), S_OK)
+        << "the property sink is connected to the control's point";
 }
 
 // A screen reader asks the control's window for the list, parked before activation and in

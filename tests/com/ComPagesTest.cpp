@@ -1,12 +1,13 @@
 // The control's two property pages as COM property pages: shown in a designer's window
 // over the system's own controls, edited by messages as a user edits them, applied to
-// the selected control through its IDispatch.
+// the selected control through its IDispatch, focused on a property the designer names.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "PageTestSupport.h"
+#include "PropertyNoticeSink.h"
 
 namespace qv::com::test {
 namespace {
@@ -93,6 +94,13 @@ class ComPagesTest : public ::testing::Test {
     IPropertyPage* Page() const { return m_pages.back().Get(); }
 
     LONG Property(const wchar_t* sName) const { return CallLong(m_control.Get(), sName); }
+    ::DISPID DispIdOf(const wchar_t* sName) const {
+        ::DISPID dispId = DISPID_UNKNOWN;
+        auto* pName = const_cast<LPOLESTR>(sName);
+        EXPECT_EQ(m_control->GetIDsOfNames(IID_NULL, &pName, 1, LOCALE_USER_DEFAULT, &dispId),
+                  S_OK);
+        return dispId;
+    }
 
     ServerLibrary m_library;
     TestPageSite m_site;
@@ -191,6 +199,87 @@ TEST_F(ComPagesTest, AnEditMakesThePageDirtyAndApplyWritesIt) {
     EXPECT_EQ(Property(L"Enabled"), 0);
     EXPECT_EQ(Page()->IsPageDirty(), S_FALSE);
     EXPECT_EQ(m_site.m_statuses.back(), DWORD{PROPPAGESTATUS_CLEAN});
+}
+
+// Apply writes through the control's dispatch interface: a container connected to the
+// control hears of each property it changed.
+TEST_F(ComPagesTest, ApplyingTellsTheControlsContainerOfEachChange) {
+    ComRef<IConnectionPointContainer> points;
+    ASSERT_EQ(m_control->QueryInterface(IID_IConnectionPointContainer, points.OutVoid()), S_OK);
+    ComRef<IConnectionPoint> point;
+    ASSERT_EQ(points->FindConnectionPoint(IID_IPropertyNotifySink, point.Out()), S_OK);
+    PropertyNoticeSink sink;
+    DWORD dwCookie = 0;
+    ASSERT_EQ(point->Advise(&sink, &dwCookie), S_OK);
+    const std::vector<HWND> children = Open(kGeneralPageClass);
+    ASSERT_EQ(children.size(), 12u);
+    PickItem(children[kCmbBackStyle], 1);
+    ::SendMessageW(children[kChkEnabled], BM_CLICK, 0, 0);
+    EXPECT_TRUE(sink.received.empty()) << "nothing reaches the control before Apply";
+    EXPECT_EQ(Page()->Apply(), S_OK);
+    EXPECT_EQ(sink.received, (std::vector<std::string>{Changed(DispIdOf(L"BackStyle")),
+                                                       Changed(DispIdOf(L"Enabled"))}));
+    point->Unadvise(dwCookie);
+}
+
+// The designer names a property (a property browser's "..." button, say): the control
+// that shows it gets the focus, on whichever page shows it.
+TEST_F(ComPagesTest, EditPropertyPutsTheFocusOnThePropertysControl) {
+    struct Case {
+        const CLSID* pPage;
+        const wchar_t* sProperty;
+        int nChild;  // -1: the page shows no such property
+    };
+    const Case cases[] = {
+        {&kGeneralPageClass, L"FrameStyle", kCmbFrameStyle},
+        {&kGeneralPageClass, L"SelBackStyle", kCmbSelBackStyle},
+        {&kGeneralPageClass, L"Style", kCmbStyle},
+        {&kGeneralPageClass, L"BackStyle", kCmbBackStyle},
+        {&kGeneralPageClass, L"MultiSelect", kCmbMultiSelect},
+        {&kGeneralPageClass, L"ShowImage", kChkShowImage},
+        {&kGeneralPageClass, L"Enabled", kChkEnabled},
+        {&kGeneralPageClass, L"MaxCheck", -1},
+        {&kGeneralPageClass, L"ListCount", -1},
+        {&kCheckPageClass, L"CheckBoxImage", kCmbCheckBoxImage},
+        {&kCheckPageClass, L"MaxCheck", kTxtMaxCheck},
+        {&kCheckPageClass, L"CheckImageIndex", kTxtCheckImageIndex},
+        {&kCheckPageClass, L"NoCheckImageIndex", kTxtNoCheckImageIndex},
+        {&kCheckPageClass, L"Style", -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        const std::vector<HWND> children = Open(*c.pPage);
+        ComRef<IPropertyPage2> page;
+        ASSERT_EQ(Page()->QueryInterface(IID_IPropertyPage2, page.OutVoid()), S_OK);
+        ::SetFocus(m_hDesigner);
+        EXPECT_EQ(page->EditProperty(DispIdOf(c.sProperty)), c.nChild < 0 ? E_NOTIMPL : S_OK);
+        const HWND hExpected = c.nChild < 0 ? m_hDesigner : children.at(c.nChild);
+        EXPECT_EQ(::GetFocus(), hExpected);
+        Page()->Deactivate();
+    }
+    ComRef<IPropertyPage2> page;
+    ASSERT_EQ(Page()->QueryInterface(IID_IPropertyPage2, page.OutVoid()), S_OK);
+    EXPECT_EQ(page->EditProperty(0x7FFF0000), E_NOTIMPL) << "no member has that identifier";
+}
+
+// A frame may name the property before it shows the page.
+TEST_F(ComPagesTest, APropertyNamedBeforeThePageIsShownGetsTheFocusWhenItIs) {
+    ComRef<IPropertyPage> created = Create(kCheckPageClass);
+    ComRef<IPropertyPage2> page;
+    ASSERT_EQ(created->QueryInterface(IID_IPropertyPage2, page.OutVoid()), S_OK);
+    IUnknown* pObject = m_control.Get();
+    ASSERT_EQ(page->SetPageSite(&m_site), S_OK);
+    ASSERT_EQ(page->SetObjects(1, &pObject), S_OK);
+    EXPECT_EQ(page->EditProperty(DispIdOf(L"CheckImageIndex")), S_OK);
+    const RECT rc{8, 8, 400, 300};
+    ASSERT_EQ(page->Activate(m_hDesigner, &rc, TRUE), S_OK);
+    ::SetFocus(m_hDesigner);
+    ASSERT_EQ(page->Show(SW_SHOW), S_OK);
+    const std::vector<HWND> children = Children(::GetWindow(m_hDesigner, GW_CHILD));
+    ASSERT_GT(children.size(), static_cast<size_t>(kTxtCheckImageIndex));
+    EXPECT_EQ(::GetFocus(), children[kTxtCheckImageIndex]);
+    page->Deactivate();
+    page->SetPageSite(nullptr);
 }
 
 TEST_F(ComPagesTest, OnlyTheFirstSelectedControlIsEdited) {

@@ -69,11 +69,16 @@ std::wstring ServerLibrary::Path() const {
     return szPath;
 }
 
-Canvas::Canvas(int nWidth, int nHeight) {
-    HDC hScreen = ::GetDC(nullptr);
-    m_hDC = ::CreateCompatibleDC(hScreen);
-    m_hBitmap = ::CreateCompatibleBitmap(hScreen, nWidth, nHeight);
-    ::ReleaseDC(nullptr, hScreen);
+Canvas::Canvas(int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = nWidth;
+    info.bmiHeader.biHeight = -nHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    m_hDC = ::CreateCompatibleDC(nullptr);
+    m_hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &m_pBits, nullptr, 0);
     m_hOld = ::SelectObject(m_hDC, m_hBitmap);
 }
 
@@ -81,6 +86,14 @@ Canvas::~Canvas() {
     ::SelectObject(m_hDC, m_hOld);
     ::DeleteObject(m_hBitmap);
     ::DeleteDC(m_hDC);
+}
+
+std::vector<DWORD> Canvas::Pixels() const {
+    ::GdiFlush();
+    const auto* pBits = static_cast<const DWORD*>(m_pBits);
+    std::vector<DWORD> pixels(pBits, pBits + static_cast<size_t>(m_nWidth) * m_nHeight);
+    for (DWORD& pixel : pixels) pixel &= 0x00FFFFFF;
+    return pixels;
 }
 
 Var Var::Long(LONG n) {

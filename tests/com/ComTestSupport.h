@@ -57,7 +57,7 @@ class ServerLibrary {
     HMODULE m_hModule = nullptr;
 };
 
-// An off-screen bitmap to draw on, with its device context.
+// An off-screen 32-bit bitmap to draw on, with its device context.
 class Canvas {
   public:
     Canvas(int nWidth, int nHeight);
@@ -65,11 +65,16 @@ class Canvas {
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
     HDC DC() const { return m_hDC; }
+    // The pixels, top row first, as 0x00RRGGBB.
+    std::vector<DWORD> Pixels() const;
 
   private:
+    int m_nWidth;
+    int m_nHeight;
     HDC m_hDC;
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOld;
+    void* m_pBits = nullptr;
 };
 
 // A VARIANT the test owns.

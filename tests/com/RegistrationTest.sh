@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# regsvr32 registers QV_ColorListBox.ocx (class, ProgID, control keys, type library, the
-# two property pages) and
+# regsvr32 registers QV_ColorListBox.ocx (class, ProgID, control keys, verbs, type library,
+# the two property pages) and
 # unregistering leaves none of it behind.
 #   RegistrationTest.sh WINE OCX
 set -uo pipefail
@@ -48,6 +48,11 @@ expect_value "$classes\\CLSID\\$clsid\\Version" "" 1.0
 expect_value "$classes\\CLSID\\$clsid\\TypeLib" "" "$libid"
 expect_value "$classes\\CLSID\\$clsid\\MiscStatus\\1" "" 131473
 "$wine" reg query "$classes\\CLSID\\$clsid\\Control" >/dev/null 2>&1 || fail "no Control key"
+# The verbs the object lists, as containers read them from the registry.
+for verb in "0|&Edit,0,3" "-1|&Show,0,1" "-4|&Activate,0,1" "-5|&Activate in Place,0,1" \
+  "-3|&Hide,0,1" "-7|&Properties...,0,2"; do
+  expect_value "$classes\\CLSID\\$clsid\\Verb\\${verb%%|*}" "" "${verb#*|}"
+done
 "$wine" reg query "$classes\\TypeLib\\$libid\\1.0" >/dev/null 2>&1 || fail "type library not registered"
 for page in "$general_page ppgGeneral" "$check_page ppgCheck"; do
   set -- $page

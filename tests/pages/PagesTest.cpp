@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <functional>
 
 #include "dispatch/TypeLibrary.h"
 #include "pages/RecordingControl.h"
@@ -8,6 +10,7 @@
 #include "pages/ppgGeneral.h"
 #include "platform/host/MsgBox.h"
 #include "platform/soft/host/MessageBoxes.h"
+#include "platform/soft/pages/PageHost.h"
 #include "platform/soft/pages/PropertySheet.h"
 
 namespace qv {
@@ -308,6 +311,41 @@ TEST(PageLayout, TabOrderAndPositionsFollowTheTables) {
         EXPECT_EQ(rc.right, c.rcBounds.right) << c.sWidget;
         EXPECT_EQ(rc.bottom, c.rcBounds.bottom) << c.sWidget;
     }
+}
+
+// A designer asks a page which of its controls shows a property (to put the focus there):
+// every property a page reads has its own control on that page, names compare without
+// regard to case, and a property the page does not show has none.
+TEST(PageControls, EachShownPropertyNamesItsOwnControlOnThePage) {
+    struct Case {
+        RecordingControl control;
+        std::function<std::unique_ptr<host::IPropertyPage>(host::IPropertyPageSite&)> make;
+    };
+    const Case cases[] = {
+        {GeneralControl(), [](auto& site) { return std::make_unique<ppgGeneral>(site); }},
+        {CheckControl(), [](auto& site) { return std::make_unique<ppgCheck>(site); }},
+    };
+    for (const Case& c : cases) {
+        soft::PageHost pageHost({});
+        const std::unique_ptr<host::IPropertyPage> page = c.make(pageHost);
+        SCOPED_TRACE(std::string(page->Caption()));
+        std::vector<std::string_view> named;
+        for (const auto& [sProperty, vValue] : c.control.values) {
+            const std::string_view sControl = page->ControlOf(sProperty);
+            const soft::PageWidget* pWidget = pageHost.Find(sControl);
+            ASSERT_NE(pWidget, nullptr) << sProperty << " names " << sControl;
+            EXPECT_TRUE(pWidget->TakesFocus()) << sControl;
+            EXPECT_EQ(std::ranges::count(named, sControl), 0) << sControl;
+            named.push_back(sControl);
+            std::string sLower(sProperty);
+            for (char& ch : sLower) ch = static_cast<char>(std::tolower(ch));
+            EXPECT_EQ(page->ControlOf(sLower), sControl);
+        }
+        for (std::string_view sOther : {"ListCount", "Font", ""})
+            EXPECT_EQ(page->ControlOf(sOther), "") << sOther;
+    }
+    soft::PageHost pageHost({});
+    EXPECT_EQ(ppgGeneral(pageHost).ControlOf("MaxCheck"), "") << "shown on the other page";
 }
 
 TEST(PageList, TheControlNamesItsOwnPagesThenTheHostsStandardPages) {

@@ -5,6 +5,7 @@
 
 #include "com/server/DispatchCall.h"
 #include "com/server/Module.h"
+#include "dispatch/ColorListBoxDispatch.h"
 #include "dispatch/TypeLibrary.h"
 #include "platform/HostError.h"
 #include "platform/host/MsgBox.h"
@@ -69,8 +70,9 @@ ComPropertyPage::~ComPropertyPage() {
 STDMETHODIMP ComPropertyPage::QueryInterface(REFIID riid, void** ppv) {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IPropertyPage) return E_NOINTERFACE;
-    *ppv = static_cast<::IPropertyPage*>(this);
+    if (riid != IID_IUnknown && riid != IID_IPropertyPage && riid != IID_IPropertyPage2)
+        return E_NOINTERFACE;
+    *ppv = static_cast<::IPropertyPage2*>(this);
     AddRef();
     return S_OK;
 }
@@ -169,7 +171,26 @@ STDMETHODIMP ComPropertyPage::SetObjects(ULONG cObjects, IUnknown** ppUnk) {
 STDMETHODIMP ComPropertyPage::Show(UINT nCmdShow) {
     if (!m_bActive) return E_UNEXPECTED;
     ::ShowWindow(m_host.Window(), static_cast<int>(nCmdShow));
+    FocusEditedControl();
     return S_OK;
+}
+
+// The frame names the property before or after it shows the page; the control gets the
+// focus once the page is visible.
+STDMETHODIMP ComPropertyPage::EditProperty(::DISPID dispID) {
+    const MemberInfo* pMember = ColorListBoxDispatch().FindById(dispID);
+    const std::string_view sControl = pMember ? m_pPage->ControlOf(pMember->sName) : "";
+    const windows::PageControl* pControl = sControl.empty() ? nullptr : m_host.Find(sControl);
+    if (!pControl) return E_NOTIMPL;
+    m_hEdited = pControl->Window();
+    FocusEditedControl();
+    return S_OK;
+}
+
+void ComPropertyPage::FocusEditedControl() {
+    if (!m_hEdited || !m_bActive || !::IsWindowVisible(m_host.Window())) return;
+    ::SetFocus(m_hEdited);
+    m_hEdited = nullptr;
 }
 
 STDMETHODIMP ComPropertyPage::Move(LPCRECT pRect) {

@@ -25,7 +25,9 @@ using PageMaker = std::unique_ptr<host::IPropertyPage> (*)(host::IPropertyPageSi
 //   Apply           | writes the fields; clean and OnStatusChange(CLEAN) unless the
 //                   | object refused a value (the error is shown, the page stays dirty)
 //   Deactivate      | its window leaves the frame; the edits stay
-class ComPropertyPage final : public ::IPropertyPage {
+//   EditProperty    | the control that shows the property gets the focus (once the page
+//                   | is shown); E_NOTIMPL for a property the page does not show
+class ComPropertyPage final : public ::IPropertyPage2 {
   public:
     static HRESULT Create(PageMaker make, REFIID riid, void** ppv);
 
@@ -47,6 +49,9 @@ class ComPropertyPage final : public ::IPropertyPage {
     STDMETHODIMP Help(LPCOLESTR pszHelpDir) override;
     STDMETHODIMP TranslateAccelerator(MSG* pMsg) override;
 
+    // IPropertyPage2
+    STDMETHODIMP EditProperty(::DISPID dispID) override;
+
   private:
     explicit ComPropertyPage(PageMaker make);
     ~ComPropertyPage();
@@ -56,6 +61,7 @@ class ComPropertyPage final : public ::IPropertyPage {
     template <typename TCall>
     HRESULT RunQuietly(TCall&& call);
     void ChangedTurned(bool bChanged);
+    void FocusEditedControl();
 
     LONG m_nRefs = 1;
     ::IPropertyPageSite* m_pSite = nullptr;
@@ -63,6 +69,7 @@ class ComPropertyPage final : public ::IPropertyPage {
     std::unique_ptr<host::IPropertyPage> m_pPage;
     std::vector<std::unique_ptr<SelectedDispatch>> m_objects;
     bool m_bActive = false;
+    HWND m_hEdited = nullptr;  // the control EditProperty named, until it has the focus
     bool m_bQuiet = false;
 };
 

@@ -30,7 +30,9 @@ HRESULT ComControl::Create(REFIID riid, void** ppv) {
 
 // A control made by a script host gets no InitNew: it starts with its defaults.
 ComControl::ComControl()
-    : m_events(*this, EventInterfaceId()), m_ole(*static_cast<IDispatch*>(this), m_site, m_events) {
+    : m_events(*this, EventInterfaceId()),
+      m_propertyNotices(*this),
+      m_ole(*static_cast<IDispatch*>(this), m_site, m_events, m_propertyNotices) {
     InstallAutomatedMessageBoxes();
     m_pControl = std::make_unique<ColorListBox>(m_site);
     m_pSink = std::make_unique<DispatchEventSink>(
@@ -189,15 +191,19 @@ STDMETHODIMP ComControl::GetGUID(DWORD dwGuidKind, GUID* pGUID) {
 
 STDMETHODIMP ComControl::EnumConnectionPoints(IEnumConnectionPoints** ppEnum) {
     if (!ppEnum) return E_POINTER;
-    return CreateConnectionPointEnum(m_events, ppEnum);
+    return CreateConnectionPointEnum({&m_events, &m_propertyNotices}, ppEnum);
 }
 
 STDMETHODIMP ComControl::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
     if (!ppCP) return E_POINTER;
     *ppCP = nullptr;
-    if (riid != EventInterfaceId()) return CONNECT_E_NOCONNECTION;
-    *ppCP = &m_events;
-    m_events.AddRef();
+    if (riid == EventInterfaceId())
+        *ppCP = &m_events;
+    else if (riid == IID_IPropertyNotifySink)
+        *ppCP = &m_propertyNotices;
+    else
+        return CONNECT_E_NOCONNECTION;
+    (*ppCP)->AddRef();
     return S_OK;
 }
 

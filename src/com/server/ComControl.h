@@ -14,14 +14,15 @@
 #include "com/access/AccessServer.h"
 #include "com/server/OleEmbedding.h"
 #include "com/server/OleObjects.h"
+#include "com/server/PropertyNotifyPoint.h"
 
 namespace qv::com {
 
 // The control as a COM object: its members through IDispatch over the same dispatch
 // table the host harness uses (and through the dual interface's vtable, which forwards to it), its
-// events through a connection point, its class information for hosts that connect to the events by
-// themselves, its saved properties through a stream or a property bag, the list of its property
-// pages, and its embedding in a container (OleEmbedding).
+// events and its property changes through connection points, its class information for hosts
+// that connect to the events by themselves, its saved properties through a stream or a property
+// bag, the list of its property pages, and its embedding in a container (OleEmbedding).
 class ComControl final : public IDispatch,
                          public IProvideClassInfo2,
                          public IConnectionPointContainer,
@@ -85,6 +86,7 @@ class ComControl final : public IDispatch,
     WindowlessSite m_site;
     std::unique_ptr<ColorListBox> m_pControl;
     EventPoint m_events;
+    PropertyNotifyPoint m_propertyNotices;
     OleEmbedding m_ole;  // the container's side: site, in-place window, views
     std::unique_ptr<DispatchEventSink> m_pSink;
     std::unique_ptr<AccessServer> m_pAccess;  // the list for screen readers, on the control's window

@@ -34,7 +34,30 @@ bool IsNavigationKey(WPARAM wKey) {
     }
 }
 
+void Unclip(::HWND hWnd) {
+    RECT rcRegion{};
+    if (::GetWindowRgnBox(hWnd, &rcRegion) != ERROR) ::SetWindowRgn(hWnd, nullptr, TRUE);
+}
+
+// The part of the window the container shows: the clip rectangle (its window's client
+// pixels, like the position) as a window region, so that the control draws nothing outside
+// it. A clip that holds the whole window takes the region away.
+void ClipWindow(::HWND hWnd, const RECT& rcPos, const RECT& rcClip) {
+    RECT rcVisible{};
+    if (::IntersectRect(&rcVisible, &rcPos, &rcClip) && ::EqualRect(&rcVisible, &rcPos))
+        return Unclip(hWnd);
+    ::OffsetRect(&rcVisible, -rcPos.left, -rcPos.top);
+    HRGN hRegion = ::CreateRectRgnIndirect(&rcVisible);
+    if (hRegion && !::SetWindowRgn(hWnd, hRegion, TRUE)) ::DeleteObject(hRegion);
+}
+
 }  // namespace
+
+void OleEmbedding::PlaceWindow(HWND hParent, const RECT& rcPos, const RECT& rcClip) {
+    m_site.PlaceIn(windows::ToOurs<win32::HWND>(hParent), rcPos.left, rcPos.top,
+                   rcPos.right - rcPos.left, rcPos.bottom - rcPos.top);
+    ClipWindow(windows::ToReal<::HWND>(m_site.hWnd()), rcPos, rcClip);
+}
 
 HRESULT OleEmbedding::ActivateInPlace(IOleClientSite* pActiveSite, bool bUiActivate) {
     if (m_eState == State::Loaded) {
@@ -70,8 +93,7 @@ HRESULT OleEmbedding::EnterInPlace(IOleClientSite& activeSite) {
     }
     m_pInPlaceSite = pSite;
     m_eState = State::InPlace;
-    m_site.PlaceIn(windows::ToOurs<win32::HWND>(hParent), rcPos.left, rcPos.top,
-                   rcPos.right - rcPos.left, rcPos.bottom - rcPos.top);
+    PlaceWindow(hParent, rcPos, rcClip);
     return S_OK;
 }
 
@@ -104,6 +126,7 @@ STDMETHODIMP OleEmbedding::GetWindow(HWND* phwnd) {
 STDMETHODIMP OleEmbedding::InPlaceDeactivate() {
     if (m_eState == State::Loaded) return S_OK;
     UIDeactivate();
+    Unclip(windows::ToReal<::HWND>(m_site.hWnd()));
     m_site.Park();
     m_eState = State::Loaded;
     IOleInPlaceSite* pSite = m_pInPlaceSite;
@@ -128,13 +151,13 @@ STDMETHODIMP OleEmbedding::UIDeactivate() {
     return S_OK;
 }
 
-// The clipping rectangle is left to the container's window, which clips its children.
-STDMETHODIMP OleEmbedding::SetObjectRects(LPCRECT lprcPosRect, LPCRECT) {
+// The container's window clips the control to its own client area; the clip rectangle
+// also keeps it out of what the container covers or scrolls away inside it.
+STDMETHODIMP OleEmbedding::SetObjectRects(LPCRECT lprcPosRect, LPCRECT lprcClipRect) {
     if (!lprcPosRect) return E_POINTER;
     if (m_eState == State::Loaded) return OLE_E_NOT_INPLACEACTIVE;
     ::HWND hParent = ::GetParent(windows::ToReal<::HWND>(m_site.hWnd()));
-    m_site.PlaceIn(windows::ToOurs<win32::HWND>(hParent), lprcPosRect->left, lprcPosRect->top,
-                   lprcPosRect->right - lprcPosRect->left, lprcPosRect->bottom - lprcPosRect->top);
+    PlaceWindow(hParent, *lprcPosRect, lprcClipRect ? *lprcClipRect : *lprcPosRect);
     return S_OK;
 }
 

@@ -4,11 +4,11 @@
 
 #include <olectl.h>
 
-#include <cstring>
-#include <cwchar>
-
+#include "com/server/PropertyNotifyPoint.h"
 #include "com/server/Registration.h"
+#include "com/server/TaskMemText.h"
 #include "com/server/TypeInfo.h"
+#include "com/server/Verbs.h"
 #include "dispatch/ColorListBoxDispatch.h"
 #include "platform/host/SiteUnits.h"
 
@@ -22,21 +22,15 @@ void ReleaseAndClear(T*& p) {
     p = nullptr;
 }
 
-LPOLESTR TaskMemText(const wchar_t* sText) {
-    const std::size_t nBytes = (std::wcslen(sText) + 1) * sizeof(wchar_t);
-    auto* pCopy = static_cast<LPOLESTR>(::CoTaskMemAlloc(nBytes));
-    if (pCopy) std::memcpy(pCopy, sText, nBytes);
-    return pCopy;
-}
-
 int PixelsFromHimetric(LONG nHimetric) {
     return static_cast<int>(RoundToLong(static_cast<double>(nHimetric) * 96.0 / 2540.0));
 }
 
 }  // namespace
 
-OleEmbedding::OleEmbedding(IUnknown& outer, WindowlessSite& site, EventPoint& events)
-    : m_outer(outer), m_site(site), m_events(events) {
+OleEmbedding::OleEmbedding(IUnknown& outer, WindowlessSite& site, EventPoint& events,
+                           PropertyNotifyPoint& propertyNotices)
+    : m_outer(outer), m_site(site), m_events(events), m_propertyNotices(propertyNotices) {
     m_site.Listen(this);
 }
 
@@ -50,7 +44,7 @@ void OleEmbedding::Detach() {
     ReleaseAndClear(m_pClientSite);
     ReleaseAndClear(m_pAdviseHolder);
     ReleaseAndClear(m_pViewSink);
-    ReleaseAndClear(m_pPropertySink);
+    DisconnectQuickPropertySink();
 }
 
 void* OleEmbedding::Find(REFIID riid) {
@@ -70,21 +64,28 @@ STDMETHODIMP OleEmbedding::QueryInterface(REFIID riid, void** ppv) {
 }
 
 // A new site brings its ambient properties; the control reads them at once, so that a
-// following InitNew takes the container's font and mode.
+// following InitNew takes the container's font and mode. A container that takes its site
+// back also gets back the property sink it gave with quick activation.
 STDMETHODIMP OleEmbedding::SetClientSite(IOleClientSite* pClientSite) {
     if (pClientSite) pClientSite->AddRef();
     ReleaseAndClear(m_pClientSite);
-    if (!pClientSite) ReleaseAndClear(m_pPropertySink);
+    if (!pClientSite) DisconnectQuickPropertySink();
     m_pClientSite = pClientSite;
     if (m_pClientSite) ReadAmbients(DISPID_UNKNOWN);
     return S_OK;
 }
 
-// A designer marks its form as changed when told which property changed.
+void OleEmbedding::DisconnectQuickPropertySink() {
+    if (m_dwQuickPropertyCookie) m_propertyNotices.Unadvise(m_dwQuickPropertyCookie);
+    m_dwQuickPropertyCookie = 0;
+}
+
+// A designer marks its form as changed, and a property browser shows the new value, when
+// told which property changed.
 void OleEmbedding::OnPropertyChanged(std::string_view sPropertyName) {
     ViewChanged();
-    const MemberInfo* pMember = ColorListBoxDispatch().FindByName(sPropertyName);
-    if (m_pPropertySink && pMember) m_pPropertySink->OnChanged(pMember->nDispId);
+    if (const MemberInfo* pMember = ColorListBoxDispatch().FindByName(sPropertyName))
+        m_propertyNotices.Changed(pMember->nDispId);
 }
 
 STDMETHODIMP OleEmbedding::GetClientSite(IOleClientSite** ppClientSite) {
@@ -138,9 +139,9 @@ STDMETHODIMP OleEmbedding::DoVerb(LONG iVerb, LPMSG, IOleClientSite* pActiveSite
     return FAILED(hr) ? hr : OLEOBJ_S_INVALIDVERB;
 }
 
+// The verbs come from the library itself, registered or not; registering writes the same.
 STDMETHODIMP OleEmbedding::EnumVerbs(IEnumOLEVERB** ppEnumOleVerb) {
-    if (!ppEnumOleVerb) return E_POINTER;
-    return ::OleRegEnumVerbs(ControlClassId(), ppEnumOleVerb);
+    return CreateVerbEnum(ppEnumOleVerb);
 }
 
 STDMETHODIMP OleEmbedding::GetUserClassID(CLSID* pClsid) {

@@ -8,6 +8,7 @@
 namespace qv::com {
 
 class EventPoint;
+class PropertyNotifyPoint;
 
 // The control as an embedded object of a container: it takes the container's site and
 // ambient properties, activates in place in a child window of the container's window,
@@ -31,7 +32,8 @@ class OleEmbedding final : public IOleObject,
                            public IQuickActivate,
                            private ISiteListener {
   public:
-    OleEmbedding(IUnknown& outer, WindowlessSite& site, EventPoint& events);
+    OleEmbedding(IUnknown& outer, WindowlessSite& site, EventPoint& events,
+                 PropertyNotifyPoint& propertyNotices);
     ~OleEmbedding();
     OleEmbedding(const OleEmbedding&) = delete;
     OleEmbedding& operator=(const OleEmbedding&) = delete;
@@ -119,11 +121,14 @@ class OleEmbedding final : public IOleObject,
     HRESULT ActivateInPlace(IOleClientSite* pActiveSite, bool bUiActivate);
     HRESULT EnterInPlace(IOleClientSite& activeSite);
     HRESULT EnterUiActive();
+    // Shows the window in hParent at the position, clipped to the clip rectangle.
+    void PlaceWindow(HWND hParent, const RECT& rcPos, const RECT& rcClip);
     void ReadAmbients(::DISPID dispID);
     void ReadQuickAmbients(const QACONTAINER& container);
     HRESULT ShowProperties();
     HRESULT RenderInto(HDC hdcDraw, const RECTL& rcBounds);
     void ReleaseInPlaceSite();
+    void DisconnectQuickPropertySink();
 
     void OnWindowFocus(bool bGotFocus) override;
     void OnWindowMouseActivate() override;
@@ -132,10 +137,11 @@ class OleEmbedding final : public IOleObject,
     IUnknown& m_outer;
     WindowlessSite& m_site;
     EventPoint& m_events;
+    PropertyNotifyPoint& m_propertyNotices;
     IOleClientSite* m_pClientSite = nullptr;
     IOleAdviseHolder* m_pAdviseHolder = nullptr;
     IAdviseSink* m_pViewSink = nullptr;
-    IPropertyNotifySink* m_pPropertySink = nullptr;  // from quick activation
+    DWORD m_dwQuickPropertyCookie = 0;  // the property sink quick activation connected
     DWORD m_dwViewAspects = 0;
     DWORD m_dwViewAdvf = 0;
     IOleInPlaceSite* m_pInPlaceSite = nullptr;

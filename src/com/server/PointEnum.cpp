@@ -1,6 +1,7 @@
 #include "com/server/PointEnum.h"
 
 #include <new>
+#include <utility>
 
 namespace qv::com {
 
@@ -8,8 +9,9 @@ namespace {
 
 class PointEnum final : public IEnumConnectionPoints {
   public:
-    PointEnum(IConnectionPoint& point, ULONG nPosition) : m_point(point), m_nPosition(nPosition) {
-        m_point.AddRef();
+    PointEnum(std::vector<IConnectionPoint*> points, ULONG nPosition)
+        : m_points(std::move(points)), m_nPosition(nPosition) {
+        for (IConnectionPoint* pPoint : m_points) pPoint->AddRef();
     }
 
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override {
@@ -30,18 +32,16 @@ class PointEnum final : public IEnumConnectionPoints {
     STDMETHODIMP Next(ULONG cConnections, IConnectionPoint** ppCP, ULONG* pcFetched) override {
         if (!ppCP || (cConnections > 1 && !pcFetched)) return E_POINTER;
         ULONG nFetched = 0;
-        if (cConnections > 0 && m_nPosition == 0) {
-            ppCP[0] = &m_point;
-            m_point.AddRef();
-            nFetched = 1;
-            m_nPosition = 1;
+        while (nFetched < cConnections && m_nPosition < Count()) {
+            ppCP[nFetched] = m_points[m_nPosition++];
+            ppCP[nFetched++]->AddRef();
         }
         if (pcFetched) *pcFetched = nFetched;
         return nFetched == cConnections ? S_OK : S_FALSE;
     }
     STDMETHODIMP Skip(ULONG cConnections) override {
-        const ULONG nLeft = 1 - m_nPosition;
-        m_nPosition = cConnections >= nLeft ? 1 : m_nPosition;
+        const ULONG nLeft = Count() - m_nPosition;
+        m_nPosition = cConnections >= nLeft ? Count() : m_nPosition + cConnections;
         return cConnections <= nLeft ? S_OK : S_FALSE;
     }
     STDMETHODIMP Reset() override {
@@ -50,22 +50,26 @@ class PointEnum final : public IEnumConnectionPoints {
     }
     STDMETHODIMP Clone(IEnumConnectionPoints** ppEnum) override {
         if (!ppEnum) return E_POINTER;
-        *ppEnum = new (std::nothrow) PointEnum(m_point, m_nPosition);
+        *ppEnum = new (std::nothrow) PointEnum(m_points, m_nPosition);
         return *ppEnum ? S_OK : E_OUTOFMEMORY;
     }
 
   private:
-    ~PointEnum() { m_point.Release(); }
+    ~PointEnum() {
+        for (IConnectionPoint* pPoint : m_points) pPoint->Release();
+    }
+    ULONG Count() const { return static_cast<ULONG>(m_points.size()); }
 
-    IConnectionPoint& m_point;
+    std::vector<IConnectionPoint*> m_points;
     ULONG m_nPosition;
     ULONG m_nRefs = 1;
 };
 
 }  // namespace
 
-HRESULT CreateConnectionPointEnum(IConnectionPoint& point, IEnumConnectionPoints** ppEnum) {
-    *ppEnum = new (std::nothrow) PointEnum(point, 0);
+HRESULT CreateConnectionPointEnum(std::vector<IConnectionPoint*> points,
+                                  IEnumConnectionPoints** ppEnum) {
+    *ppEnum = new (std::nothrow) PointEnum(std::move(points), 0);
     return *ppEnum ? S_OK : E_OUTOFMEMORY;
 }
 

@@ -2,10 +2,13 @@
 
 #include <ocidl.h>
 
+#include <vector>
+
 namespace qv::com {
 
-// An enumerator over the control's one connection point; it holds the point (and so its
+// An enumerator over the control's connection points; it holds the points (and so their
 // container) while it lives.
-HRESULT CreateConnectionPointEnum(IConnectionPoint& point, IEnumConnectionPoints** ppEnum);
+HRESULT CreateConnectionPointEnum(std::vector<IConnectionPoint*> points,
+                                  IEnumConnectionPoints** ppEnum);
 
 }  // namespace qv::com

@@ -10,6 +10,7 @@
 #include "com/pages/PageClasses.h"
 #include "com/server/Module.h"
 #include "com/server/TypeInfo.h"
+#include "com/server/Verbs.h"
 #include "dispatch/TypeLibrary.h"
 
 // oleaut32 exports these, and MinGW-w64's headers do not declare them.
@@ -85,6 +86,10 @@ LSTATUS WriteClassKeys(HKEY hRoot) {
     };
     for (const auto& [sKey, value] : values) {
         const LSTATUS nStatus = SetValue(hRoot, sKey, value.first, value.second);
+        if (nStatus != ERROR_SUCCESS) return nStatus;
+    }
+    for (const auto& [sVerb, sValue] : RegisteredVerbs()) {
+        const LSTATUS nStatus = SetValue(hRoot, sClass + L"\\Verb\\" + sVerb, nullptr, sValue);
         if (nStatus != ERROR_SUCCESS) return nStatus;
     }
     return ERROR_SUCCESS;

@@ -1,6 +1,7 @@
 // Drawing without activation: the control paints through its own paint path into an
-// off-screen bitmap of its outer size, border included, which goes to the container's
-// device context at the rectangle asked for. The view's advise sink hears of changes.
+// off-screen bitmap of its outer size, border and scroll bar included, which goes to the
+// container's device context at the rectangle asked for. The view's advise sink hears of
+// changes.
 #include "com/server/OleEmbedding.h"  // first: the control's headers precede the system's
 
 #include <olectl.h>
@@ -9,7 +10,9 @@
 #include <type_traits>
 
 #include "com/server/EventPoint.h"
+#include "com/server/PropertyNotifyPoint.h"
 #include "com/server/Registration.h"
+#include "com/server/ScrollBarPicture.h"
 #include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/SystemApi.h"
 
@@ -63,6 +66,7 @@ HRESULT OleEmbedding::RenderInto(HDC hdcDraw, const RECTL& rcBounds) {
     ::FillRect(hMemory, &rcAll, ::GetSysColorBrush(COLOR_BTNFACE));
     const int nBorder = m_site.BorderWidth();
     DrawBorder(hMemory, nBorder, nWidth, nHeight);
+    DrawWindowScrollBars(windows::ToReal<::HWND>(m_site.hWnd()), hMemory);
     POINT ptOld{};
     ::SetViewportOrgEx(hMemory, nBorder, nBorder, &ptOld);
     m_site.SetPaintTarget(windows::ToOurs<win32::HDC>(hMemory));
@@ -136,17 +140,21 @@ STDMETHODIMP OleEmbedding::QuickActivate(QACONTAINER* pQaContainer, QACONTROL* p
     SetClientSite(pQaContainer->pClientSite);
     ReadQuickAmbients(*pQaContainer);
     if (pQaContainer->pAdviseSink) SetAdvise(DVASPECT_CONTENT, 0, pQaContainer->pAdviseSink);
-    if (pQaContainer->pPropertyNotifySink) pQaContainer->pPropertyNotifySink->AddRef();
-    if (m_pPropertySink) m_pPropertySink->Release();
-    m_pPropertySink = pQaContainer->pPropertyNotifySink;
     pQaControl->dwEventCookie = 0;
+    pQaControl->dwPropNotifyCookie = 0;
+    DisconnectQuickPropertySink();
+    if (pQaContainer->pPropertyNotifySink) {
+        const HRESULT hr =
+            m_propertyNotices.Advise(pQaContainer->pPropertyNotifySink, &m_dwQuickPropertyCookie);
+        if (FAILED(hr)) return hr;
+        pQaControl->dwPropNotifyCookie = m_dwQuickPropertyCookie;
+    }
     if (pQaContainer->pUnkEventSink) {
         const HRESULT hr = m_events.Advise(pQaContainer->pUnkEventSink, &pQaControl->dwEventCookie);
         if (FAILED(hr)) return hr;
     }
     pQaControl->dwMiscStatus = ControlMiscStatus();
     pQaControl->dwViewStatus = VIEWSTATUS_OPAQUE;
-    pQaControl->dwPropNotifyCookie = 0;
     pQaControl->dwPointerActivationPolicy = 0;
     return S_OK;
 }

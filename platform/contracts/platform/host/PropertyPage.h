@@ -51,6 +51,9 @@ class IPropertyPage {
     virtual void SelectionChanged() = 0;
     // The user applies the edits (Apply, or OK before the sheet closes).
     virtual void ApplyChanges() = 0;
+    // The name (as the page gave it to its site) of the control that shows the property;
+    // empty when the page shows no such property.
+    virtual std::string_view ControlOf(std::string_view /*sProperty*/) const { return {}; }
 };
 
 }  // namespace qv::host
