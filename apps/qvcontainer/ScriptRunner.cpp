@@ -1,3 +1,8 @@
+// The harness's input first: the system's macros would replace the contract's names.
+#include "qvhost/InputPlayer.h"
+#include "qvhost/windows/WindowsUserInput.h"
+//
+#include "platform/windows/SystemApi.h"
 #include "qvcontainer/ScriptRunner.h"
 
 #include <cstdio>
@@ -21,9 +26,7 @@ constexpr bool kSupported =
     std::is_same_v<T, qvhost::SaveCommand> || std::is_same_v<T, qvhost::FreeCommand> ||
     std::is_same_v<T, qvhost::ResizeCommand> || std::is_same_v<T, qvhost::LetCommand> ||
     std::is_same_v<T, qvhost::GetCommand> || std::is_same_v<T, qvhost::CallCommand> ||
-    std::is_same_v<T, qvhost::MouseCommand> || std::is_same_v<T, qvhost::ClickCommand> ||
-    std::is_same_v<T, qvhost::KeyCommand> || std::is_same_v<T, qvhost::FocusCommand> ||
-    std::is_same_v<T, qvhost::PixelCommand>;
+    std::is_same_v<T, qvhost::PixelCommand> || qvhost::kIsInputCommand<T>;
 
 CallResult Failure(HRESULT hr) {
     CallResult result;
@@ -34,7 +37,16 @@ CallResult Failure(HRESULT hr) {
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::ostream& out, bool bDrawn)
-    : m_out(out), m_bDrawn(bDrawn), m_form(640, 480, [this](const std::string& s) { Write(s); }) {}
+    : m_out(out),
+      m_bDrawn(bDrawn),
+      m_form(640, 480, [this](const std::string& s) { Write(s); }),
+      m_messageBoxes([this](const std::string& s) { Write(s); }),
+      m_pInput(std::make_unique<qvhost::WindowsUserInput>(
+          windows::ToOurs<win32::HWND>(m_form.Window()), qvhost::WindowsUserInput::KeyRoute::Post,
+          [this](unsigned nMilliseconds) { m_form.PumpFor(nMilliseconds); })),
+      m_pPlayer(std::make_unique<qvhost::InputPlayer>(*m_pInput, [this](const std::string& sName) {
+          return windows::ToOurs<win32::HWND>(Control(sName).Window());
+      })) {}
 
 ScriptRunner::~ScriptRunner() {
     Finish();
@@ -67,8 +79,15 @@ void ScriptRunner::Write(const std::string& sLine) {
 void ScriptRunner::Run(const qvhost::Script& script) {
     for (const qvhost::Command& command : script.commands) {
         Write("> " + command.sEcho);
-        m_out.flush();  // the control's own lines (message boxes) go to the same output
-        std::visit([this](const auto& body) { Run(body); }, command.body);
+        std::visit(
+            [this]<typename TCommand>(const TCommand& body) {
+                if constexpr (qvhost::kIsInputCommand<TCommand>) {
+                    m_pPlayer->Run(body);
+                } else {
+                    Run(body);
+                }
+            },
+            command.body);
         m_form.RunUntilIdle();
         m_out.flush();
     }

@@ -9,12 +9,20 @@
 
 #include "qvcontainer/ContainerForm.h"
 #include "qvcontainer/MemoryBag.h"
+#include "qvcontainer/MessageBoxLog.h"
 #include "qvhost/Script.h"
+
+namespace qv::qvhost {
+class InputPlayer;
+class WindowsUserInput;
+}  // namespace qv::qvhost
 
 namespace qv::container {
 
 // Runs a host-harness script against controls in the container, printing the same
-// transcript lines. Saved states stay in memory under the file name given: a name ending in
+// transcript lines, message boxes included. The user's input is played as the harness plays
+// it on the system's windows, keys posted so that the container's loop offers them to the
+// active control. Saved states stay in memory under the file name given: a name ending in
 // ".stream" is saved and loaded through the control's stream, any other through its
 // property bag. Pixels come from the control's window, or with bDrawn from its view object.
 class ScriptRunner {
@@ -45,10 +53,6 @@ class ScriptRunner {
     void Run(const qvhost::LetCommand& command);
     void Run(const qvhost::GetCommand& command);
     void Run(const qvhost::CallCommand& command);
-    void Run(const qvhost::MouseCommand& command);
-    void Run(const qvhost::ClickCommand& command);
-    void Run(const qvhost::KeyCommand& command);
-    void Run(const qvhost::FocusCommand& command);
     void Run(const qvhost::PixelCommand& command);
     template <typename TCommand>
     void Run(const TCommand&) {}
@@ -56,6 +60,9 @@ class ScriptRunner {
     std::ostream& m_out;
     bool m_bDrawn;
     ContainerForm m_form;
+    MessageBoxLog m_messageBoxes;
+    std::unique_ptr<qvhost::WindowsUserInput> m_pInput;
+    std::unique_ptr<qvhost::InputPlayer> m_pPlayer;
     std::map<std::string, Saved> m_saved;
 };
 

@@ -36,11 +36,13 @@ Harness::Harness(std::ostream& out, std::filesystem::path outDir, std::filesyste
     : m_out(out),
       m_outDir(std::move(outDir)),
       m_scriptDir(std::move(scriptDir)),
-      m_pPlatform(MakeHostPlatform(
-          kFormWidth, kFormHeight, this, [this](std::string_view sPrompt, Long nButtons) {
-              m_out << "msgbox " << nButtons << " " << QuoteString(sPrompt) << "\n";
-              return Integer{host::vbOK};
-          })) {}
+      m_pPlatform(MakeHostPlatform(kFormWidth, kFormHeight, this,
+                                   [this](std::string_view sPrompt, Long nButtons) {
+                                       m_out << MessageBoxLine(sPrompt, nButtons) << "\n";
+                                       return Integer{host::vbOK};
+                                   })),
+      m_input(m_pPlatform->Input(),
+              [this](const std::string& sName) { return Control(sName).site->hWnd(); }) {}
 
 Harness::~Harness() {
     m_pPage.reset();
@@ -63,7 +65,15 @@ void Harness::Run(const Script& script) {
 
 void Harness::Execute(const Command& command) {
     try {
-        std::visit([this](const auto& body) { Run(body); }, command.body);
+        std::visit(
+            [this]<typename TCommand>(const TCommand& body) {
+                if constexpr (kIsInputCommand<TCommand>) {
+                    m_input.Run(body);
+                } else {
+                    Run(body);
+                }
+            },
+            command.body);
     } catch (const HostError& error) {
         PrintError(error);
     }
@@ -178,7 +188,7 @@ void Harness::Run(const CallCommand& command) {
 }
 
 void Harness::Run(const ScrollbarCommand& command) {
-    const ScrollBarInfo bar = m_pPlatform->VerticalBar(Control(command.sName).site->hWnd());
+    const ScrollBarInfo bar = m_pPlatform->Input().VerticalBar(Control(command.sName).site->hWnd());
     m_out << command.sName << ".scrollbar visible=" << BoolWord(bar.bVisible) << " min=" << bar.nMin
           << " max=" << bar.nMax << " page=" << bar.nPage << " pos=" << bar.nPos << "\n";
 }

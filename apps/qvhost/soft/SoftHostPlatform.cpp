@@ -41,7 +41,7 @@ class SoftBagFile : public IBagFile {
     soft::PropertyBagFile m_bag;
 };
 
-class SoftHostPlatform : public IHostPlatform {
+class SoftHostPlatform : public IHostPlatform, public IUserInput {
   public:
     SoftHostPlatform(int nWidth, int nHeight, site::IHostObserver* pObserver,
                      MessageBoxLogger logger)
@@ -50,6 +50,7 @@ class SoftHostPlatform : public IHostPlatform {
     ~SoftHostPlatform() override { soft::SetMessageBoxHandler(std::move(m_previousHandler)); }
 
     site::FormCore& Form() override { return m_form; }
+    IUserInput& Input() override { return *this; }
 
     void MouseButton(HWND hWnd, int nX, int nY, int nButton, bool bDown, int nModifiers) override {
         const POINT pt = ScreenPoint(hWnd, nX, nY);

@@ -1,6 +1,6 @@
-// The user's hand on the form: mouse, keys, focus, the scroll bar and the passing of time.
+#include "qvhost/InputPlayer.h"
+
 #include "platform/win32/Input.h"
-#include "qvhost/Harness.h"
 
 namespace qv::qvhost {
 
@@ -53,80 +53,80 @@ int ScrollRequestOf(ScrollCommand::Request eRequest) {
 
 }  // namespace
 
-void Harness::FocusControl(const std::string& sName) {
-    const HWND hWnd = Control(sName).site->hWnd();
-    if (m_pPlatform->Focus() != hWnd) m_pPlatform->SetFocus(hWnd);
+InputPlayer::InputPlayer(IUserInput& input, WindowOf windowOf)
+    : m_input(input), m_windowOf(std::move(windowOf)) {}
+
+void InputPlayer::FocusControl(const std::string& sName) {
+    const HWND hWnd = m_windowOf(sName);
+    if (m_input.Focus() != hWnd) m_input.SetFocus(hWnd);
 }
 
-void Harness::Run(const MouseCommand& command) {
-    const HWND hWnd = Control(command.sName).site->hWnd();
+void InputPlayer::Run(const MouseCommand& command) {
+    const HWND hWnd = m_windowOf(command.sName);
     switch (command.eAction) {
         case MouseCommand::Action::Down:
         case MouseCommand::Action::Up:
-            m_pPlatform->MouseButton(hWnd, command.nX, command.nY, command.nButton,
-                                     command.eAction == MouseCommand::Action::Down,
-                                     command.nModifiers);
+            m_input.MouseButton(hWnd, command.nX, command.nY, command.nButton,
+                                command.eAction == MouseCommand::Action::Down, command.nModifiers);
             break;
         case MouseCommand::Action::Move:
-            m_pPlatform->MouseMove(hWnd, command.nX, command.nY, command.nModifiers);
+            m_input.MouseMove(hWnd, command.nX, command.nY, command.nModifiers);
             break;
     }
 }
 
-void Harness::Run(const ClickCommand& command) {
-    const HWND hWnd = Control(command.sName).site->hWnd();
-    m_pPlatform->MouseButton(hWnd, command.nX, command.nY, kLeftButton, true, command.nModifiers);
-    m_pPlatform->MouseButton(hWnd, command.nX, command.nY, kLeftButton, false, command.nModifiers);
+void InputPlayer::Run(const ClickCommand& command) {
+    const HWND hWnd = m_windowOf(command.sName);
+    m_input.MouseButton(hWnd, command.nX, command.nY, kLeftButton, true, command.nModifiers);
+    m_input.MouseButton(hWnd, command.nX, command.nY, kLeftButton, false, command.nModifiers);
 }
 
-void Harness::Run(const WheelCommand& command) {
-    const HWND hWnd = Control(command.sName).site->hWnd();
-    m_pPlatform->MouseWheel(hWnd, command.nX, command.nY, command.nDelta);
+void InputPlayer::Run(const WheelCommand& command) {
+    m_input.MouseWheel(m_windowOf(command.sName), command.nX, command.nY, command.nDelta);
 }
 
-void Harness::Run(const KeyCommand& command) {
+void InputPlayer::Run(const KeyCommand& command) {
     FocusControl(command.sName);
-    IHostPlatform& platform = *m_pPlatform;
     switch (command.eAction) {
         case KeyCommand::Action::Down:
-            platform.Key(WM_KEYDOWN, command.nCode, command.nModifiers);
+            m_input.Key(WM_KEYDOWN, command.nCode, command.nModifiers);
             break;
         case KeyCommand::Action::Up:
-            platform.Key(WM_KEYUP, command.nCode, command.nModifiers);
+            m_input.Key(WM_KEYUP, command.nCode, command.nModifiers);
             break;
         case KeyCommand::Action::Press:
-            platform.Key(WM_CHAR, command.nCode, platform.ModifiersHeld());
+            m_input.Key(WM_CHAR, command.nCode, m_input.ModifiersHeld());
             break;
         case KeyCommand::Action::Stroke: {
-            platform.Key(WM_KEYDOWN, command.nCode, command.nModifiers);
+            m_input.Key(WM_KEYDOWN, command.nCode, command.nModifiers);
             const int nCharacter = CharacterOfKey(command.nCode, command.nModifiers);
-            if (nCharacter != 0) platform.Key(WM_CHAR, nCharacter, command.nModifiers);
-            platform.Key(WM_KEYUP, command.nCode, command.nModifiers);
+            if (nCharacter != 0) m_input.Key(WM_CHAR, nCharacter, command.nModifiers);
+            m_input.Key(WM_KEYUP, command.nCode, command.nModifiers);
             break;
         }
     }
 }
 
-void Harness::Run(const FocusCommand& command) {
+void InputPlayer::Run(const FocusCommand& command) {
     if (!command.sName) {
-        m_pPlatform->SetFocus(HWND{});
+        m_input.SetFocus(HWND{});
         return;
     }
     FocusControl(*command.sName);
 }
 
 // Acting on a bar that is not shown does nothing, as a user could not reach it.
-void Harness::Run(const ScrollCommand& command) {
-    const HWND hWnd = Control(command.sName).site->hWnd();
-    if (!m_pPlatform->VerticalBar(hWnd).bVisible) return;
+void InputPlayer::Run(const ScrollCommand& command) {
+    const HWND hWnd = m_windowOf(command.sName);
+    if (!m_input.VerticalBar(hWnd).bVisible) return;
     if (command.eRequest == ScrollCommand::Request::Thumb)
-        m_pPlatform->Scroll(hWnd, SB_THUMBTRACK, command.nThumbPos);
-    m_pPlatform->Scroll(hWnd, ScrollRequestOf(command.eRequest), command.nThumbPos);
-    m_pPlatform->Scroll(hWnd, SB_ENDSCROLL, 0);
+        m_input.Scroll(hWnd, SB_THUMBTRACK, command.nThumbPos);
+    m_input.Scroll(hWnd, ScrollRequestOf(command.eRequest), command.nThumbPos);
+    m_input.Scroll(hWnd, SB_ENDSCROLL, 0);
 }
 
-void Harness::Run(const WaitCommand& command) {
-    m_pPlatform->Wait(static_cast<unsigned>(command.nMilliseconds));
+void InputPlayer::Run(const WaitCommand& command) {
+    m_input.Wait(static_cast<unsigned>(command.nMilliseconds));
 }
 
 }  // namespace qv::qvhost
