@@ -2,6 +2,7 @@
 
 #include <objidl.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -27,7 +28,8 @@ namespace qv::container {
 // property bag. Pixels come from the control's window, or with bDrawn from its view object.
 class ScriptRunner {
   public:
-    ScriptRunner(std::ostream& out, bool bDrawn);
+    // Pictures the script paints go to outDir (a relative name) or where they are named.
+    ScriptRunner(std::ostream& out, bool bDrawn, std::filesystem::path outDir);
     ~ScriptRunner();
 
     // The first command the container cannot run, or an empty text when it can run all.
@@ -54,11 +56,13 @@ class ScriptRunner {
     void Run(const qvhost::GetCommand& command);
     void Run(const qvhost::CallCommand& command);
     void Run(const qvhost::PixelCommand& command);
+    void Run(const qvhost::PaintCommand& command);
     template <typename TCommand>
     void Run(const TCommand&) {}
 
     std::ostream& m_out;
     bool m_bDrawn;
+    std::filesystem::path m_outDir;
     ContainerForm m_form;
     MessageBoxLog m_messageBoxes;
     std::unique_ptr<qvhost::WindowsUserInput> m_pInput;

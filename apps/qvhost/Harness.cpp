@@ -26,10 +26,6 @@ std::string DescribeObject(const HostObject& object) {
     return std::string(object.TypeName());
 }
 
-std::string BoolWord(bool bValue) {
-    return bValue ? "True" : "False";
-}
-
 }  // namespace
 
 Harness::Harness(std::ostream& out, std::filesystem::path outDir, std::filesystem::path scriptDir)
@@ -41,8 +37,10 @@ Harness::Harness(std::ostream& out, std::filesystem::path outDir, std::filesyste
                                        m_out << MessageBoxLine(sPrompt, nButtons) << "\n";
                                        return Integer{host::vbOK};
                                    })),
-      m_input(m_pPlatform->Input(),
-              [this](const std::string& sName) { return Control(sName).site->hWnd(); }) {}
+      m_input(
+          m_pPlatform->Input(),
+          [this](const std::string& sName) { return Control(sName).site->hWnd(); },
+          [this](const std::string& sLine) { m_out << sLine << "\n"; }) {}
 
 Harness::~Harness() {
     m_pPage.reset();
@@ -185,12 +183,6 @@ void Harness::Run(const CallCommand& command) {
         if (param.bByRef)
             m_out << sPrefix << "." << param.sName << " = " << Format(args[i]) << "\n";
     }
-}
-
-void Harness::Run(const ScrollbarCommand& command) {
-    const ScrollBarInfo bar = m_pPlatform->Input().VerticalBar(Control(command.sName).site->hWnd());
-    m_out << command.sName << ".scrollbar visible=" << BoolWord(bar.bVisible) << " min=" << bar.nMin
-          << " max=" << bar.nMax << " page=" << bar.nPage << " pos=" << bar.nPos << "\n";
 }
 
 void Harness::Run(const HostCommand& command) {

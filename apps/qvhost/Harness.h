@@ -63,7 +63,6 @@ class Harness : public site::IHostObserver {
     void Run(const LetCommand& command);
     void Run(const GetCommand& command);
     void Run(const CallCommand& command);
-    void Run(const ScrollbarCommand& command);
     void Run(const HostCommand& command);
     void Run(const FontCommand& command);
     void Run(const ImageListCommand& command);

@@ -53,8 +53,8 @@ int ScrollRequestOf(ScrollCommand::Request eRequest) {
 
 }  // namespace
 
-InputPlayer::InputPlayer(IUserInput& input, WindowOf windowOf)
-    : m_input(input), m_windowOf(std::move(windowOf)) {}
+InputPlayer::InputPlayer(IUserInput& input, WindowOf windowOf, LineWriter fnWrite)
+    : m_input(input), m_windowOf(std::move(windowOf)), m_fnWrite(std::move(fnWrite)) {}
 
 void InputPlayer::FocusControl(const std::string& sName) {
     const HWND hWnd = m_windowOf(sName);
@@ -127,6 +127,13 @@ void InputPlayer::Run(const ScrollCommand& command) {
 
 void InputPlayer::Run(const WaitCommand& command) {
     m_input.Wait(static_cast<unsigned>(command.nMilliseconds));
+}
+
+void InputPlayer::Run(const ScrollbarCommand& command) {
+    const ScrollBarInfo bar = m_input.VerticalBar(m_windowOf(command.sName));
+    m_fnWrite(command.sName + ".scrollbar visible=" + (bar.bVisible ? "True" : "False") +
+              " min=" + std::to_string(bar.nMin) + " max=" + std::to_string(bar.nMax) +
+              " page=" + std::to_string(bar.nPage) + " pos=" + std::to_string(bar.nPos));
 }
 
 }  // namespace qv::qvhost

@@ -8,7 +8,6 @@
 #include "platform/windows/host/MessageBoxes.h"
 #include "platform/windows/host/Pictures.h"
 #include "qvhost/HostPlatform.h"
-#include "qvhost/PngFile.h"
 #include "qvhost/windows/WindowPixels.h"
 #include "qvhost/windows/WindowsUserInput.h"
 // After the contract headers: the system's macros would replace the contract's names.
@@ -41,10 +40,9 @@ class WindowsHostPlatform : public IHostPlatform {
     // client area with the controls on it.
     void WritePicture(win32::HWND hWnd, const std::filesystem::path& path) override {
         m_form.RunUntilIdle();
-        WindowImage image = ReadWindowImage(hWnd != win32::HWND{} ? hWnd : m_form.hWnd());
-        if (hWnd == win32::HWND{}) image = ClientPart(image);
+        const bool bForm = hWnd == win32::HWND{};
         std::string sError;
-        if (!WriteStoredPngFile(path, image.nWidth, image.nHeight, image.pixels, sError))
+        if (!WriteWindowPicture(bForm ? m_form.hWnd() : hWnd, bForm, path, sError))
             throw HostPlatformError(path.string() + ": " + sError);
     }
 
