@@ -46,6 +46,12 @@ class ServerLibrary {
     HRESULT GetClassObject(REFCLSID rclsid, IClassFactory** ppFactory) const;
     HRESULT CanUnloadNow() const;
     std::wstring Path() const;
+    // A function the library exports by name; nullptr when it has none of that name.
+    template <typename TFunction>
+    TFunction Export(const char* sName) const {
+        return reinterpret_cast<TFunction>(
+            reinterpret_cast<void*>(::GetProcAddress(m_hModule, sName)));
+    }
     bool IsLoaded() const { return m_hModule != nullptr; }
 
   private:
