@@ -109,9 +109,26 @@ void ContainerForm::Deliver(MSG& msg) {
     ::DispatchMessageW(&msg);
 }
 
+// The script posts every move of the user's; a move in the system's input queue is the
+// system's own (made where the cursor rests when a capture ends, for one) and is dropped.
 void ContainerForm::RunUntilIdle() {
     MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Deliver(msg);
+    for (;;) {
+        while (::PeekMessageW(&msg, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE | PM_QS_INPUT)) {
+        }
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return;
+        Deliver(msg);
+    }
+}
+
+void ContainerForm::PumpFor(unsigned nMilliseconds) {
+    const ULONGLONG nEnd = ::GetTickCount64() + nMilliseconds;
+    for (ULONGLONG nNow = ::GetTickCount64(); nNow < nEnd; nNow = ::GetTickCount64()) {
+        RunUntilIdle();
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(nEnd - nNow),
+                                    QS_ALLINPUT);
+    }
+    RunUntilIdle();
 }
 
 }  // namespace qv::container

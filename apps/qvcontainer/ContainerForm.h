@@ -36,6 +36,8 @@ class ContainerForm {
 
     // Delivers the pending messages until the queue is empty.
     void RunUntilIdle();
+    // Delivers messages as they come for that many milliseconds, then the pending ones.
+    void PumpFor(unsigned nMilliseconds);
 
   private:
     static LRESULT CALLBACK SentMessageHook(int nCode, WPARAM wParam, LPARAM lParam);
@@ -49,7 +51,9 @@ class ContainerForm {
     std::map<std::string, std::unique_ptr<HostedControl>> m_controls;
 };
 
-// The control's class: QV_ColorListBox.ColorListBox as registered.
+// The control's class: QV_ColorListBox.ColorListBox as registered, and the file name of the
+// library that serves it.
 CLSID ColorListBoxClass();
+inline constexpr wchar_t kControlLibrary[] = L"QV_ColorListBox.ocx";
 
 }  // namespace qv::container

@@ -2,11 +2,11 @@
 
 #include <objbase.h>
 
+#include "qvcontainer/ContainerForm.h"
+
 namespace qv::container {
 
 namespace {
-
-constexpr wchar_t kLibrary[] = L"QV_ColorListBox.ocx";
 
 HRESULT AskCanUnload(HMODULE hLibrary) {
     using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
@@ -28,7 +28,7 @@ GdiCount CountGdiObjects() {
 bool CheckUnload(std::ostream& out, bool bReleased, const GdiCount& before) {
     bool bWell = bReleased;
     out << "qvcontainer: " << (bReleased ? "every reference released" : "a reference kept");
-    if (HMODULE hLibrary = ::GetModuleHandleW(kLibrary)) {
+    if (HMODULE hLibrary = ::GetModuleHandleW(kControlLibrary)) {
         const HRESULT hr = AskCanUnload(hLibrary);
         out << ", DllCanUnloadNow " << (hr == S_OK ? "S_OK" : "not S_OK");
         bWell = bWell && hr == S_OK;
@@ -42,7 +42,8 @@ bool CheckUnload(std::ostream& out, bool bReleased, const GdiCount& before) {
         out << ", GDI objects not counted by the system";
     }
     ::CoFreeUnusedLibrariesEx(0, 0);
-    out << ", library " << (::GetModuleHandleW(kLibrary) ? "still loaded" : "unloaded") << "\n";
+    out << ", library " << (::GetModuleHandleW(kControlLibrary) ? "still loaded" : "unloaded")
+        << "\n";
     return bWell;
 }
 

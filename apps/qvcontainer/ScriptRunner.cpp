@@ -1,3 +1,9 @@
+// The harness's input first: the system's macros would replace the contract's names.
+#include "qvhost/InputPlayer.h"
+#include "qvhost/windows/WindowPixels.h"
+#include "qvhost/windows/WindowsUserInput.h"
+//
+#include "platform/windows/SystemApi.h"
 #include "qvcontainer/ScriptRunner.h"
 
 #include <cstdio>
@@ -21,9 +27,8 @@ constexpr bool kSupported =
     std::is_same_v<T, qvhost::SaveCommand> || std::is_same_v<T, qvhost::FreeCommand> ||
     std::is_same_v<T, qvhost::ResizeCommand> || std::is_same_v<T, qvhost::LetCommand> ||
     std::is_same_v<T, qvhost::GetCommand> || std::is_same_v<T, qvhost::CallCommand> ||
-    std::is_same_v<T, qvhost::MouseCommand> || std::is_same_v<T, qvhost::ClickCommand> ||
-    std::is_same_v<T, qvhost::KeyCommand> || std::is_same_v<T, qvhost::FocusCommand> ||
-    std::is_same_v<T, qvhost::PixelCommand>;
+    std::is_same_v<T, qvhost::PixelCommand> || std::is_same_v<T, qvhost::PaintCommand> ||
+    qvhost::kIsInputCommand<T>;
 
 CallResult Failure(HRESULT hr) {
     CallResult result;
@@ -33,8 +38,21 @@ CallResult Failure(HRESULT hr) {
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(std::ostream& out, bool bDrawn)
-    : m_out(out), m_bDrawn(bDrawn), m_form(640, 480, [this](const std::string& s) { Write(s); }) {}
+ScriptRunner::ScriptRunner(std::ostream& out, bool bDrawn, std::filesystem::path outDir)
+    : m_out(out),
+      m_bDrawn(bDrawn),
+      m_outDir(std::move(outDir)),
+      m_form(640, 480, [this](const std::string& s) { Write(s); }),
+      m_messageBoxes([this](const std::string& s) { Write(s); }),
+      m_pInput(std::make_unique<qvhost::WindowsUserInput>(
+          windows::ToOurs<win32::HWND>(m_form.Window()), qvhost::WindowsUserInput::KeyRoute::Post,
+          [this](unsigned nMilliseconds) { m_form.PumpFor(nMilliseconds); })),
+      m_pPlayer(std::make_unique<qvhost::InputPlayer>(
+          *m_pInput,
+          [this](const std::string& sName) {
+              return windows::ToOurs<win32::HWND>(Control(sName).Window());
+          },
+          [this](const std::string& sLine) { Write(sLine); })) {}
 
 ScriptRunner::~ScriptRunner() {
     Finish();
@@ -67,8 +85,15 @@ void ScriptRunner::Write(const std::string& sLine) {
 void ScriptRunner::Run(const qvhost::Script& script) {
     for (const qvhost::Command& command : script.commands) {
         Write("> " + command.sEcho);
-        m_out.flush();  // the control's own lines (message boxes) go to the same output
-        std::visit([this](const auto& body) { Run(body); }, command.body);
+        std::visit(
+            [this]<typename TCommand>(const TCommand& body) {
+                if constexpr (qvhost::kIsInputCommand<TCommand>) {
+                    m_pPlayer->Run(body);
+                } else {
+                    Run(body);
+                }
+            },
+            command.body);
         m_form.RunUntilIdle();
         m_out.flush();
     }
@@ -180,6 +205,16 @@ void ScriptRunner::Run(const qvhost::PixelCommand& command) {
     std::snprintf(szColour, sizeof szColour, "0x%08lX", static_cast<unsigned long>(clrPixel));
     Write(command.sName + ".pixel " + std::to_string(command.nX) + " " +
           std::to_string(command.nY) + " = " + szColour);
+}
+
+// From the window as the screen shows it, in either mode.
+void ScriptRunner::Run(const qvhost::PaintCommand& command) {
+    const bool bForm = !command.sName;
+    const HWND hWnd = bForm ? m_form.Window() : Control(*command.sName).Window();
+    const std::filesystem::path path = m_outDir / command.sFile;
+    std::string sError;
+    if (!qvhost::WriteWindowPicture(windows::ToOurs<win32::HWND>(hWnd), bForm, path, sError))
+        throw std::runtime_error(path.string() + ": " + sError);
 }
 
 }  // namespace qv::container

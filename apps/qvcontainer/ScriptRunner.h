@@ -2,6 +2,7 @@
 
 #include <objidl.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -9,17 +10,26 @@
 
 #include "qvcontainer/ContainerForm.h"
 #include "qvcontainer/MemoryBag.h"
+#include "qvcontainer/MessageBoxLog.h"
 #include "qvhost/Script.h"
+
+namespace qv::qvhost {
+class InputPlayer;
+class WindowsUserInput;
+}  // namespace qv::qvhost
 
 namespace qv::container {
 
 // Runs a host-harness script against controls in the container, printing the same
-// transcript lines. Saved states stay in memory under the file name given: a name ending in
+// transcript lines, message boxes included. The user's input is played as the harness plays
+// it on the system's windows, keys posted so that the container's loop offers them to the
+// active control. Saved states stay in memory under the file name given: a name ending in
 // ".stream" is saved and loaded through the control's stream, any other through its
 // property bag. Pixels come from the control's window, or with bDrawn from its view object.
 class ScriptRunner {
   public:
-    ScriptRunner(std::ostream& out, bool bDrawn);
+    // Pictures the script paints go to outDir (a relative name) or where they are named.
+    ScriptRunner(std::ostream& out, bool bDrawn, std::filesystem::path outDir);
     ~ScriptRunner();
 
     // The first command the container cannot run, or an empty text when it can run all.
@@ -45,17 +55,18 @@ class ScriptRunner {
     void Run(const qvhost::LetCommand& command);
     void Run(const qvhost::GetCommand& command);
     void Run(const qvhost::CallCommand& command);
-    void Run(const qvhost::MouseCommand& command);
-    void Run(const qvhost::ClickCommand& command);
-    void Run(const qvhost::KeyCommand& command);
-    void Run(const qvhost::FocusCommand& command);
     void Run(const qvhost::PixelCommand& command);
+    void Run(const qvhost::PaintCommand& command);
     template <typename TCommand>
     void Run(const TCommand&) {}
 
     std::ostream& m_out;
     bool m_bDrawn;
+    std::filesystem::path m_outDir;
     ContainerForm m_form;
+    MessageBoxLog m_messageBoxes;
+    std::unique_ptr<qvhost::WindowsUserInput> m_pInput;
+    std::unique_ptr<qvhost::InputPlayer> m_pPlayer;
     std::map<std::string, Saved> m_saved;
 };
 

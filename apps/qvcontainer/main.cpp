@@ -2,9 +2,10 @@
 // control by its class, sites it, activates it in place in a real window and runs a host
 // harness script against it, printing the harness's transcript lines.
 //
-//   qvcontainer run SCRIPT [--drawn]
+//   qvcontainer run SCRIPT [--drawn] [--out DIR]
 //
-// --drawn reads pixels from the control's view object instead of its window. At the end
+// --drawn reads pixels from the control's view object instead of its window; pictures the
+// script paints are written to DIR (the current folder when not given). At the end
 // every control is released and the library is asked whether it can unload; a reference
 // kept, a library that cannot unload or a GDI object left over ends with status 1.
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 
 #include <cstdio>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -23,9 +25,32 @@
 
 namespace {
 
+struct Options {
+    std::string sScript;
+    bool bDrawn = false;
+    std::filesystem::path outDir;
+};
+
 int Usage() {
-    std::cerr << "usage: qvcontainer run SCRIPT [--drawn]\n";
+    std::cerr << "usage: qvcontainer run SCRIPT [--drawn] [--out DIR]\n";
     return 2;
+}
+
+// False for arguments that are not the usage's.
+bool ParseOptions(int argc, char** argv, Options& options) {
+    if (argc < 3 || std::string(argv[1]) != "run") return false;
+    options.sScript = argv[2];
+    for (int i = 3; i < argc; ++i) {
+        const std::string sArg = argv[i];
+        if (sArg == "--drawn") {
+            options.bDrawn = true;
+        } else if (sArg == "--out" && i + 1 < argc) {
+            options.outDir = argv[++i];
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string ReadFile(const std::string& sPath) {
@@ -36,11 +61,11 @@ std::string ReadFile(const std::string& sPath) {
     return text.str();
 }
 
-int RunScript(const qv::qvhost::Script& script, bool bDrawn) {
+int RunScript(const qv::qvhost::Script& script, const Options& options) {
     qv::container::GdiCount gdiBefore = qv::container::CountGdiObjects();
     bool bReleased = false;
     {
-        qv::container::ScriptRunner runner(std::cout, bDrawn);
+        qv::container::ScriptRunner runner(std::cout, options.bDrawn, options.outDir);
         runner.Run(script);
         bReleased = runner.Finish();
     }
@@ -50,19 +75,20 @@ int RunScript(const qv::qvhost::Script& script, bool bDrawn) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3 || std::string(argv[1]) != "run") return Usage();
-    const bool bDrawn = argc > 3 && std::string(argv[3]) == "--drawn";
+    Options options;
+    if (!ParseOptions(argc, argv, options)) return Usage();
     _setmode(_fileno(stdout), _O_BINARY);  // the transcript's lines end in \n, as qvhost's do
     if (::OleInitialize(nullptr) != S_OK) return 1;
     int nStatus = 0;
     try {
-        const qv::qvhost::Script script = qv::qvhost::ParseScript(ReadFile(argv[2]), argv[2]);
+        const qv::qvhost::Script script =
+            qv::qvhost::ParseScript(ReadFile(options.sScript), options.sScript);
         const std::string sUnsupported = qv::container::ScriptRunner::Unsupported(script);
         if (!sUnsupported.empty()) {
             std::cerr << sUnsupported << ": not a command the container runs\n";
             nStatus = 2;
         } else {
-            nStatus = RunScript(script, bDrawn);
+            nStatus = RunScript(script, options);
         }
     } catch (const std::exception& error) {
         std::cerr << error.what() << "\n";

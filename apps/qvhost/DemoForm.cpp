@@ -53,7 +53,7 @@ DemoForm::DemoForm(std::ostream* pEventLog)
         kHelpText);
     m_previousMessageBoxHandler =
         soft::SetMessageBoxHandler([this](std::string_view sPrompt, Long nButtons) {
-            Log("msgbox " + std::to_string(nButtons) + " " + QuoteString(sPrompt));
+            Log(MessageBoxLine(sPrompt, nButtons));
             return host::vbOK;
         });
     FillLists();

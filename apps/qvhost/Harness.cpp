@@ -26,21 +26,21 @@ std::string DescribeObject(const HostObject& object) {
     return std::string(object.TypeName());
 }
 
-std::string BoolWord(bool bValue) {
-    return bValue ? "True" : "False";
-}
-
 }  // namespace
 
 Harness::Harness(std::ostream& out, std::filesystem::path outDir, std::filesystem::path scriptDir)
     : m_out(out),
       m_outDir(std::move(outDir)),
       m_scriptDir(std::move(scriptDir)),
-      m_pPlatform(MakeHostPlatform(
-          kFormWidth, kFormHeight, this, [this](std::string_view sPrompt, Long nButtons) {
-              m_out << "msgbox " << nButtons << " " << QuoteString(sPrompt) << "\n";
-              return Integer{host::vbOK};
-          })) {}
+      m_pPlatform(MakeHostPlatform(kFormWidth, kFormHeight, this,
+                                   [this](std::string_view sPrompt, Long nButtons) {
+                                       m_out << MessageBoxLine(sPrompt, nButtons) << "\n";
+                                       return Integer{host::vbOK};
+                                   })),
+      m_input(
+          m_pPlatform->Input(),
+          [this](const std::string& sName) { return Control(sName).site->hWnd(); },
+          [this](const std::string& sLine) { m_out << sLine << "\n"; }) {}
 
 Harness::~Harness() {
     m_pPage.reset();
@@ -63,7 +63,15 @@ void Harness::Run(const Script& script) {
 
 void Harness::Execute(const Command& command) {
     try {
-        std::visit([this](const auto& body) { Run(body); }, command.body);
+        std::visit(
+            [this]<typename TCommand>(const TCommand& body) {
+                if constexpr (kIsInputCommand<TCommand>) {
+                    m_input.Run(body);
+                } else {
+                    Run(body);
+                }
+            },
+            command.body);
     } catch (const HostError& error) {
         PrintError(error);
     }
@@ -175,12 +183,6 @@ void Harness::Run(const CallCommand& command) {
         if (param.bByRef)
             m_out << sPrefix << "." << param.sName << " = " << Format(args[i]) << "\n";
     }
-}
-
-void Harness::Run(const ScrollbarCommand& command) {
-    const ScrollBarInfo bar = m_pPlatform->VerticalBar(Control(command.sName).site->hWnd());
-    m_out << command.sName << ".scrollbar visible=" << BoolWord(bar.bVisible) << " min=" << bar.nMin
-          << " max=" << bar.nMax << " page=" << bar.nPage << " pos=" << bar.nPos << "\n";
 }
 
 void Harness::Run(const HostCommand& command) {

@@ -13,6 +13,7 @@
 #include "platform/site/ControlSiteCore.h"
 #include "qvhost/HarnessAccess.h"
 #include "qvhost/HostPlatform.h"
+#include "qvhost/InputPlayer.h"
 #include "qvhost/PlacedList.h"
 #include "qvhost/Script.h"
 #include "qvhost/SelectedControl.h"
@@ -62,16 +63,8 @@ class Harness : public site::IHostObserver {
     void Run(const LetCommand& command);
     void Run(const GetCommand& command);
     void Run(const CallCommand& command);
-    void Run(const ScrollbarCommand& command);
     void Run(const HostCommand& command);
     void Run(const FontCommand& command);
-    void Run(const MouseCommand& command);
-    void Run(const ClickCommand& command);
-    void Run(const WheelCommand& command);
-    void Run(const KeyCommand& command);
-    void Run(const FocusCommand& command);
-    void Run(const ScrollCommand& command);
-    void Run(const WaitCommand& command);
     void Run(const ImageListCommand& command);
     void Run(const PictureCommand& command);
     void Run(const PixelCommand& command);
@@ -90,7 +83,6 @@ class Harness : public site::IHostObserver {
     template <typename TCall>
     auto StopOnPlatformError(TCall&& call) const;
     void DestroyImageList(const std::string& sName);
-    void FocusControl(const std::string& sName);
     const std::string& NameOf(const site::ControlSiteCore& site) const;
     Variant Resolve(const ScriptValue& value) const;
     std::string Format(const Variant& vValue) const;
@@ -107,6 +99,7 @@ class Harness : public site::IHostObserver {
     const Command* m_pCurrent = nullptr;
     std::string m_sScriptFile;
     std::unique_ptr<IHostPlatform> m_pPlatform;
+    InputPlayer m_input;
     std::vector<std::unique_ptr<HostedControl>> m_controls;
     std::map<std::string, ObjectRef> m_objects;  // fonts and pictures the script made
     std::map<std::string, win32::HIMAGELIST> m_imageLists;

@@ -14,6 +14,7 @@
 #include "platform/host/PropertyPage.h"
 #include "platform/site/FormCore.h"
 #include "platform/win32/Types.h"
+#include "qvhost/UserInput.h"
 
 namespace qv::qvhost {
 
@@ -22,15 +23,6 @@ namespace qv::qvhost {
 class HostPlatformError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
-};
-
-// The vertical scroll bar of a window as the user sees it.
-struct ScrollBarInfo {
-    bool bVisible = false;
-    int nMin = 0;
-    int nMax = 0;
-    int nPage = 0;
-    int nPos = 0;
 };
 
 // A property bag read from or written to a file.
@@ -54,29 +46,17 @@ class IPageSheet {
     virtual void WritePicture(const std::filesystem::path& path) const = 0;
 };
 
-// What the harness needs from a window system: a form and its sites, the user's hand
-// (mouse and keys at client coordinates of a control's window), what the screen shows,
-// the clock, the host's objects and files, message boxes and property pages. Each backend
-// has one; the script language and the transcript do not depend on which.
+// What the harness needs from a window system: a form and its sites, the user's hand, what
+// the screen shows, the host's objects and files, message boxes and property pages. Each
+// backend has one; the script language and the transcript do not depend on which.
 class IHostPlatform {
   public:
     virtual ~IHostPlatform() = default;
 
     virtual site::FormCore& Form() = 0;
 
-    virtual void MouseButton(win32::HWND hWnd, int nX, int nY, int nButton, bool bDown,
-                             int nModifiers) = 0;
-    virtual void MouseMove(win32::HWND hWnd, int nX, int nY, int nModifiers) = 0;
-    virtual void MouseWheel(win32::HWND hWnd, int nX, int nY, int nDelta) = 0;
-    // A key message to the window with the focus, with the modifiers held from then on.
-    virtual void Key(win32::UINT uMsg, int nCode, int nModifiers) = 0;
-    virtual int ModifiersHeld() = 0;
-    virtual win32::HWND Focus() = 0;
-    virtual void SetFocus(win32::HWND hWnd) = 0;
-    virtual ScrollBarInfo VerticalBar(win32::HWND hWnd) = 0;
-    // WM_VSCROLL with the request and thumb position, sent to the window.
-    virtual void Scroll(win32::HWND hWnd, int nRequest, int nThumbPos) = 0;
-    virtual void Wait(unsigned nMilliseconds) = 0;
+    // The user's hand on the form's windows.
+    virtual IUserInput& Input() = 0;
 
     // A pixel of the window's client area as the screen shows it; CLR_INVALID outside it.
     virtual win32::COLORREF Pixel(win32::HWND hWnd, int nX, int nY) = 0;

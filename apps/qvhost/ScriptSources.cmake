@@ -1,6 +1,8 @@
-# The script reader and the transcript's value formats: no platform of ours, so the
-# Windows container reads the same scripts.
+# The script reader, the player of its input commands and the transcript's value formats:
+# on the contracts only, no platform of ours, so the Windows container reads and plays the
+# same scripts.
 set(QVHOST_SCRIPT_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/InputPlayer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScriptArguments.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScriptFormCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScriptInputCommands.cpp

@@ -70,4 +70,8 @@ std::string QuoteString(std::string_view sText) {
     return sQuoted;
 }
 
+std::string MessageBoxLine(std::string_view sPrompt, Long nStyle) {
+    return "msgbox " + std::to_string(nStyle) + " " + QuoteString(sPrompt);
+}
+
 }  // namespace qv::qvhost

@@ -20,4 +20,7 @@ std::string FormatValue(const Variant& vValue, const ObjectDescriber& fnDescribe
 // characters stay as they are, so the result always reads back as a script string.
 std::string QuoteString(std::string_view sText);
 
+// The transcript's line for a message box: its style (buttons and icon) and its prompt.
+std::string MessageBoxLine(std::string_view sPrompt, Long nStyle);
+
 }  // namespace qv::qvhost

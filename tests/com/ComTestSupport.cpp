@@ -8,11 +8,6 @@ constexpr wchar_t kLibraryName[] = L"QV_ColorListBox.ocx";
 const CLSID kControlClass = {
     0x4A59219E, 0x6CDD, 0x43B9, {0x8A, 0x4A, 0x7A, 0x68, 0x56, 0x80, 0x6A, 0xCF}};
 
-template <typename TFunction>
-TFunction Export(HMODULE hModule, const char* sName) {
-    return reinterpret_cast<TFunction>(reinterpret_cast<void*>(::GetProcAddress(hModule, sName)));
-}
-
 }  // namespace
 
 ServerLibrary::ServerLibrary() : m_hModule(::LoadLibraryW(kLibraryName)) {}
@@ -27,7 +22,7 @@ HRESULT ServerLibrary::GetClassFactory(IClassFactory** ppFactory) const {
 
 HRESULT ServerLibrary::GetClassObject(REFCLSID rclsid, IClassFactory** ppFactory) const {
     using GetClassObjectFunction = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-    auto pGet = Export<GetClassObjectFunction>(m_hModule, "DllGetClassObject");
+    auto pGet = Export<GetClassObjectFunction>("DllGetClassObject");
     if (!pGet) return E_FAIL;
     return pGet(rclsid, IID_IClassFactory, reinterpret_cast<void**>(ppFactory));
 }
@@ -53,13 +48,13 @@ HRESULT ServerLibrary::UnregisterServer() const {
 
 HRESULT ServerLibrary::CallExport(const char* sName) const {
     using Function = HRESULT(STDAPICALLTYPE*)();
-    auto pFunction = Export<Function>(m_hModule, sName);
+    auto pFunction = Export<Function>(sName);
     return pFunction ? pFunction() : E_FAIL;
 }
 
 LONG ServerLibrary::LiveGdiObjects() const {
     using LiveCount = LONG(STDAPICALLTYPE*)();
-    auto pCount = Export<LiveCount>(m_hModule, "QvLiveGdiObjects");
+    auto pCount = Export<LiveCount>("QvLiveGdiObjects");
     return pCount ? pCount() : -1;
 }
 

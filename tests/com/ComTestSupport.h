@@ -50,6 +50,12 @@ class ServerLibrary {
     // The GDI objects the library holds now.
     LONG LiveGdiObjects() const;
     std::wstring Path() const;
+    // A function the library exports by name; nullptr when it has none of that name.
+    template <typename TFunction>
+    TFunction Export(const char* sName) const {
+        return reinterpret_cast<TFunction>(
+            reinterpret_cast<void*>(::GetProcAddress(m_hModule, sName)));
+    }
     bool IsLoaded() const { return m_hModule != nullptr; }
 
   private:

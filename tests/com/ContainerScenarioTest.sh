@@ -26,7 +26,7 @@ cd "$scenarios" || exit 1
 for name in "$@"; do
   for mode in window --drawn; do
     flag=$([ "$mode" = --drawn ] && echo --drawn)
-    "$wine" "$container" run "$name.qvs" $flag >"$out/$name.out" 2>"$out/$name.err"
+    "$wine" "$container" run "$name.qvs" $flag --out "$out" >"$out/$name.out" 2>"$out/$name.err"
     code=$?
     if [ "$code" -ne 0 ] || ! cmp -s "$out/$name.out" "$name.out"; then
       echo "FAIL: $name ($mode, exit $code)"

@@ -20,7 +20,7 @@ using namespace win32;
 
 namespace {
 
-class SoftHostPlatform : public IHostPlatform {
+class SoftHostPlatform : public IHostPlatform, public IUserInput {
   public:
     SoftHostPlatform(int nWidth, int nHeight, site::IHostObserver* pObserver,
                      MessageBoxLogger logger)
@@ -29,6 +29,7 @@ class SoftHostPlatform : public IHostPlatform {
     ~SoftHostPlatform() override { soft::SetMessageBoxHandler(std::move(m_previousHandler)); }
 
     site::FormCore& Form() override { return m_form; }
+    IUserInput& Input() override { return *this; }
 
     void MouseButton(HWND hWnd, int nX, int nY, int nButton, bool bDown, int nModifiers) override {
         const POINT pt = ScreenPoint(hWnd, nX, nY);

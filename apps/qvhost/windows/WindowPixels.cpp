@@ -2,6 +2,8 @@
 // own device context is copied instead.
 #include "qvhost/windows/WindowPixels.h"
 
+#include "qvhost/PngFile.h"
+// After the contract headers: the system's macros would replace the contract's names.
 #include "platform/windows/SystemApi.h"
 
 namespace qv::qvhost {
@@ -84,6 +86,13 @@ win32::COLORREF ClientPixel(win32::HWND hWnd, int nX, int nY) {
                      (image.nClientX + nX)];
     // The image holds 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
     return ((nPixel & 0xFF) << 16) | (nPixel & 0xFF00) | ((nPixel >> 16) & 0xFF);
+}
+
+bool WriteWindowPicture(win32::HWND hWnd, bool bClientOnly, const std::filesystem::path& path,
+                        std::string& sError) {
+    WindowImage image = ReadWindowImage(hWnd);
+    if (bClientOnly) image = ClientPart(image);
+    return WriteStoredPngFile(path, image.nWidth, image.nHeight, image.pixels, sError);
 }
 
 }  // namespace qv::qvhost

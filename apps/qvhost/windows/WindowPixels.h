@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "platform/win32/Types.h"
@@ -22,6 +24,11 @@ struct WindowImage {
 WindowImage ReadWindowImage(win32::HWND hWnd);
 // The client area of the image alone.
 WindowImage ClientPart(const WindowImage& image);
+
+// The window as the screen shows it (or with bClientOnly its client area alone) as a PNG
+// file; false with the reason in sError when the file cannot be written.
+bool WriteWindowPicture(win32::HWND hWnd, bool bClientOnly, const std::filesystem::path& path,
+                        std::string& sError);
 
 // The pixel at client coordinates as a COLORREF; CLR_INVALID outside the client area.
 win32::COLORREF ClientPixel(win32::HWND hWnd, int nX, int nY);

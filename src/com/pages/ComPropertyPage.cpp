@@ -4,6 +4,7 @@
 #include <string>
 
 #include "com/server/DispatchCall.h"
+#include "com/server/MessageBoxes.h"
 #include "com/server/Module.h"
 #include "dispatch/ColorListBoxDispatch.h"
 #include "dispatch/TypeLibrary.h"

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "com/server/DispatchCall.h"
+#include "com/server/MessageBoxes.h"
 #include "com/server/Module.h"
 #include "com/server/PointEnum.h"
 #include "com/server/TypeInfo.h"

@@ -1,11 +1,8 @@
 #include "com/server/DispatchCall.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "com/server/VariantBridge.h"
-#include "platform/host/MsgBox.h"
-#include "platform/windows/host/MessageBoxes.h"
 
 namespace qv::com {
 
@@ -97,18 +94,6 @@ HRESULT RaiseException(const HostError& error, EXCEPINFO* pExcepInfo) {
     pExcepInfo->bstrSource = BstrFromUtf8("QV_ColorListBox");
     pExcepInfo->bstrDescription = BstrFromUtf8(error.Text());
     return DISP_E_EXCEPTION;
-}
-
-void InstallAutomatedMessageBoxes() {
-    const char* sMode = std::getenv("QV_MSGBOX");
-    if (!sMode || std::strcmp(sMode, "log") != 0) return;
-    windows::SetMessageBoxHandler([](std::string_view sPrompt, Long) {
-        const std::string sLine = "MsgBox: " + std::string(sPrompt) + "\r\n";
-        DWORD dwWritten = 0;
-        ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), sLine.data(),
-                    static_cast<DWORD>(sLine.size()), &dwWritten, nullptr);
-        return host::vbOK;
-    });
 }
 
 }  // namespace qv::com

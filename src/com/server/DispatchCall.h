@@ -36,8 +36,4 @@ HRESULT RaiseException(const HostError& error, EXCEPINFO* pExcepInfo);
 // The error code a host error number becomes.
 HRESULT ErrorCode(Long nNumber);
 
-// Automated runs (QV_MSGBOX=log in the environment) must never block on a message box:
-// the prompt goes to standard output and the answer is OK.
-void InstallAutomatedMessageBoxes();
-
 }  // namespace qv::com
