@@ -15,6 +15,7 @@
 #include "qvhost/HostPlatform.h"
 #include "qvhost/PngFile.h"
 #include "qvhost/windows/WindowPixels.h"
+#include "qvhost/windows/WindowsPageSheet.h"
 // After the contract headers: the system's macros would replace the contract's names.
 #include "platform/windows/SystemApi.h"
 
@@ -147,9 +148,9 @@ class WindowsHostPlatform : public IHostPlatform {
         throw HostPlatformError(std::string("property bag files: ") + kNotAvailable);
     }
 
-    std::unique_ptr<IPageSheet> OpenPages(const std::string&,
-                                          std::vector<host::ISelectedObject*>) override {
-        throw HostPlatformError(std::string("property pages: ") + kNotAvailable);
+    std::unique_ptr<IPageSheet> OpenPages(const std::string& sPage,
+                                          std::vector<host::ISelectedObject*> selection) override {
+        return OpenWindowsPageSheet(sPage, std::move(selection), [this] { m_form.RunUntilIdle(); });
     }
 
   private:

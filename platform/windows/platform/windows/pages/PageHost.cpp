@@ -165,11 +165,16 @@ PageControl* PageHost::Find(std::string_view sName) const {
     return it == m_controls.end() ? nullptr : it->get();
 }
 
+PageControl* PageHost::ControlOf(HWND hWnd) const {
+    auto it = std::ranges::find_if(m_controls, [&](const auto& p) { return p->Window() == hWnd; });
+    return it == m_controls.end() ? nullptr : it->get();
+}
+
 // The page's handlers run inside the system's window procedure, which no exception may
 // cross: an error of the selected object is told to the user as the host tells errors.
 void PageHost::Command(WORD nId, WORD nCode) {
     const std::size_t nIndex = static_cast<std::size_t>(nId) - kFirstControlId;
-    if (nId < kFirstControlId || nIndex >= m_controls.size()) return;
+    if (m_bClosed || nId < kFirstControlId || nIndex >= m_controls.size()) return;
     PageControl& control = *m_controls[nIndex];
     try {
         if (control.Notify(nCode)) RestoreFocusLater(m_hWnd, control.Window());
