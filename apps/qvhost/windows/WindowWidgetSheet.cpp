@@ -49,6 +49,24 @@ void NotifyParent(::HWND hControl, WORD nCode) {
 
 }  // namespace
 
+win32::HWND WindowWidgetSheet::WidgetWindow(const std::string& sWidget) const {
+    for (::HWND hChild = ::GetWindow(Real(PageWindow()), GW_CHILD); hChild;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (windows::PageControlName(hChild) == sWidget) return windows::ToOurs<win32::HWND>(hChild);
+    }
+    return {};
+}
+
+void WindowWidgetSheet::FocusFirstControl() const {
+    for (::HWND hChild = ::GetWindow(Real(PageWindow()), GW_CHILD); hChild;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if ((::GetWindowLongW(hChild, GWL_STYLE) & WS_TABSTOP) && ::IsWindowEnabled(hChild)) {
+            ::SetFocus(hChild);
+            return;
+        }
+    }
+}
+
 PageWidgetKind WindowWidgetSheet::KindOf(const std::string& sWidget) const {
     return WindowKind(Real(WidgetWindow(sWidget)));
 }
@@ -99,7 +117,9 @@ void WindowWidgetSheet::LeaveTextBox(const std::string& sTextBox) {
 }
 
 std::string WindowWidgetSheet::FocusedWidget() const {
-    const std::string sName = WidgetName(windows::ToOurs<win32::HWND>(::GetFocus()));
+    ::HWND hFocus = ::GetFocus();
+    const bool bOnPage = hFocus && ::GetParent(hFocus) == Real(PageWindow());
+    const std::string sName = bOnPage ? windows::PageControlName(hFocus) : std::string();
     return sName.empty() ? "none" : sName;
 }
 

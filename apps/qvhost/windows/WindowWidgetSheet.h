@@ -18,19 +18,19 @@ namespace qv::qvhost {
 //   page leave TEXT    the focus goes to the box, then to the page's window (the box's
 //                      EN_KILLFOCUS); a page that wants it back gets it back
 //
-// Whoever shows the page says where each named widget's window is.
+// Widgets are found among the page window's children by the names the page gave them.
 class WindowWidgetSheet : public WidgetSheet {
   protected:
     // runUntilIdle delivers the thread's pending messages.
     explicit WindowWidgetSheet(std::function<void()> runUntilIdle)
         : m_runUntilIdle(std::move(runUntilIdle)) {}
 
-    // The window of the named widget, or a null handle.
-    virtual win32::HWND WidgetWindow(const std::string& sWidget) const = 0;
-    // The name of a widget's window, or "" for any other window.
-    virtual std::string WidgetName(win32::HWND hWnd) const = 0;
+    // The window the page's controls are children of.
+    virtual win32::HWND PageWindow() const = 0;
 
     void RunUntilIdle() const { m_runUntilIdle(); }
+    // Gives the focus to the page's first control that the Tab key stops at.
+    void FocusFirstControl() const;
 
   private:
     PageWidgetKind KindOf(const std::string& sWidget) const override;
@@ -44,6 +44,9 @@ class WindowWidgetSheet : public WidgetSheet {
     void TypeText(const std::string& sTextBox, const std::string& sText) override;
     void LeaveTextBox(const std::string& sTextBox) override;
     std::string FocusedWidget() const override;
+
+    // The window of the named widget, or a null handle.
+    win32::HWND WidgetWindow(const std::string& sWidget) const;
 
     std::function<void()> m_runUntilIdle;
 };

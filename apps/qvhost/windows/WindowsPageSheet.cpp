@@ -23,16 +23,6 @@ std::vector<std::string_view> TabCaptions() {
     return captions;
 }
 
-// The page's first control that the Tab key stops at.
-::HWND FirstTabStop(::HWND hPage) {
-    for (::HWND hChild = ::GetWindow(hPage, GW_CHILD); hChild;
-         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        if ((::GetWindowLongW(hChild, GWL_STYLE) & WS_TABSTOP) && ::IsWindowEnabled(hChild))
-            return hChild;
-    }
-    return nullptr;
-}
-
 // The page is built before the sheet, which is sized to it; the page's first control
 // has the focus when the page hears of the selection, as on a designer's sheet.
 class WindowsPageSheet : public WindowWidgetSheet {
@@ -47,7 +37,7 @@ class WindowsPageSheet : public WindowWidgetSheet {
         m_host.Attach(Real(m_window.hWnd()), RECT{rc.left, rc.top, rc.right, rc.bottom});
         ::ShowWindow(m_host.Window(), SW_SHOWNA);
         m_window.Show();
-        if (::HWND hFirst = FirstTabStop(m_host.Window())) ::SetFocus(hFirst);
+        FocusFirstControl();
         m_pPage->SelectionChanged();
         RunUntilIdle();
     }
@@ -81,13 +71,8 @@ class WindowsPageSheet : public WindowWidgetSheet {
         return windows::ToOurs<win32::HWND>(::GetWindow(m_host.Window(), GW_CHILD));
     }
 
-    win32::HWND WidgetWindow(const std::string& sWidget) const override {
-        const windows::PageControl* pControl = m_host.Find(sWidget);
-        return pControl ? windows::ToOurs<win32::HWND>(pControl->Window()) : win32::HWND{};
-    }
-    std::string WidgetName(win32::HWND hWnd) const override {
-        const windows::PageControl* pControl = m_host.ControlOf(Real(hWnd));
-        return pControl ? pControl->Name() : std::string();
+    win32::HWND PageWindow() const override {
+        return windows::ToOurs<win32::HWND>(m_host.Window());
     }
     bool Changed() const override { return m_host.Changed(); }
 

@@ -27,7 +27,22 @@ std::string Utf8(std::wstring_view sWide) {
     return sText;
 }
 
+constexpr wchar_t kNameProperty[] = L"QvPageControlName";
+
 }  // namespace
+
+PageControl::PageControl(std::string sName, HWND hWnd) : m_sName(std::move(sName)), m_hWnd(hWnd) {
+    ::SetPropW(m_hWnd, kNameProperty, const_cast<char*>(m_sName.c_str()));
+}
+
+PageControl::~PageControl() {
+    if (::IsWindow(m_hWnd)) ::RemovePropW(m_hWnd, kNameProperty);
+}
+
+std::string PageControlName(HWND hWnd) {
+    const auto* sName = static_cast<const char*>(::GetPropW(hWnd, kNameProperty));
+    return sName ? std::string(sName) : std::string();
+}
 
 std::string WindowTextUtf8(HWND hWnd) {
     std::wstring sWide(static_cast<std::size_t>(::GetWindowTextLengthW(hWnd)) + 1, L'\0');

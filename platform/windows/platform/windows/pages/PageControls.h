@@ -13,8 +13,8 @@ namespace qv::windows {
 // the notifications its parent receives for it.
 class PageControl {
   public:
-    PageControl(std::string sName, HWND hWnd) : m_sName(std::move(sName)), m_hWnd(hWnd) {}
-    virtual ~PageControl() = default;
+    PageControl(std::string sName, HWND hWnd);
+    virtual ~PageControl();
     PageControl(const PageControl&) = delete;
     PageControl& operator=(const PageControl&) = delete;
 
@@ -31,6 +31,11 @@ class PageControl {
     std::string m_sName;
     HWND m_hWnd;
 };
+
+// The name a page gave the control whose window that is, for those who drive a page from
+// outside (a test, a container's script): a window property holding the name as
+// NUL-terminated UTF-8, in the page's memory while the control lives. "" for any other window.
+std::string PageControlName(HWND hWnd);
 
 // The window's text as UTF-8 and back.
 std::string WindowTextUtf8(HWND hWnd);

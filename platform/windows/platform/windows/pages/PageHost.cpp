@@ -50,6 +50,7 @@ PageHost::PageHost()
 }
 
 PageHost::~PageHost() {
+    m_controls.clear();
     ::DestroyWindow(m_hWnd);
     if (m_hOwnFont) ::DeleteObject(m_hOwnFont);
 }
@@ -162,11 +163,6 @@ host::ITextBox& PageHost::AddTextBox(std::string_view sName, host::TwipRect rect
 
 PageControl* PageHost::Find(std::string_view sName) const {
     auto it = std::ranges::find_if(m_controls, [&](const auto& p) { return p->Name() == sName; });
-    return it == m_controls.end() ? nullptr : it->get();
-}
-
-PageControl* PageHost::ControlOf(HWND hWnd) const {
-    auto it = std::ranges::find_if(m_controls, [&](const auto& p) { return p->Window() == hWnd; });
     return it == m_controls.end() ? nullptr : it->get();
 }
 

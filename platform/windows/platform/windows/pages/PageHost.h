@@ -65,8 +65,6 @@ class PageHost : public host::IPropertyPageSite {
 
     // The control of that name, or nullptr.
     PageControl* Find(std::string_view sName) const;
-    // The control whose window that is, or nullptr.
-    PageControl* ControlOf(HWND hWnd) const;
 
     // From the page window's procedure.
     void Command(WORD nId, WORD nCode);
