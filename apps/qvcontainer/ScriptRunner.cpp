@@ -23,7 +23,7 @@ constexpr bool kSupported =
     std::is_same_v<T, qvhost::GetCommand> || std::is_same_v<T, qvhost::CallCommand> ||
     std::is_same_v<T, qvhost::MouseCommand> || std::is_same_v<T, qvhost::ClickCommand> ||
     std::is_same_v<T, qvhost::KeyCommand> || std::is_same_v<T, qvhost::FocusCommand> ||
-    std::is_same_v<T, qvhost::PixelCommand>;
+    std::is_same_v<T, qvhost::PixelCommand> || std::is_same_v<T, qvhost::PageCommand>;
 
 CallResult Failure(HRESULT hr) {
     CallResult result;
@@ -34,13 +34,17 @@ CallResult Failure(HRESULT hr) {
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::ostream& out, bool bDrawn)
-    : m_out(out), m_bDrawn(bDrawn), m_form(640, 480, [this](const std::string& s) { Write(s); }) {}
+    : m_out(out),
+      m_bDrawn(bDrawn),
+      m_form(640, 480, [this](const std::string& s) { Write(s); }),
+      m_pages(m_form, [this](const std::string& s) { Write(s); }) {}
 
 ScriptRunner::~ScriptRunner() {
     Finish();
 }
 
 bool ScriptRunner::Finish() {
+    m_pages.CloseAll();
     const bool bReleased = m_form.RemoveAll();
     for (auto& [sName, saved] : m_saved) {
         if (saved.pStream) saved.pStream->Release();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "qvcontainer/ContainerForm.h"
+#include "qvcontainer/ContainerPageCommands.h"
 #include "qvcontainer/MemoryBag.h"
 #include "qvhost/Script.h"
 
@@ -50,12 +51,14 @@ class ScriptRunner {
     void Run(const qvhost::KeyCommand& command);
     void Run(const qvhost::FocusCommand& command);
     void Run(const qvhost::PixelCommand& command);
+    void Run(const qvhost::PageCommand& command) { m_pages.Run(command); }
     template <typename TCommand>
     void Run(const TCommand&) {}
 
     std::ostream& m_out;
     bool m_bDrawn;
     ContainerForm m_form;
+    ContainerPageCommands m_pages;
     std::map<std::string, Saved> m_saved;
 };
 

@@ -20,8 +20,4 @@ const std::vector<PageTab>& ControlPageTabs() {
     return tabs;
 }
 
-std::size_t PageTabIndex(const std::string& sPage) {
-    return sPage == "general" ? 0 : 1;
-}
-
 }  // namespace qv::qvhost

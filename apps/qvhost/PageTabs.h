@@ -21,6 +21,8 @@ struct PageTab {
 const std::vector<PageTab>& ControlPageTabs();
 
 // The tab of the script's page name: "general" the first, any other the check page.
-std::size_t PageTabIndex(const std::string& sPage);
+inline std::size_t PageTabIndex(const std::string& sPage) {
+    return sPage == "general" ? 0 : 1;
+}
 
 }  // namespace qv::qvhost

@@ -122,13 +122,22 @@ void SheetWindow::AddButtons(int nClientWidth, int nButtonsTop) {
         const RECT rc{nRight - kButtonWidth, nButtonsTop, nRight, nButtonsTop + kButtonHeight};
         ::HWND hButton = CreateChild(Real(m_hWnd), L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, rc, hFont);
         windows::SetWindowTextUtf8(hButton, captions[i]);
-        if (i == 2) m_hApply = Ours(hButton);
+        m_buttons.push_back(Ours(hButton));
     }
     EnableApply(false);
 }
 
+win32::HWND SheetWindow::PageWindow() const {
+    for (::HWND hChild = ::GetWindow(Real(m_hWnd), GW_CHILD); hChild;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        const win32::HWND hOurs = Ours(hChild);
+        if (hOurs != m_hTabs && std::ranges::find(m_buttons, hOurs) == m_buttons.end()) return hOurs;
+    }
+    return {};
+}
+
 void SheetWindow::EnableApply(bool bEnable) {
-    ::EnableWindow(Real(m_hApply), bEnable ? TRUE : FALSE);
+    ::EnableWindow(Real(m_buttons.back()), bEnable ? TRUE : FALSE);
 }
 
 void SheetWindow::Show() {

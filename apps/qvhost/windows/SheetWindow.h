@@ -15,7 +15,7 @@ namespace qv::qvhost {
 class SheetWindow {
   public:
     // The page's place is at least nPageWidth x nPageHeight; the sheet's texts take the
-    // font of hFontWindow.
+    // font of hFontWindow (or the system's, for a null handle).
     SheetWindow(const std::vector<std::string_view>& captions, std::size_t nActiveTab,
                 int nPageWidth, int nPageHeight, win32::HWND hFontWindow);
     ~SheetWindow();
@@ -25,6 +25,8 @@ class SheetWindow {
     win32::HWND hWnd() const { return m_hWnd; }
     // Where the page goes, in the sheet's client coordinates.
     win32::RECT PageArea() const { return m_rcPage; }
+    // The window a page placed in the sheet, or a null handle.
+    win32::HWND PageWindow() const;
     void EnableApply(bool bEnable);
     void Show();
 
@@ -34,7 +36,7 @@ class SheetWindow {
 
     win32::HWND m_hWnd{};
     win32::HWND m_hTabs{};
-    win32::HWND m_hApply{};
+    std::vector<win32::HWND> m_buttons;  // OK, Cancel, Apply
     win32::HGDIOBJ m_hFont{};
     win32::RECT m_rcPage{};
 };
