@@ -7,6 +7,8 @@
 #include "qvhost/windows/SheetWindow.h"
 #include "qvhost/windows/WindowPixels.h"
 // After the contract headers: the system's macros would replace the contract's names.
+#include "platform/windows/SystemApi.h"
+
 #include <ocidl.h>
 
 #include "qvcontainer/ComPtr.h"
@@ -18,7 +20,7 @@ namespace qv::container {
 namespace {
 
 HWND Real(win32::HWND hWnd) {
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(static_cast<std::uint32_t>(hWnd)));
+    return windows::ToReal<HWND>(hWnd);
 }
 
 [[noreturn]] void Fail(const std::string& sWhat, HRESULT hr) {
@@ -147,8 +149,7 @@ void ContainerPages::WritePicture(const std::filesystem::path& path) const {
 }
 
 win32::HWND ContainerPages::PageWindow() const {
-    return static_cast<win32::HWND>(
-        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(m_pParts->hPage)));
+    return windows::ToOurs<win32::HWND>(m_pParts->hPage);
 }
 
 bool ContainerPages::Changed() const {

@@ -1,6 +1,7 @@
 #include "qvhost/WidgetSheet.h"
 
 #include "platform/HostError.h"
+#include "platform/host/PageControls.h"
 #include "qvhost/ValueFormat.h"
 
 namespace qv::qvhost {

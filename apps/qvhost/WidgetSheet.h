@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "qvhost/HostPlatform.h"
+#include "qvhost/PageSheet.h"
 
 namespace qv::qvhost {
 

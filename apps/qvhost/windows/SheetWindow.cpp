@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/windows/pages/PageControls.h"
-#include "qvhost/HostPlatform.h"
+#include "qvhost/PageSheet.h"
 // After the contract headers: the system's macros would replace the contract's names.
 #include "platform/windows/SystemApi.h"
+#include "platform/windows/pages/ControlText.h"
 
 #include <commctrl.h>
 
@@ -55,14 +55,6 @@ void RegisterSheetClass() {
     return hWnd;
 }
 
-std::wstring Wide(std::string_view sText) {
-    const int nSize = static_cast<int>(sText.size());
-    const int nLength = ::MultiByteToWideChar(CP_UTF8, 0, sText.data(), nSize, nullptr, 0);
-    std::wstring sWide(static_cast<std::size_t>(nLength), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, sText.data(), nSize, sWide.data(), nLength);
-    return sWide;
-}
-
 }  // namespace
 
 SheetWindow::SheetWindow(const std::vector<std::string_view>& captions, std::size_t nActiveTab,
@@ -105,7 +97,7 @@ void SheetWindow::AddTabs(const std::vector<std::string_view>& captions, std::si
     const auto hFont = windows::ToReal<::HFONT>(m_hFont);
     m_hTabs = Ours(CreateChild(Real(m_hWnd), WC_TABCONTROLW, WS_CLIPSIBLINGS, RECT{}, hFont));
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        std::wstring sCaption = Wide(captions[i]);
+        std::wstring sCaption = windows::WideFromUtf8(captions[i]);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = sCaption.data();

@@ -1,8 +1,8 @@
 #include "qvhost/windows/WindowWidgetSheet.h"
 
-#include "platform/windows/pages/PageControls.h"
 // After the contract headers: the system's macros would replace the contract's names.
 #include "platform/windows/SystemApi.h"
+#include "platform/windows/pages/ControlText.h"
 
 namespace qv::qvhost {
 

@@ -6,6 +6,7 @@
 
 #include "platform/host/PageControls.h"
 #include "platform/windows/SystemApi.h"
+#include "platform/windows/pages/ControlText.h"
 
 namespace qv::windows {
 
@@ -31,15 +32,6 @@ class PageControl {
     std::string m_sName;
     HWND m_hWnd;
 };
-
-// The name a page gave the control whose window that is, for those who drive a page from
-// outside (a test, a container's script): a window property holding the name as
-// NUL-terminated UTF-8, in the page's memory while the control lives. "" for any other window.
-std::string PageControlName(HWND hWnd);
-
-// The window's text as UTF-8 and back.
-std::string WindowTextUtf8(HWND hWnd);
-void SetWindowTextUtf8(HWND hWnd, std::string_view sText);
 
 class PageLabel : public PageControl, public host::ILabel {
   public:
