@@ -28,7 +28,7 @@ constexpr bool kSupported =
     std::is_same_v<T, qvhost::ResizeCommand> || std::is_same_v<T, qvhost::LetCommand> ||
     std::is_same_v<T, qvhost::GetCommand> || std::is_same_v<T, qvhost::CallCommand> ||
     std::is_same_v<T, qvhost::PixelCommand> || std::is_same_v<T, qvhost::PaintCommand> ||
-    qvhost::kIsInputCommand<T>;
+    std::is_same_v<T, qvhost::PageCommand> || qvhost::kIsInputCommand<T>;
 
 CallResult Failure(HRESULT hr) {
     CallResult result;
@@ -52,13 +52,15 @@ ScriptRunner::ScriptRunner(std::ostream& out, bool bDrawn, std::filesystem::path
           [this](const std::string& sName) {
               return windows::ToOurs<win32::HWND>(Control(sName).Window());
           },
-          [this](const std::string& sLine) { Write(sLine); })) {}
+          [this](const std::string& sLine) { Write(sLine); })),
+      m_pages(m_form, [this](const std::string& s) { Write(s); }, m_outDir) {}
 
 ScriptRunner::~ScriptRunner() {
     Finish();
 }
 
 bool ScriptRunner::Finish() {
+    m_pages.CloseAll();
     const bool bReleased = m_form.RemoveAll();
     for (auto& [sName, saved] : m_saved) {
         if (saved.pStream) saved.pStream->Release();

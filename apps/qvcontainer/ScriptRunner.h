@@ -9,6 +9,7 @@
 #include <string>
 
 #include "qvcontainer/ContainerForm.h"
+#include "qvcontainer/ContainerPageCommands.h"
 #include "qvcontainer/MemoryBag.h"
 #include "qvcontainer/MessageBoxLog.h"
 #include "qvhost/Script.h"
@@ -57,6 +58,7 @@ class ScriptRunner {
     void Run(const qvhost::CallCommand& command);
     void Run(const qvhost::PixelCommand& command);
     void Run(const qvhost::PaintCommand& command);
+    void Run(const qvhost::PageCommand& command) { m_pages.Run(command); }
     template <typename TCommand>
     void Run(const TCommand&) {}
 
@@ -67,6 +69,7 @@ class ScriptRunner {
     MessageBoxLog m_messageBoxes;
     std::unique_ptr<qvhost::WindowsUserInput> m_pInput;
     std::unique_ptr<qvhost::InputPlayer> m_pPlayer;
+    ContainerPageCommands m_pages;
     std::map<std::string, Saved> m_saved;
 };
 

@@ -1,7 +1,6 @@
 #include "qvhost/PageSession.h"
 
-#include "pages/ppgCheck.h"
-#include "pages/ppgGeneral.h"
+#include "qvhost/PageTabs.h"
 
 namespace qv::qvhost {
 
@@ -18,15 +17,9 @@ std::unique_ptr<PageSession> OpenPageSession(
 std::unique_ptr<soft::PropertySheet> MakePropertySheet(
     const std::string& sPage, std::vector<host::ISelectedObject*> selected) {
     std::vector<soft::PropertySheet::Tab> tabs;
-    tabs.push_back({std::string(ppgGeneral::kCaption), [](host::IPropertyPageSite& site) {
-                        return std::unique_ptr<host::IPropertyPage>(
-                            std::make_unique<ppgGeneral>(site));
-                    }});
-    tabs.push_back({std::string(ppgCheck::kCaption), [](host::IPropertyPageSite& site) {
-                        return std::unique_ptr<host::IPropertyPage>(
-                            std::make_unique<ppgCheck>(site));
-                    }});
-    return std::make_unique<soft::PropertySheet>(std::move(tabs), sPage == "general" ? 0 : 1,
+    for (const PageTab& tab : ControlPageTabs())
+        tabs.push_back({std::string(tab.sCaption), tab.makePage});
+    return std::make_unique<soft::PropertySheet>(std::move(tabs), PageTabIndex(sPage),
                                                  std::move(selected));
 }
 

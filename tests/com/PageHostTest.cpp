@@ -83,5 +83,36 @@ TEST(PageHostTest, ControlsInAFrameAreAnchoredToIt) {
     EXPECT_EQ(host.Extent().cx, 24 + 265 + 16);
 }
 
+TEST(PageHostTest, EachControlsWindowTellsItsName) {
+    PageHost host;
+    host::IFrame& frame = host.AddFrame("Frame1", "f", {0, 0, 3000, 2000});
+    host.AddLabel("Label4", "ｽﾀｲﾙ", {100, 200, 1000, 180}, &frame);
+    host.AddComboBox("cmbStyle", {100, 500, 1500, 300}, &frame);
+    host.AddTextBox("txtMaxCheck", {100, 900, 735, 270}, nullptr);
+    for (const char* sName : {"Frame1", "Label4", "cmbStyle", "txtMaxCheck"})
+        EXPECT_EQ(PageControlName(host.Find(sName)->Window()), sName);
+    EXPECT_EQ(PageControlName(host.Window()), "");
+}
+
+// The focus leaves a text box while the page goes (its window is hidden or destroyed):
+// a closed host asks nothing of the page any more.
+TEST(PageHostTest, AClosedPageIsNotAskedToValidate) {
+    PageHost host;
+    ::ShowWindow(host.Window(), SW_SHOWNA);
+    host::ITextBox& first = host.AddTextBox("txt1", {0, 0, 735, 270}, nullptr);
+    host.AddTextBox("txt2", {0, 400, 735, 270}, nullptr);
+    int nValidates = 0;
+    first.OnValidate([&](bool&) { ++nValidates; });
+    HWND hFirst = host.Find("txt1")->Window();
+    HWND hSecond = host.Find("txt2")->Window();
+    ::SetFocus(hFirst);
+    ::SetFocus(hSecond);
+    ASSERT_EQ(nValidates, 1) << "an open page validates the box the focus leaves";
+    ::SetFocus(hFirst);
+    host.Close();
+    ::SetFocus(hSecond);
+    EXPECT_EQ(nValidates, 1);
+}
+
 }  // namespace
 }  // namespace qv::windows

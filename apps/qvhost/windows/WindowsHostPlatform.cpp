@@ -14,6 +14,7 @@
 #include "qvhost/BagFiles.h"
 #include "qvhost/HostPlatform.h"
 #include "qvhost/windows/WindowPixels.h"
+#include "qvhost/windows/WindowsPageSheet.h"
 #include "qvhost/windows/WindowsUserInput.h"
 // After the contract headers: the system's macros would replace the contract's names.
 #include "platform/windows/SystemApi.h"
@@ -80,9 +81,9 @@ class WindowsHostPlatform : public IHostPlatform {
         return LoadBagFile(path, windows::BagPictures());
     }
 
-    std::unique_ptr<IPageSheet> OpenPages(const std::string&,
-                                          std::vector<host::ISelectedObject*>) override {
-        throw HostPlatformError(std::string("property pages: ") + kNotAvailable);
+    std::unique_ptr<IPageSheet> OpenPages(const std::string& sPage,
+                                          std::vector<host::ISelectedObject*> selection) override {
+        return OpenWindowsPageSheet(sPage, std::move(selection), [this] { m_form.RunUntilIdle(); });
     }
 
   private:

@@ -60,7 +60,9 @@ ComPropertyPage::ComPropertyPage(PageMaker make) {
     Module::ObjectCreated();
 }
 
+// The page goes before its host's windows: from here on they tell it nothing.
 ComPropertyPage::~ComPropertyPage() {
+    m_host.Close();
     if (m_pSite) m_pSite->Release();
     m_host.SetSelected({});
     m_objects.clear();

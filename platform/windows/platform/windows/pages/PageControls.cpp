@@ -10,34 +10,14 @@ namespace {
     throw HostError(host::kInvalidPropertyValue, "Invalid property value");
 }
 
-std::wstring Wide(std::string_view sUtf8) {
-    const int nSize = static_cast<int>(sUtf8.size());
-    const int nLength = ::MultiByteToWideChar(CP_UTF8, 0, sUtf8.data(), nSize, nullptr, 0);
-    std::wstring sWide(static_cast<std::size_t>(nLength), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, sUtf8.data(), nSize, sWide.data(), nLength);
-    return sWide;
-}
-
-std::string Utf8(std::wstring_view sWide) {
-    const int nSize = static_cast<int>(sWide.size());
-    const int nLength =
-        ::WideCharToMultiByte(CP_UTF8, 0, sWide.data(), nSize, nullptr, 0, nullptr, nullptr);
-    std::string sText(static_cast<std::size_t>(nLength), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, sWide.data(), nSize, sText.data(), nLength, nullptr, nullptr);
-    return sText;
-}
-
 }  // namespace
 
-std::string WindowTextUtf8(HWND hWnd) {
-    std::wstring sWide(static_cast<std::size_t>(::GetWindowTextLengthW(hWnd)) + 1, L'\0');
-    const int nLength = ::GetWindowTextW(hWnd, sWide.data(), static_cast<int>(sWide.size()));
-    sWide.resize(static_cast<std::size_t>(nLength));
-    return Utf8(sWide);
+PageControl::PageControl(std::string sName, HWND hWnd) : m_sName(std::move(sName)), m_hWnd(hWnd) {
+    ::SetPropW(m_hWnd, kPageControlNameProperty, const_cast<char*>(m_sName.c_str()));
 }
 
-void SetWindowTextUtf8(HWND hWnd, std::string_view sText) {
-    ::SetWindowTextW(hWnd, Wide(sText).c_str());
+PageControl::~PageControl() {
+    if (::IsWindow(m_hWnd)) ::RemovePropW(m_hWnd, kPageControlNameProperty);
 }
 
 RECT PageControl::LayoutBounds() const {
@@ -54,7 +34,7 @@ bool PageComboBox::Notify(WORD nCode) {
 
 // The window grows with its items so that the open list shows them all.
 void PageComboBox::AddItem(std::string_view sItem) {
-    ::SendMessageW(Window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(sItem).c_str()));
+    ::SendMessageW(Window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(sItem).c_str()));
     const auto nItemHeight = static_cast<int>(::SendMessageW(Window(), CB_GETITEMHEIGHT, 0, 0));
     const int nFieldHeight = m_rcField.bottom - m_rcField.top;
     const int nWidth = m_rcField.right - m_rcField.left;
@@ -73,7 +53,7 @@ std::string PageComboBox::List(Integer nIndex) const {
     std::wstring sWide(static_cast<std::size_t>(nLength) + 1, L'\0');
     ::SendMessageW(Window(), CB_GETLBTEXT, wIndex, reinterpret_cast<LPARAM>(sWide.data()));
     sWide.resize(static_cast<std::size_t>(nLength));
-    return Utf8(sWide);
+    return Utf8FromWide(sWide);
 }
 
 Integer PageComboBox::ListIndex() const {

@@ -6,6 +6,7 @@
 
 #include "platform/host/PageControls.h"
 #include "platform/windows/SystemApi.h"
+#include "platform/windows/pages/ControlText.h"
 
 namespace qv::windows {
 
@@ -13,8 +14,8 @@ namespace qv::windows {
 // the notifications its parent receives for it.
 class PageControl {
   public:
-    PageControl(std::string sName, HWND hWnd) : m_sName(std::move(sName)), m_hWnd(hWnd) {}
-    virtual ~PageControl() = default;
+    PageControl(std::string sName, HWND hWnd);
+    virtual ~PageControl();
     PageControl(const PageControl&) = delete;
     PageControl& operator=(const PageControl&) = delete;
 
@@ -31,10 +32,6 @@ class PageControl {
     std::string m_sName;
     HWND m_hWnd;
 };
-
-// The window's text as UTF-8 and back.
-std::string WindowTextUtf8(HWND hWnd);
-void SetWindowTextUtf8(HWND hWnd, std::string_view sText);
 
 class PageLabel : public PageControl, public host::ILabel {
   public:

@@ -51,6 +51,7 @@ PageHost::PageHost()
 }
 
 PageHost::~PageHost() {
+    m_controls.clear();
     ::DestroyWindow(m_hWnd);
     if (m_hOwnFont) CountDeleted(::DeleteObject(m_hOwnFont));
 }
@@ -170,7 +171,7 @@ PageControl* PageHost::Find(std::string_view sName) const {
 // cross: an error of the selected object is told to the user as the host tells errors.
 void PageHost::Command(WORD nId, WORD nCode) {
     const std::size_t nIndex = static_cast<std::size_t>(nId) - kFirstControlId;
-    if (nId < kFirstControlId || nIndex >= m_controls.size()) return;
+    if (m_bClosed || nId < kFirstControlId || nIndex >= m_controls.size()) return;
     PageControl& control = *m_controls[nIndex];
     try {
         if (control.Notify(nCode)) RestoreFocusLater(m_hWnd, control.Window());

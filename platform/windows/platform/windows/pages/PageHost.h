@@ -59,6 +59,10 @@ class PageHost : public host::IPropertyPageSite {
     host::ITextBox& AddTextBox(std::string_view sName, host::TwipRect rect,
                                host::IFrame* pFrame) override;
 
+    // The page is going: from now on the controls' notifications reach it no more, so
+    // the focus leaving a text box on the way asks for no Validate.
+    void Close() { m_bClosed = true; }
+
     // The control of that name, or nullptr.
     PageControl* Find(std::string_view sName) const;
 
@@ -79,6 +83,7 @@ class PageHost : public host::IPropertyPageSite {
     int m_nPixelsPerInchY = 96;
     std::vector<host::ISelectedObject*> m_selected;
     bool m_bChanged = false;
+    bool m_bClosed = false;
     std::function<void(bool)> m_onChangedTurn;
     std::vector<std::unique_ptr<PageControl>> m_controls;
 };

@@ -61,7 +61,7 @@ HWND CreatePageWindow(PageHost& host) {
     WNDCLASSW existing{};
     if (!::GetClassInfoW(PageModule(), kPageClassName, &existing)) RegisterPageClass();
     return ::CreateWindowExW(WS_EX_CONTROLPARENT, kPageClassName, L"",
-                             WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, nullptr,
+                             WS_POPUP | WS_CLIPSIBLINGS, 0, 0, 0, 0, nullptr,
                              nullptr, PageModule(), &host);
 }
 
