@@ -127,9 +127,9 @@ case "$cmd" in
     build debug
     qvhost_debug=build/debug/apps/qvhost/qvhost
     work=$(mktemp -d)
-    trap 'rm -rf "$work"; rm -f tests/scenarios/*.out.partial docs/*.png.partial' EXIT
+    trap 'rm -rf "$work"; rm -f tests/scenarios/*.out.partial tests/scenarios/soft/*.out.partial docs/*.png.partial' EXIT
     failed=0
-    for script in tests/scenarios/*.qvs; do
+    for script in tests/scenarios/*.qvs tests/scenarios/soft/*.qvs; do
       log "rebaseline $script"
       golden=${script%.qvs}.out
       if "$qvhost_debug" run "$script" --out "$work/out" >"$golden.partial"; then
