@@ -53,18 +53,31 @@ build() {
   cmake --build --preset "$preset" >&2
 }
 
+# Runs one step of setting Wine up with its chatter kept in the build folder; a failed step
+# says which it was and shows the end of what it printed.
+wine_step() { # what command...
+  local what=$1 log_file=$build_dir/wine-setup.log status=0
+  shift
+  "$@" >>"$log_file" 2>&1 || status=$?
+  [ $status -eq 0 ] && return 0
+  log "$what failed (exit $status); the end of $log_file:"
+  tail -n 20 "$log_file" >&2
+  exit 1
+}
+
 fresh_prefix() {
-  rm -rf "$WINEPREFIX"
+  rm -rf "$WINEPREFIX" "$build_dir/wine-setup.log"
   mkdir -p "$WINEPREFIX"
-  in_japanese "$wine" wineboot --init >/dev/null 2>&1
-  in_japanese "$wine" regedit /S 'Z:\'"$(pwd | tr / '\\')"'\tests\windows\ClassicSettings.reg' >/dev/null 2>&1
-  wineserver -w
+  wine_step "creating the Wine prefix" in_japanese "$wine" wineboot --init
+  wine_step "loading tests/windows/ClassicSettings.reg" \
+    in_japanese "$wine" regedit /S 'Z:\'"$(pwd | tr / '\\')"'\tests\windows\ClassicSettings.reg'
+  wine_step "waiting for the wine server" wineserver -w
 }
 
 # One wine server for the whole run, so that each test program starts in well under a second.
 start_wineserver() {
-  in_japanese wineserver -p >/dev/null 2>&1
-  in_japanese "$wine" wineboot >/dev/null 2>&1
+  wine_step "starting the wine server" in_japanese wineserver -p
+  wine_step "starting Wine in the prefix" in_japanese "$wine" wineboot
 }
 
 command=${1:-test}
