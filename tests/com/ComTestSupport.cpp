@@ -1,5 +1,7 @@
 #include "ComTestSupport.h"
 
+#include "platform/windows/Dibs.h"
+
 namespace qv::com::test {
 
 namespace {
@@ -65,13 +67,7 @@ std::wstring ServerLibrary::Path() const {
 }
 
 Canvas::Canvas(int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = windows::TopDown32BitmapInfo(nWidth, nHeight);
     m_hDC = ::CreateCompatibleDC(nullptr);
     m_hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &m_pBits, nullptr, 0);
     m_hOld = ::SelectObject(m_hDC, m_hBitmap);

@@ -13,6 +13,7 @@
 
 #include "com/server/VariantBridge.h"
 #include "platform/PerThread.h"
+#include "platform/windows/Dibs.h"
 #include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/SystemApi.h"
 
@@ -237,21 +238,10 @@ std::uint32_t GetU32(std::string_view sBytes) {
     return nValue;
 }
 
-BITMAPINFO TopDown32(LONG nWidth, LONG nHeight) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 std::string BitmapBytes(HBITMAP hBitmap) {
     BITMAP bitmap{};
     if (!::GetObjectW(hBitmap, sizeof bitmap, &bitmap)) throw HostError(err::kTypeMismatch);
-    BITMAPINFO info = TopDown32(bitmap.bmWidth, bitmap.bmHeight);
+    BITMAPINFO info = windows::TopDown32BitmapInfo(bitmap.bmWidth, bitmap.bmHeight);
     std::string sOut;
     PutU32(sOut, static_cast<std::uint32_t>(bitmap.bmWidth));
     PutU32(sOut, static_cast<std::uint32_t>(bitmap.bmHeight));
@@ -271,7 +261,7 @@ Variant BitmapFromBytes(std::string_view sBytes) {
     if (nWidth == 0 || nHeight == 0 || nWidth > kMaxBitmapSide || nHeight > kMaxBitmapSide ||
         sBytes.size() - 8 != size_t{4} * nWidth * nHeight)
         throw HostError(err::kTypeMismatch);
-    BITMAPINFO info = TopDown32(static_cast<LONG>(nWidth), static_cast<LONG>(nHeight));
+    BITMAPINFO info = windows::TopDown32BitmapInfo(static_cast<int>(nWidth), static_cast<int>(nHeight));
     void* pBits = nullptr;
     HBITMAP hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
     if (!hBitmap) throw HostError(err::kOutOfMemory);

@@ -13,6 +13,7 @@
 #include "com/server/PropertyNotifyPoint.h"
 #include "com/server/Registration.h"
 #include "com/server/ScrollBarPicture.h"
+#include "platform/windows/Dibs.h"
 #include "platform/windows/GdiObjectCount.h"
 #include "platform/windows/SystemApi.h"
 
@@ -32,13 +33,7 @@ using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, ObjectDelete
 // A bitmap of 32 bits per pixel, whatever the device: the control's paint reads back what
 // it draws the same way on every target.
 OwnedBitmap CreateCanvas(int nWidth, int nHeight) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = windows::TopDown32BitmapInfo(nWidth, nHeight);
     void* pBits = nullptr;
     return OwnedBitmap(
         windows::CountCreated(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0)));
