@@ -1,7 +1,8 @@
 ' The control's events in a script connected with WScript.ConnectObject. Members that move
 ' the top row raise Scroll at once, after the row has moved; checks and selections made
 ' by members raise nothing (ItemCheck and the mouse and key events come from the user's
-' input only). A second connection hears every event after the first.
+' input only). A second connection hears every event after the first, and an object from
+' WScript.CreateObject with a prefix is connected as it is made.
 Option Explicit
 Dim failures : failures = 0
 
@@ -23,6 +24,11 @@ End Sub
 
 Sub Second_Scroll()
     sHeard = sHeard & "second "
+End Sub
+
+Dim nOtherScrolls : nOtherScrolls = 0
+Sub Other_Scroll()
+    nOtherScrolls = nOtherScrolls + 1
 End Sub
 
 Sub List_Click()
@@ -76,6 +82,15 @@ list.TopIndex = 0
 Check "both connections, in order", sHeard, "first second "
 Check "Scroll count with two connections", nScrolls, 3
 
+Dim other : Set other = WScript.CreateObject("QV_ColorListBox.ColorListBox", "Other_")
+For i = 1 To 60
+    other.AddItem "other " & i
+Next
+other.TopIndex = 5
+Check "Scroll of the object WScript.CreateObject connected", nOtherScrolls, 1
+Check "Scroll count of the first list", nScrolls, 3
+
+Set other = Nothing
 Set list = Nothing
 If failures = 0 Then WScript.Echo "passed"
 WScript.Quit failures
