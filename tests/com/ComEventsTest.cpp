@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ComTestSupport.h"
+#include "CountingContainer.h"
 #include "EventSink.h"
 
 namespace qv::com::test {
@@ -68,19 +69,6 @@ TEST(ComEventsTest, ScrollingReachesEveryConnectedSinkUntilItDisconnects) {
     EXPECT_EQ(second.nRefs, 1);  // and of the connected one when it went
     EXPECT_EQ(library.CanUnloadNow(), S_OK);
 }
-
-// A container that only counts its references: the connection point's owner.
-class CountingContainer : public IConnectionPointContainer {
-  public:
-    STDMETHODIMP QueryInterface(REFIID, void** ppv) override {
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints**) override { return E_NOTIMPL; }
-    STDMETHODIMP FindConnectionPoint(REFIID, IConnectionPoint**) override { return E_NOTIMPL; }
-};
 
 TEST(ComEventsTest, ValuesASinkStoresGoBackToTheRaiser) {
     CountingContainer container;
