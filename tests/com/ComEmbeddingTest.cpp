@@ -420,6 +420,52 @@ TEST_F(EmbeddingTest, FrozenEventsAreDropped) {
     point->Unadvise(dwCookie);
 }
 
+// A client that stores a value the control cannot take back into a by-reference argument
+// makes the control raise a host error out of the notification the window's message
+// delivered: it ends in the window procedure, and the next message works as before.
+TEST_F(EmbeddingTest, AnErrorOutOfADeliveredNotificationStaysInTheWindowProcedure) {
+    Embedding embedding(library);
+    ASSERT_EQ(embedding.Embed(OLEIVERB_INPLACEACTIVATE), S_OK);
+    struct Case {
+        const char* sName;
+        ::DISPID nPoisoned;  // the event whose argument the client spoils
+        UINT nArgument;      // which one, counted from the last as DISPPARAMS has them
+        VARTYPE vt;          // VT_I4: out of the Integer range; VT_BSTR: not a number
+        UINT uMessage;
+        WPARAM wParam;
+        std::vector<::DISPID> events;  // what the client hears of the message and a key up
+    };
+    const Case cases[] = {
+        {"KeyCodeOverflows", 6, 1, VT_I4, WM_KEYDOWN, VK_DOWN, {6, 7}},
+        {"KeyCodeIsText", 6, 1, VT_BSTR, WM_KEYDOWN, VK_DOWN, {6, 7}},
+        {"KeyAsciiIsText", 5, 0, VT_BSTR, WM_CHAR, 'a', {5, 7}},
+        {"MouseXIsText", 2, 1, VT_BSTR, WM_LBUTTONDOWN, MK_LBUTTON, {2, 7}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sName);
+        RecordingSink sink;
+        sink.onEvent = [&c](::DISPID dispId, DISPPARAMS& params) {
+            if (dispId != c.nPoisoned || params.cArgs <= c.nArgument) return;
+            VARIANT* pValue = V_VARIANTREF(&params.rgvarg[c.nArgument]);
+            ::VariantClear(pValue);
+            V_VT(pValue) = c.vt;
+            if (c.vt == VT_I4) V_I4(pValue) = 100000;
+            if (c.vt == VT_BSTR) V_BSTR(pValue) = ::SysAllocString(L"spoilt");
+        };
+        auto points = embedding.ole.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+        ComPtr<IConnectionPoint> point;
+        ASSERT_EQ(points->FindConnectionPoint(EventInterfaceOf(embedding.List()), point.Out()),
+                  S_OK);
+        DWORD dwCookie = 0;
+        ASSERT_EQ(point->Advise(&sink, &dwCookie), S_OK);
+        ::SendMessageW(embedding.Window(), c.uMessage, c.wParam, MAKELPARAM(5, 5));
+        ::SendMessageW(embedding.Window(), WM_KEYUP, VK_DOWN, 0);
+        point->Unadvise(dwCookie);
+        if (c.uMessage == WM_LBUTTONDOWN) ::SendMessageW(embedding.Window(), WM_LBUTTONUP, 0, 0);
+        EXPECT_EQ(sink.received, c.events);
+    }
+}
+
 // A 32-bit bitmap the view object draws into, the control's outer size.
 TEST_F(EmbeddingTest, TheViewObjectDrawsWhatTheWindowShows) {
     Embedding embedding(library);

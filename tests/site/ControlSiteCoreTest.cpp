@@ -1,10 +1,12 @@
 // The host runtime's shared rules, over a backend that only records what it is asked.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
 #include "platform/site/ControlSiteCore.h"
+#include "platform/site/FormCore.h"
 #include "platform/win32/Input.h"
 
 namespace qv::site {
@@ -44,12 +46,14 @@ class RecordingControl : public host::IUserControlEvents {
     void UserControl_Click() override { Note("Click"); }
 
     std::vector<std::string> calls;
-    bool bFail = false;  // every notification raises a host error
+    bool bFail = false;         // every notification raises a host error
+    bool bOutOfMemory = false;  // every notification runs out of memory
 
   private:
     void Note(std::string sCall) {
         calls.push_back(std::move(sCall));
         if (bFail) throw HostError(380);
+        if (bOutOfMemory) throw std::bad_alloc();
     }
     static std::string Args(Integer nButton, Integer nShift, float fX, float fY) {
         return std::to_string(nButton) + " " + std::to_string(nShift) + " " +
@@ -218,6 +222,70 @@ TEST(ControlSiteCoreWithoutObserver, NotificationErrorPassesOn) {
     site.Terminate();
     EXPECT_NO_THROW(site.DeliverMessage(WM_KEYDOWN, 40, 0));
     EXPECT_NO_THROW(site.DeliverMessage(WM_PAINT, 0, 0));
+}
+
+TEST_F(ControlSiteCoreTest, OutOfMemoryPassesOnEvenWithAnObserver) {
+    control.bOutOfMemory = true;
+    EXPECT_THROW(site.DeliverMessage(WM_KEYDOWN, 40, 0), std::bad_alloc);
+    EXPECT_TRUE(observer.calls.empty());
+}
+
+// A container other than a form: it decides alone which failures end with it.
+class EndingContainer : public IControlContainer {
+  public:
+    EndingContainer(bool bEndsErrors, bool bEndsOutOfMemory)
+        : m_bEndsErrors(bEndsErrors), m_bEndsOutOfMemory(bEndsOutOfMemory) {}
+    const host::IAmbient& ControlAmbient() const override { return m_ambient; }
+    IHostObserver* Observer() const override { return nullptr; }
+    bool EndsNotificationError(ControlSiteCore&, const HostError&) override {
+        return m_bEndsErrors;
+    }
+    bool EndsOutOfMemory(ControlSiteCore&) override { return m_bEndsOutOfMemory; }
+
+  private:
+    Ambient m_ambient;
+    bool m_bEndsErrors;
+    bool m_bEndsOutOfMemory;
+};
+
+struct EndingCase {
+    const char* sName;
+    bool bOutOfMemory;  // the control runs out of memory, else raises a host error
+    bool bEndsErrors;
+    bool bEndsOutOfMemory;
+    bool bPassesOn;
+};
+
+TEST(ControlSiteCoreInAContainer, TheContainerDecidesWhereAFailureEnds) {
+    const EndingCase kCases[] = {
+        {"HostErrorEnds", false, true, false, false},
+        {"HostErrorPassesOn", false, false, true, true},
+        {"OutOfMemoryEnds", true, false, true, false},
+        {"OutOfMemoryPassesOn", true, true, false, true},
+        {"BothEnd", true, true, true, false},
+    };
+    const UINT kMessages[] = {WM_KEYDOWN, WM_LBUTTONDOWN, WM_PAINT, WM_SETFOCUS};
+    for (const EndingCase& c : kCases) {
+        for (UINT uMsg : kMessages) {
+            SCOPED_TRACE(testing::Message() << c.sName << " message " << uMsg);
+            EndingContainer container(c.bEndsErrors, c.bEndsOutOfMemory);
+            FakeSite site{container};
+            RecordingControl control;
+            control.bFail = !c.bOutOfMemory;
+            control.bOutOfMemory = c.bOutOfMemory;
+            site.Attach(&control);
+            bool bPassedOn = false;
+            try {
+                site.DeliverMessage(uMsg, 0, At(1, 1));
+            } catch (const HostError&) {
+                bPassedOn = !c.bOutOfMemory;
+            } catch (const std::bad_alloc&) {
+                bPassedOn = c.bOutOfMemory;
+            }
+            EXPECT_EQ(bPassedOn, c.bPassesOn);
+            EXPECT_EQ(control.calls.size(), 1u);
+        }
+    }
 }
 
 struct BorderCase {

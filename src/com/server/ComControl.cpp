@@ -164,7 +164,7 @@ host::FontRef ComControl::OnFontChanged(const host::FontRef& oFont,
                                         const host::StdFont& attributes) {
     if (m_pControl->Font() != oFont) return nullptr;
     host::FontRef oNow = oFont;
-    if (oFont == m_site.AmbientProperties().Font())
+    if (oFont == m_container.AmbientProperties().Font())
         oNow = std::make_shared<host::StdFont>(attributes);
     else
         *oNow = attributes;

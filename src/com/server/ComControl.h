@@ -83,7 +83,8 @@ class ComControl final : public IDispatch,
 
     LONG m_nRefs = 1;
     DualInterface m_dual{static_cast<IDispatch&>(*this)};  // _ColorListBox, ISupportErrorInfo
-    WindowlessSite m_site;
+    ComContainer m_container;  // the ambient properties; where a notification's failure ends
+    WindowlessSite m_site{m_container};
     std::unique_ptr<ColorListBox> m_pControl;
     EventPoint m_events;
     PropertyNotifyPoint m_propertyNotices;

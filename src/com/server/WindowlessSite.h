@@ -1,24 +1,9 @@
 #pragma once
 
-#include "platform/host/UserControl.h"
-#include "platform/win32/Types.h"
+#include "com/server/ComContainer.h"
+#include "platform/windows/host/WindowSite.h"
 
 namespace qv::com {
-
-// The container's ambient properties as the control sees them; a control with no site has
-// the defaults (run mode, the system's standard font).
-class ComAmbient : public host::IAmbient {
-  public:
-    ComAmbient() : m_oFont(std::make_shared<host::StdFont>()) {}
-    Boolean UserMode() const override { return m_bUserMode; }
-    host::FontRef Font() const override { return m_oFont; }
-    void SetUserMode(Boolean bUserMode) { m_bUserMode = bUserMode; }
-    void SetFont(host::FontRef oFont) { m_oFont = std::move(oFont); }
-
-  private:
-    Boolean m_bUserMode = VbTrue;
-    host::FontRef m_oFont;
-};
 
 // What the embedding hears from the control's window and site.
 class ISiteListener {
@@ -35,58 +20,39 @@ class ISiteListener {
 // life: a hidden message-only window while no container shows it (so its redraw requests
 // reach no other window, and nothing is drawn), and a child of the container's window while
 // it is active in place. The window delivers paint, mouse, keys and focus to the control as
-// the Windows host runtime does.
-class WindowlessSite : public host::IUserControl {
+// a form's sites do (the site core's rules); the container's side is ComContainer.
+class WindowlessSite : public windows::WindowSite {
   public:
     // The window class, removed when the library unloads (the system keeps a library's
     // classes otherwise).
     static void UnregisterWindowClass();
 
-    WindowlessSite();
-    ~WindowlessSite() override;
-    WindowlessSite(const WindowlessSite&) = delete;
-    WindowlessSite& operator=(const WindowlessSite&) = delete;
+    explicit WindowlessSite(ComContainer& container);
 
-    void Attach(host::IUserControlEvents* pControl) { m_pControl = pControl; }
     void Listen(ISiteListener* pListener) { m_pListener = pListener; }
     // The outer size in pixels, border included.
-    void SetExtent(int nWidth, int nHeight);
+    void SetExtent(int nWidth, int nHeight) { ResizeOuter(nWidth, nHeight); }
     int OuterWidth() const { return m_nWidth; }
-    int OuterHeight() const { return m_nHeight; }
+    int OuterHeight() const override { return m_nHeight; }
     bool IsDirty() const { return m_bDirty; }
     void SetDirty(bool bDirty) { m_bDirty = bDirty; }
-    ComAmbient& AmbientProperties() { return m_ambient; }
+    ComAmbient& AmbientProperties() { return m_container.AmbientProperties(); }
 
     // Shows the window as a child of hParent at the given outer rectangle (parent client
     // pixels), or hides it and takes it back out of every container.
     void PlaceIn(win32::HWND hParent, int nX, int nY, int nWidth, int nHeight);
     void Park();
     bool IsPlaced() const { return m_bPlaced; }
+    // The container shows the window when it activates the control in place (PlaceIn).
+    void Show() override {}
 
     // While set, the control paints into this device context instead of its window's.
     void SetPaintTarget(win32::HDC hDC) { m_hPaintTarget = hDC; }
-    void Paint();
+    void Paint() { DeliverPaint(); }
 
-    win32::HWND hWnd() const override { return m_hWnd; }
     win32::HDC hDC() const override {
-        return m_hPaintTarget != win32::HDC{} ? m_hPaintTarget : m_hDC;
+        return m_hPaintTarget != win32::HDC{} ? m_hPaintTarget : WindowSite::hDC();
     }
-    float ScaleWidth() const override;
-    float ScaleHeight() const override;
-    float Height() const override;
-    float ScaleX(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) const override;
-    float ScaleY(float fValue, host::ScaleUnit eFrom, host::ScaleUnit eTo) const override;
-    Integer Appearance() const override { return m_nAppearance; }
-    void SetAppearance(Integer nAppearance) override;
-    Integer BorderStyle() const override { return m_nBorderStyle; }
-    void SetBorderStyle(Integer nBorderStyle) override;
-    int BorderWidth() const;
-    host::FontRef Font() const override { return m_oFont; }
-    void SetFont(host::FontRef oFont) override { m_oFont = std::move(oFont); }
-    Boolean Enabled() const override { return m_bEnabled; }
-    void SetEnabled(Boolean bEnabled) override;
-    void Refresh() override;
-    const host::IAmbient& Ambient() const override { return m_ambient; }
     void PropertyChanged(std::string_view sPropertyName) override;
 
     // The runtime's handling of one message of the window; false when the system's default
@@ -94,30 +60,17 @@ class WindowlessSite : public host::IUserControl {
     bool HandleMessage(win32::UINT uMsg, win32::WPARAM wParam, win32::LPARAM lParam,
                        win32::LRESULT& nResult);
 
-  private:
-    template <typename TCall>
-    void Notify(TCall&& call);
-    void ApplyBorder();
-    void DeliverPaint();
-    void DeliverButton(int nButton, bool bDown, win32::WPARAM wParam, win32::LPARAM lParam);
-    void DeliverMove(win32::WPARAM wParam, win32::LPARAM lParam);
-    void DeliverKey(win32::UINT uMsg, win32::WPARAM wParam);
+  protected:
+    void MoveOuter(int nWidth, int nHeight) override;
 
-    win32::HWND m_hWnd{};
-    win32::HDC m_hDC{};
+  private:
+    ComContainer& m_container;
     win32::HDC m_hPaintTarget{};
-    host::IUserControlEvents* m_pControl = nullptr;
     ISiteListener* m_pListener = nullptr;
-    ComAmbient m_ambient;
-    host::FontRef m_oFont = std::make_shared<host::StdFont>();
     int m_nWidth = 160;
     int m_nHeight = 120;
-    Integer m_nAppearance = 1;
-    Integer m_nBorderStyle = 0;
-    Boolean m_bEnabled = VbTrue;
     bool m_bDirty = false;
     bool m_bPlaced = false;
-    bool m_bLeftPressedHere = false;  // a left press on this window awaits its release
 };
 
 }  // namespace qv::com

@@ -4,8 +4,8 @@
 
 namespace qv::site {
 
-ControlSiteCore::ControlSiteCore(FormCore& form)
-    : m_form(form), m_oFont(std::make_shared<host::StdFont>()) {}
+ControlSiteCore::ControlSiteCore(IControlContainer& container)
+    : m_container(container), m_oFont(std::make_shared<host::StdFont>()) {}
 
 void ControlSiteCore::Initialize() {
     if (m_pControl) m_pControl->UserControl_Initialize();
@@ -30,6 +30,10 @@ void ControlSiteCore::Terminate() {
 
 void ControlSiteCore::ResizeOuter(int nWidth, int nHeight) {
     MoveOuter(nWidth, nHeight);
+    DeliverResize();
+}
+
+void ControlSiteCore::DeliverResize() {
     if (m_pControl) m_pControl->UserControl_Resize();
 }
 
@@ -65,7 +69,7 @@ void ControlSiteCore::SetEnabled(Boolean bEnabled) {
 }
 
 void ControlSiteCore::PropertyChanged(std::string_view sPropertyName) {
-    if (IHostObserver* pObserver = m_form.Observer())
+    if (IHostObserver* pObserver = m_container.Observer())
         pObserver->OnPropertyChanged(*this, sPropertyName);
 }
 

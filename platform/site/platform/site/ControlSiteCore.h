@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/host/UserControl.h"
-#include "platform/site/FormCore.h"
+#include "platform/site/ControlContainer.h"
 
 namespace qv::site {
 
@@ -9,18 +9,17 @@ namespace qv::site {
 // the window system makes windows and delivers messages: the life-cycle calls, the state
 // the runtime keeps for the control (border, font, enabled), the scale rules, the change
 // notices, and the turning of the control window's messages into the control's
-// notifications with their error routing. A backend makes the window, answers the hooks
-// below and hands its window's messages to DeliverMessage.
+// notifications with their error routing (the container's to decide). A backend makes the
+// window, answers the hooks below and hands its window's messages to DeliverMessage.
 class ControlSiteCore : public host::IUserControl {
   public:
-    explicit ControlSiteCore(FormCore& form);
+    explicit ControlSiteCore(IControlContainer& container);
     ~ControlSiteCore() override = default;
     ControlSiteCore(const ControlSiteCore&) = delete;
     ControlSiteCore& operator=(const ControlSiteCore&) = delete;
 
     // The control that receives this site's notifications.
     void Attach(host::IUserControlEvents* pControl) { m_pControl = pControl; }
-    FormCore& OwnerForm() { return m_form; }
 
     // Life cycle, in the order a host runs it.
     void Initialize();
@@ -45,7 +44,7 @@ class ControlSiteCore : public host::IUserControl {
     void SetFont(host::FontRef oFont) override { m_oFont = std::move(oFont); }
     Boolean Enabled() const override { return m_bEnabled; }
     void SetEnabled(Boolean bEnabled) override;
-    const host::IAmbient& Ambient() const override { return m_form.AmbientProperties(); }
+    const host::IAmbient& Ambient() const override { return m_container.ControlAmbient(); }
     void PropertyChanged(std::string_view sPropertyName) override;
 
     // Border width in pixels of the current Appearance and BorderStyle.
@@ -57,6 +56,8 @@ class ControlSiteCore : public host::IUserControl {
     bool DeliverMessage(win32::UINT uMsg, win32::WPARAM wParam, win32::LPARAM lParam);
     // Tells the observer and delivers Paint; the backend has the window ready to be drawn.
     void DeliverPaint();
+    // Tells the control its size changed; a host error goes to the caller.
+    void DeliverResize();
 
     // What only the backend knows.
     virtual void MoveOuter(int nWidth, int nHeight) = 0;
@@ -81,7 +82,7 @@ class ControlSiteCore : public host::IUserControl {
     void DeliverMove(win32::WPARAM wParam, win32::LPARAM lParam);
     void DeliverKey(win32::UINT uMsg, win32::WPARAM wParam);
 
-    FormCore& m_form;
+    IControlContainer& m_container;
     host::IUserControlEvents* m_pControl = nullptr;
     Integer m_nAppearance = 1;
     Integer m_nBorderStyle = 0;

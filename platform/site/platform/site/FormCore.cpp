@@ -15,4 +15,10 @@ host::FontRef MakeAmbientFont() {
 
 Ambient::Ambient() : m_oFont(MakeAmbientFont()) {}
 
+bool FormCore::EndsNotificationError(ControlSiteCore& site, const HostError& error) {
+    if (!m_pObserver) return false;
+    m_pObserver->OnNotificationError(site, error);
+    return true;
+}
+
 }  // namespace qv::site

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/host/UserControl.h"
-#include "platform/site/HostObserver.h"
+#include "platform/site/ControlContainer.h"
 
 namespace qv::site {
 
@@ -24,16 +24,21 @@ class Ambient : public host::IAmbient {
 
 // A form of the host: its window, its ambient properties and the host's observer of the
 // controls placed on it. A backend makes the window and the sites and runs the messages.
-class FormCore {
+// A host error out of a notification goes to the observer, and without one passes on;
+// lack of memory always passes on.
+class FormCore : public IControlContainer {
   public:
     explicit FormCore(IHostObserver* pObserver) : m_pObserver(pObserver) {}
-    virtual ~FormCore() = default;
+    ~FormCore() override = default;
     FormCore(const FormCore&) = delete;
     FormCore& operator=(const FormCore&) = delete;
 
     virtual win32::HWND hWnd() const = 0;
     Ambient& AmbientProperties() { return m_ambient; }
-    IHostObserver* Observer() const { return m_pObserver; }
+    const host::IAmbient& ControlAmbient() const override { return m_ambient; }
+    IHostObserver* Observer() const override { return m_pObserver; }
+    bool EndsNotificationError(ControlSiteCore& site, const HostError& error) override;
+    bool EndsOutOfMemory(ControlSiteCore& /*site*/) override { return false; }
 
     // A site with a hidden control window at X,Y with the given outer size (as far as
     // the window system's limits allow), owned by the caller and to be gone before the form.

@@ -11,9 +11,10 @@
 //   key / char         -                               KeyDown, KeyUp, KeyPress
 //   focus changes      -                               GotFocus, LostFocus
 //
-// A host error the control raises out of a notification has no caller to go to: the
-// form's observer hears of it, and without an observer it passes on.
+// A host error or lack of memory the control raises out of a notification has no caller
+// to go to: the container ends it there, or lets it pass on.
 #include <cstdint>
+#include <new>
 
 #include "platform/site/ControlSiteCore.h"
 #include "platform/win32/Input.h"
@@ -49,18 +50,18 @@ constexpr ButtonMessage kButtonMessages[] = {
 template <typename TCall>
 void ControlSiteCore::Notify(TCall&& call) {
     if (!m_pControl) return;
-    IHostObserver* pObserver = m_form.Observer();
     try {
         call(*m_pControl);
     } catch (const HostError& error) {
-        if (!pObserver) throw;
-        pObserver->OnNotificationError(*this, error);
+        if (!m_container.EndsNotificationError(*this, error)) throw;
+    } catch (const std::bad_alloc&) {
+        if (!m_container.EndsOutOfMemory(*this)) throw;
     }
 }
 
 void ControlSiteCore::DeliverPaint() {
     if (!m_pControl) return;
-    if (IHostObserver* pObserver = m_form.Observer()) pObserver->OnPaintDelivered(*this);
+    if (IHostObserver* pObserver = m_container.Observer()) pObserver->OnPaintDelivered(*this);
     Notify([](host::IUserControlEvents& control) { control.UserControl_Paint(); });
 }
 

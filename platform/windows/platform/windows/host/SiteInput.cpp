@@ -1,7 +1,7 @@
 // What the system adds to the control window's messages before the site core turns them
 // into the control's notifications: focus and capture around presses and releases, the
 // modifier keys and buttons from the message and the keyboard state, and the paint.
-#include "platform/windows/host/ControlSite.h"
+#include "platform/windows/host/WindowSite.h"
 
 #include "platform/win32/Input.h"
 // After the contract headers (see SystemApi.h).
@@ -17,35 +17,31 @@ bool IsKeyDown(int nVirtualKey) {
 
 }  // namespace
 
-bool ControlSite::HandleMessage(win32::UINT uMsg, win32::WPARAM wParam, win32::LPARAM lParam) {
-    if (uMsg == WM_ERASEBKGND) return true;
-    return DeliverMessage(uMsg, wParam, lParam);
-}
-
 // The control renders its whole client area on every paint, whatever part was invalid,
 // so the paint's clipping is widened to all of it before the control draws.
-void ControlSite::PaintMessage() {
-    ::InvalidateRect(ToReal<::HWND>(m_hWnd), nullptr, FALSE);
+void WindowSite::PaintMessage() {
+    ::HWND hWnd = ToReal<::HWND>(m_hWnd);
+    ::InvalidateRect(hWnd, nullptr, FALSE);
     ::PAINTSTRUCT paint;
-    ::BeginPaint(ToReal<::HWND>(m_hWnd), &paint);
+    ::BeginPaint(hWnd, &paint);
     DeliverPaint();
-    ::EndPaint(ToReal<::HWND>(m_hWnd), &paint);
+    ::EndPaint(hWnd, &paint);
 }
 
-Integer ControlSite::KeyModifiers() const {
+Integer WindowSite::KeyModifiers() const {
     return static_cast<Integer>((IsKeyDown(VK_SHIFT) ? win32::kShiftMask : 0) |
                                 (IsKeyDown(VK_CONTROL) ? win32::kCtrlMask : 0) |
                                 (IsKeyDown(VK_MENU) ? win32::kAltMask : 0));
 }
 
 // Shift and Ctrl as the mouse message carries them; Alt from the keyboard state.
-Integer ControlSite::MouseModifiers(win32::WPARAM wParam) const {
+Integer WindowSite::MouseModifiers(win32::WPARAM wParam) const {
     return static_cast<Integer>(((wParam & MK_SHIFT) ? win32::kShiftMask : 0) |
                                 ((wParam & MK_CONTROL) ? win32::kCtrlMask : 0) |
                                 (IsKeyDown(VK_MENU) ? win32::kAltMask : 0));
 }
 
-Integer ControlSite::ButtonsHeld(win32::WPARAM wParam) const {
+Integer WindowSite::ButtonsHeld(win32::WPARAM wParam) const {
     return static_cast<Integer>(((wParam & MK_LBUTTON) ? win32::kLeftButton : 0) |
                                 ((wParam & MK_RBUTTON) ? win32::kRightButton : 0) |
                                 ((wParam & MK_MBUTTON) ? win32::kMiddleButton : 0));
@@ -53,7 +49,7 @@ Integer ControlSite::ButtonsHeld(win32::WPARAM wParam) const {
 
 // A left press takes the focus; every press captures the mouse, and the capture ends when
 // no button is held any more.
-void ControlSite::BeforeButton(int nButton, bool bDown, win32::WPARAM wParam) {
+void WindowSite::BeforeButton(int nButton, bool bDown, win32::WPARAM wParam) {
     ::HWND hWnd = ToReal<::HWND>(m_hWnd);
     if (bDown) {
         if (nButton == win32::kLeftButton && ::GetFocus() != hWnd) ::SetFocus(hWnd);
